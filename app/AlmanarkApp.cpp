@@ -1,0 +1,220 @@
+#include "app/AlmanarkApp.h"
+
+#include <cstdio>
+
+#include "app/ProgramArgument.h"
+#include "app/ShellRegistration.h"
+#include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/Dialog.h"
+#include "framework/DocTemplate.h"
+#include "framework/ModalSeam.h"
+#include "resources/resource.h"
+#include "view/AlmanarkView.h"
+
+CAlmanarkApp theApp;
+
+namespace {
+const char kSection[] = "Almanark";
+// A start-up folder longer than this is replaced by its short form.
+const int kMaxLongDir = 195;
+
+void ShowTopmostMessage(const char* pszText) {
+    AfxShowMessageBox(nullptr, pszText, "Almanark", MB_OK | MB_TOPMOST);
+}
+} // namespace
+
+CAlmanarkApp::CAlmanarkApp() : CWinApp("Almanark") {}
+
+void CAlmanarkApp::SetUpProfilePath() {
+    char szDir[MAX_PATH + 1] = {0};
+    DWORD n = ::GetCurrentDirectoryA(MAX_PATH, szDir);
+    if (n == 0 || n >= MAX_PATH) {
+        // Longer than the buffer: the short form may still fit.
+        std::vector<char> longDir(n + 1, 0);
+        ::GetCurrentDirectoryA(n + 1, longDir.data());
+        n = ::GetShortPathNameA(longDir.data(), szDir, MAX_PATH);
+        if (n == 0 || n >= MAX_PATH)
+            szDir[0] = 0;
+    } else if (n > kMaxLongDir) {
+        char szShort[MAX_PATH + 1] = {0};
+        DWORD nShort = ::GetShortPathNameA(szDir, szShort, MAX_PATH);
+        if (nShort > 0 && nShort < MAX_PATH)
+            lstrcpynA(szDir, szShort, MAX_PATH);
+    }
+    m_strCurDir = szDir;
+    if (m_strCurDir.IsEmpty() || m_strCurDir.Right(1) != "\\")
+        m_strCurDir += '\\';
+    // Kept in a string rather than the 260-character buffer: a folder too
+    // long for the file name must not overrun anything; the profile calls
+    // then simply find no file and give the defaults.
+    SetProfileName(m_strCurDir + "Almanark.ini");
+}
+
+BOOL CAlmanarkApp::InitInstance() {
+    Enable3dControlsStatic();
+    m_pDoc = nullptr;
+    m_pFrame = nullptr;
+    m_pView = nullptr;
+    m_strEventFileArg = m_lpCmdLine;
+    SetUpProfilePath();
+
+    CProgramArgument arg = ParseProgramArgument(m_strEventFileArg, m_strCurDir);
+    if (arg.m_bUninstall) {
+        ShowTopmostMessage(DeleteRegistryKeys() == 0
+                               ? "The Almanark registry keys have been deleted."
+                               : "Not all Almanark registry keys were deleted.\n\n"
+                                 "Some may have already been deleted.");
+        return FALSE;
+    }
+    m_strEventFileArg = arg.m_strEventFile;
+
+    if (!LoadSettings())
+        return FALSE;
+    LoadStdProfileSettings(4);
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME,
+                                          RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
+                                          RuntimeClassOf<CMainFrame>("CMainFrame"),
+                                          RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
+    EnableShellOpen();
+    RegisterShellFileTypes(TRUE);
+
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+    if (!m_pMainWnd)
+        return FALSE;
+
+    m_pMainWnd->ShowWindow(GetProfileInt(kSection, "Show Window", SW_SHOWNORMAL));
+    m_pMainWnd->UpdateWindow();
+    ::DragAcceptFiles(m_pMainWnd->GetSafeHwnd(), TRUE);
+    RegisterEventFileType();
+    return TRUE;
+}
+
+BOOL CAlmanarkApp::OnIdle(LONG lCount) {
+    if (m_pView && m_pFrame && m_pFrame->GetSafeHwnd()) {
+        if (m_pView->m_nImgPositioning)
+            m_pFrame->SetStatusText(0, "Position graphic");
+        if (m_pView->m_nCalPositioning)
+            m_pFrame->SetStatusText(0, "Position calendar");
+        m_pFrame->KeepNoteCaretOffFirstLine();
+        if (m_nResizeCount) {
+            InvalidateView();
+            m_nResizeCount = 0;
+        }
+    }
+    return CWinApp::OnIdle(lCount);
+}
+
+bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {
+    if (nID == ID_APP_ABOUT && (nCode == 0 || nCode == 1)) {
+        OnAppAbout();
+        return true;
+    }
+    return CWinApp::OnCmdMsg(nID, nCode);
+}
+
+void CAlmanarkApp::OnAppAbout() {
+    CDialog dlg(IDD_ABOUTBOX, m_pMainWnd);
+    dlg.DoModal();
+}
+
+void CAlmanarkApp::InvalidateView() {
+    if (m_pView && m_pView->GetSafeHwnd())
+        m_pView->Invalidate(true);
+}
+
+void CAlmanarkApp::MarkModified() {
+    if (m_pDoc)
+        m_pDoc->SetModifiedFlag(true);
+}
+
+void CAlmanarkApp::ClearEventText() {
+    for (auto& column : m_strEventText)
+        for (CString& text : column)
+            text.Empty();
+    if (m_pView)
+        ++m_pView->m_nEvalEvents;
+}
+
+bool CAlmanarkApp::FileExists(const char* pszPath) {
+    if (!pszPath || !*pszPath)
+        return false;
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = ::FindFirstFileA(pszPath, &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    ::FindClose(hFind);
+    return true;
+}
+
+BOOL CAlmanarkApp::LoadSettings() {
+    if (FileExists(m_strEventFileArg)) {
+        WriteProfileString(kSection, "Last Event File", m_strEventFileArg);
+    } else {
+        CString strLast = GetProfileString(kSection, "Last Event File", "");
+        if (!FileExists(strLast))
+            WriteProfileString(kSection, "Last Event File", "");
+        m_strEventFileArg.Empty();
+    }
+
+    char szValue[81] = {0};
+    m_strPrinter = GetProfileString(kSection, "Printer", "");
+    if (!m_strPrinter.IsEmpty()) {
+        ::GetProfileStringA("devices", m_strPrinter, "", szValue, sizeof szValue);
+        if (!szValue[0]) {
+            m_strPrinter.Empty();
+            WriteProfileString(kSection, "Printer", "");
+        }
+    }
+    if (m_strPrinter.IsEmpty()) {
+        ::GetProfileStringA("windows", "device", "", szValue, sizeof szValue);
+        m_strPrinter = szValue;
+        int nComma = m_strPrinter.Find(',');
+        if (nComma >= 0)
+            m_strPrinter = m_strPrinter.Left(nComma);
+    }
+    if (m_strPrinter.IsEmpty()) {
+        ShowTopmostMessage("No default printer installed.");
+        return FALSE;
+    }
+
+    m_nOrientation = (short)GetProfileInt(m_strPrinter, "Orientation", 2);
+    m_nPaperSize = (short)GetProfileInt(m_strPrinter, "Paper Size", 1);
+    m_nPrintColor = (short)GetProfileInt(m_strPrinter, "Print Color", 1);
+    m_nDaySwap = (int)GetProfileInt(kSection, "Day Swap", 0);
+
+    m_strWeekdayFont = GetProfileString(kSection, "Weekday Font", "Arial");
+    m_crWeekdayColor = GetProfileInt(kSection, "Weekday Color", 0);
+    m_nWeekdayWeight = (int)GetProfileInt(kSection, "Weekday Weight", 400);
+    m_bWeekdayItalic = (BYTE)GetProfileInt(kSection, "Weekday Italic", 0);
+
+    m_strNotesFont = GetProfileString(kSection, "Notes Font", "Arial");
+    m_crNotesColor = GetProfileInt(kSection, "Notes Color", 0);
+    m_nNotesWeight = (int)GetProfileInt(kSection, "Notes Weight", 400);
+    m_bNotesItalic = (BYTE)GetProfileInt(kSection, "Notes Italic", 0);
+    m_nNoteSize = (int)GetProfileInt(kSection, "Note Size", 1);
+
+    m_strTitleFont = GetProfileString(kSection, "Title Font", "Arial");
+    m_crTitleColor = GetProfileInt(kSection, "Title Color", 0);
+    m_nTitleWeight = (int)GetProfileInt(kSection, "Title Weight", 400);
+    m_bTitleItalic = (BYTE)GetProfileInt(kSection, "Title Italic", 0);
+
+    m_strDateFont = GetProfileString(kSection, "Date Font", "Arial");
+    m_crDateColor = GetProfileInt(kSection, "Date Color", 0);
+    m_nDateWeight = (int)GetProfileInt(kSection, "Date Weight", 400);
+    m_bDateItalic = (BYTE)GetProfileInt(kSection, "Date Italic", 0);
+    m_nDateSize = (int)GetProfileInt(kSection, "Date Size", 0);
+    m_nDateSwap = (int)GetProfileInt(kSection, "Date Swap", 0);
+
+    m_strAllEvents.Empty();
+    WriteProfileString(kSection, "Month Doc", "");
+    WriteProfileString(kSection, "Year Doc", "");
+    return TRUE;
+}
+
+void CAlmanarkApp::RegisterEventFileType() { CShellRegistration::RegisterEventFileType(); }
+
+LONG CAlmanarkApp::DeleteRegistryKeys() { return CShellRegistration::DeleteRegistryKeys(); }

@@ -1,0 +1,81 @@
+# The Windows program, its Win32 test programs (run through Wine by ctest)
+# and the end-to-end tests of the real Almanark.exe.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}")
+set(WIN_DEFS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0501 NOMINMAX
+    WIN32_LEAN_AND_MEAN STRICT)
+set(WIN_LIBS comctl32 comdlg32 gdi32 winspool shell32 shlwapi advapi32 user32 kernel32)
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
+
+add_library(almanark_core STATIC ${CORE_SOURCES})
+target_include_directories(almanark_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(almanark_core PUBLIC ${WIN_DEFS})
+target_compile_options(almanark_core PRIVATE ${WARNINGS})
+
+add_library(almanark_win STATIC ${WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+target_link_libraries(almanark_win PUBLIC almanark_core ${WIN_LIBS})
+target_compile_options(almanark_win PRIVATE ${WARNINGS})
+
+set(RESOURCES)
+if(EXISTS ${CMAKE_SOURCE_DIR}/resources/Almanark.rc)
+    set(RESOURCES ${CMAKE_SOURCE_DIR}/resources/Almanark.rc)
+endif()
+
+if(APP_MAIN_SOURCES)
+    add_executable(Almanark WIN32 ${APP_MAIN_SOURCES} ${RESOURCES})
+    target_link_libraries(Almanark PRIVATE almanark_win)
+    set_target_properties(Almanark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
+# GoogleTest built with the cross compiler.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The portable core's tests once more, as 32-bit Windows code.
+file(GLOB_RECURSE CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
+add_executable(win32_core_tests ${CORE_TESTS})
+target_link_libraries(win32_core_tests PRIVATE almanark_core GTest::gtest_main)
+target_compile_definitions(win32_core_tests PRIVATE ALMANARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_test(NAME win32_core_tests COMMAND win32_core_tests --gtest_brief=1)
+set_tests_properties(win32_core_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS win32)
+
+# One test program per folder of tests/win32, linked with the program's
+# classes and resources; tests/win32/common holds shared helpers.
+file(GLOB WIN32_TEST_HELPERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/common/*.cpp)
+file(GLOB WIN32_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/win32/*)
+foreach(dir ${WIN32_TEST_DIRS})
+    get_filename_component(name ${dir} NAME)
+    if(NOT IS_DIRECTORY ${dir} OR name STREQUAL "common")
+        continue()
+    endif()
+    file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(NOT srcs)
+        continue()
+    endif()
+    set(target win32_${name}_tests)
+    add_executable(${target} ${srcs} ${WIN32_TEST_HELPERS} ${RESOURCES})
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+    target_compile_definitions(${target} PRIVATE ALMANARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${target} PRIVATE almanark_win GTest::gtest)
+    add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
+    set_tests_properties(${target} PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS win32)
+endforeach()
+
+# End-to-end tests: tests/e2e/*.sh drive the real program.
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
+foreach(script ${E2E_TESTS})
+    get_filename_component(name ${script} NAME_WE)
+    add_test(NAME e2e_${name} COMMAND bash ${script} $<TARGET_FILE:Almanark>)
+    set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 LABELS e2e
+        ENVIRONMENT "ALMANARK_SOURCE_DIR=${CMAKE_SOURCE_DIR};ALMANARK_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endforeach()
+
+file(GLOB WIN32_BENCHES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win32/*.cpp)
+foreach(src ${WIN32_BENCHES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src} ${RESOURCES})
+    target_link_libraries(${name} PRIVATE almanark_win)
+    target_compile_options(${name} PRIVATE -O2)
+endforeach()

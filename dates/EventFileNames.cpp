@@ -1,0 +1,94 @@
+#include "dates/EventFileNames.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+char Lower(char ch) {
+    return ch >= 'A' && ch <= 'Z' ? (char)(ch - 'A' + 'a') : ch;
+}
+
+// The name is matched as given; the extension without regard to case, since
+// the command line may name "PARTY.EVN" and the shown name is then "PARTY".
+bool ArgNamesFile(const CString& strEventFileArg, const CString& strName) {
+    const std::string& arg = strEventFileArg.str();
+    const std::string stem = "\\" + strName.str() + ".";
+    for (size_t pos = arg.find(stem); pos != std::string::npos; pos = arg.find(stem, pos + 1)) {
+        size_t ext = pos + stem.size();
+        if (ext + 3 <= arg.size() && Lower(arg[ext]) == 'e' && Lower(arg[ext + 1]) == 'v' &&
+            Lower(arg[ext + 2]) == 'n')
+            return true;
+    }
+    return false;
+}
+
+// Control characters cannot stand in a file name either; a pasted tab would
+// otherwise give a name no file can have.
+bool IsBadNameChar(char ch) {
+    unsigned char c = (unsigned char)ch;
+    return c < 32 || c == 127 || (c != 0 && std::strchr("\\/:*?\"<>|", c) != nullptr);
+}
+
+} // namespace
+
+CString ResolveEventFilePath(const CString& strName, const CString& strEventFileArg,
+                             const CString& strCurDir) {
+    if (ArgNamesFile(strEventFileArg, strName))
+        return strEventFileArg;
+    return strCurDir + strName + ".evn";
+}
+
+CString TakeEventFilePathForDelete(const CString& strName, CString& strEventFileArg,
+                                   const CString& strCurDir) {
+    if (strName.IsEmpty())
+        return CString();
+    if (ArgNamesFile(strEventFileArg, strName)) {
+        CString strPath = strEventFileArg;
+        strEventFileArg.Empty();
+        return strPath;
+    }
+    return strCurDir + strName + ".evn";
+}
+
+CString EventFileDisplayName(const CString& strPath) {
+    CString strFile = strPath.Mid(strPath.ReverseFind('\\') + 1);
+    return strFile.Left(strFile.GetLength() - 4);
+}
+
+CString DefaultEventFileName(const CString& strLastEventFile, const CString& strEventFileArg) {
+    const CString& strPath = strLastEventFile.IsEmpty() ? strEventFileArg : strLastEventFile;
+    if (strPath.IsEmpty())
+        return CString();
+    return EventFileDisplayName(strPath);
+}
+
+bool CleanEventFileName(CString& strName, int& nCaret) {
+    std::string s = strName.str();
+    bool bRemoved = false;
+    // A blank inside the name is legal; leading blanks go, also those that a
+    // removed character leaves in front ("?  x").
+    auto removeLeadingBlanks = [&] {
+        size_t nLead = std::min(s.find_first_not_of(' '), s.size());
+        if (nLead > 0) {
+            s.erase(0, nLead);
+            nCaret = 0;
+            bRemoved = true;
+        }
+    };
+    removeLeadingBlanks();
+    for (size_t i = 0; i < s.size();) {
+        if (IsBadNameChar(s[i])) {
+            s.erase(i, 1);
+            nCaret = (int)i;
+            bRemoved = true;
+        } else {
+            ++i;
+        }
+    }
+    removeLeadingBlanks();
+    if (!bRemoved)
+        nCaret = -1;
+    strName = CString(s);
+    return bRemoved;
+}

@@ -1,0 +1,45 @@
+// The entries of one event file as the Events page lists them: lines of date
+// text, tab, caption. In the file each entry is a value "date text;caption".
+#pragma once
+#include "framework/String.h"
+
+#include <functional>
+#include <vector>
+
+class CEventList {
+public:
+    static const int MAX_ENTRIES = 500;
+    static const int MAX_VALUE_LENGTH = 259;
+
+    int GetCount() const { return (int)m_astrLines.size(); }
+    bool IsEmpty() const { return m_astrLines.empty(); }
+    const CString& GetLine(int nIndex) const { return m_astrLines.at(nIndex); }
+    const std::vector<CString>& GetLines() const { return m_astrLines; }
+    void AddLine(const CString& strLine) { m_astrLines.push_back(strLine); }
+    void RemoveLine(int nIndex);
+    void RemoveAll() { m_astrLines.clear(); }
+    // Index of the line equal to strLine without regard to case, or -1.
+    int FindLineNoCase(const CString& strLine) const;
+
+    // Replaces the lines by the values of keys 0, 1, ... as fnFetch returns
+    // them, up to the first "END" (the reader's answer for a missing key),
+    // then sorts them.
+    void Read(const std::function<CString(int nKey)>& fnFetch);
+    // Passes every line, as key and value, in list order.
+    void Write(const std::function<void(int nKey, const CString& strValue)>& fnStore) const;
+
+    // Calendar order: lines of no month stay on top, then Jan .. Apr, EASTER,
+    // May .. Dec, each group ascending without regard to case.
+    void Sort();
+    // Every line followed by CR LF: the form the day boxes are evaluated from.
+    CString BuildEventText() const;
+
+    static CString PadOneDigitDay(const CString& strValue);
+    static CString LineFromValue(const CString& strValue);
+    static CString ValueFromLine(const CString& strLine);
+    // True when strLine stands as a whole line of an event text.
+    static bool EventTextHasLine(const CString& strEventText, const CString& strLine);
+
+private:
+    std::vector<CString> m_astrLines;
+};

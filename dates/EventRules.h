@@ -1,0 +1,19 @@
+// Evaluation of event date texts for one day box of a month calendar.
+// strAllEvents holds lines "date text<TAB>caption<CR><LF>"; strEaster is the
+// shown year's Easter key (MakeEasterKey), empty before it is first made.
+#pragma once
+#include "framework/String.h"
+
+// Captions of the entries whose date text is exactly strDate, each followed
+// by CR LF, in list order; plus "Easter" when strDate is Easter Sunday and
+// an EASTER entry exists. Captions that stand as a whole line of strNote
+// (CR LF before and after) are left out.
+CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
+                          const CString& strDate, const CString& strNote);
+
+// All captions for a day: annual, Easter, one-year, then calculated entries.
+// strDay is the day without a leading zero; nWeekIndex and bLast are those of
+// WeekdayOrdinal; nWeekday is the box's column (0 = Sunday).
+CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaster, int nYear,
+                            int nMonth, int nWeekday, const CString& strDay, const CString& strNote,
+                            int nWeekIndex, bool bLast);

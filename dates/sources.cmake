@@ -1,0 +1,9 @@
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DateCalc.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventRules.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Holidays.cpp
+)
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/EventList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventFileNames.cpp
+)

@@ -1,0 +1,84 @@
+// CDialog: a dialog from a template, modal (DoModal) or modeless (Create).
+// Its window is subclassed at WM_INITDIALOG, so WindowProc, OnCommand and
+// OnNotify work as for any CWnd and their results reach the sender directly.
+#pragma once
+#include <windows.h>
+#include <vector>
+#include "framework/Wnd.h"
+
+class CDataExchange;
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nIDTemplate = 0, CWnd* pParent = nullptr);
+    ~CDialog() override;
+
+    // Runs the dialog modally; IDOK, IDCANCEL or the code given to
+    // EndDialog, -1 when the dialog could not be created.
+    virtual INT_PTR DoModal();
+    // Makes DoModal use a template in memory instead of the resource.
+    void InitModalIndirect(const DLGTEMPLATE* pTemplate, CWnd* pParent = nullptr);
+
+    bool Create(UINT nIDTemplate, CWnd* pParent = nullptr);
+    bool CreateIndirect(const DLGTEMPLATE* pTemplate, CWnd* pParent = nullptr);
+
+    // Modal: ends DoModal with nResult. Modeless: destroys the window.
+    void EndDialog(int nResult);
+    bool IsModal() const { return m_bModal; }
+    UINT GetTemplateID() const { return m_nIDTemplate; }
+
+    // Runs DoDataExchange; bSaveAndValidate reads the controls into members.
+    bool UpdateData(bool bSaveAndValidate = true);
+    // Binds ctrl to the control nID of this dialog until the dialog's window
+    // is destroyed; false when there is no such control.
+    bool BindControl(int nID, CWnd& ctrl);
+
+    // Gives the keyboard message of the loop to the innermost visible
+    // modeless dialog that contains its window; true when consumed.
+    static bool PreTranslateModeless(MSG* pMsg);
+
+    void CheckDlgButton(int nID, UINT nCheck) { ::CheckDlgButton(m_hWnd, nID, nCheck); }
+    UINT IsDlgButtonChecked(int nID) const { return ::IsDlgButtonChecked(m_hWnd, nID); }
+    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck) {
+        ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
+    }
+    void SetDlgItemInt(int nID, UINT nValue, bool bSigned = true) {
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+    }
+    UINT GetDlgItemInt(int nID, bool* pbTranslated = nullptr, bool bSigned = true) const;
+    LRESULT SendDlgItemMessage(int nID, UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendDlgItemMessageA(m_hWnd, nID, nMsg, wParam, lParam);
+    }
+    void GotoDlgCtrl(HWND hCtrl) { SendMessage(WM_NEXTDLGCTL, (WPARAM)hCtrl, TRUE); }
+    void NextDlgCtrl() { SendMessage(WM_NEXTDLGCTL, 0, FALSE); }
+    void MapDialogRect(RECT* pRect) const { ::MapDialogRect(m_hWnd, pRect); }
+
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    // Binds controls first (UpdateData(false)); TRUE lets the system set the focus.
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // Modal: end with IDOK after reading the controls. Modeless: nothing.
+    virtual void OnOK();
+    // Modal: end with IDCANCEL. Modeless top-level: destroy. Child dialogs
+    // (pages) are never ended by Esc.
+    virtual void OnCancel();
+
+    static INT_PTR CALLBACK DlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    static void EnsureCommonControls();
+    HWND OwnerForModal() const;
+    bool CreateFromTemplate(const DLGTEMPLATE* pTemplate, UINT nIDTemplate, CWnd* pParent);
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+    const DLGTEMPLATE* m_pTemplate = nullptr;
+    bool m_bModal = false;
+
+private:
+    void ReleaseControls();
+    void Unregister();
+
+    std::vector<CWnd*> m_boundControls;
+};

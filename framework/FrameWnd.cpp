@@ -1,0 +1,209 @@
+#include "framework/FrameWnd.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/RecentFileList.h"
+#include "framework/View.h"
+#include "framework/WinApp.h"
+
+namespace {
+const char kFrameClass[] = "AlmanarkFrame";
+
+const char* RegisterFrameClass(UINT nIDResource) {
+    static bool s_bRegistered = false;
+    if (!s_bRegistered) {
+        HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+        WNDCLASSA wc = {};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = CWnd::StandardWndProc();
+        wc.hInstance = hInst;
+        wc.hIcon = ::LoadIconA(hInst, MAKEINTRESOURCEA(nIDResource));
+        wc.hCursor = ::LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
+        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kFrameClass;
+        s_bRegistered = ::RegisterClassA(&wc) != 0;
+    }
+    return kFrameClass;
+}
+} // namespace
+
+bool CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwStyle) {
+    m_nIDResource = nIDResource;
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    CREATESTRUCTA cs = {};
+    cs.style = dwStyle;
+    cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
+    cs.hInstance = hInst;
+    if (!PreCreateWindow(cs))
+        return false;
+    char szTitle[256] = {0};
+    ::LoadStringA(hInst, nIDResource, szTitle, sizeof szTitle);
+    if (char* pNewline = strchr(szTitle, '\n'))
+        *pNewline = 0;
+    HMENU hMenu = ::LoadMenuA(hInst, MAKEINTRESOURCEA(nIDResource));
+    m_hAccel = ::LoadAcceleratorsA(hInst, MAKEINTRESOURCEA(nIDResource));
+    if (!CreateEx(cs.dwExStyle | WS_EX_ACCEPTFILES, RegisterFrameClass(nIDResource), szTitle,
+                  cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr, hMenu)) {
+        if (hMenu && !m_hWnd)
+            ::DestroyMenu(hMenu);
+        return false;
+    }
+    return true;
+}
+
+bool CFrameWnd::PreCreateWindow(CREATESTRUCTA&) { return true; }
+
+int CFrameWnd::OnCreate(LPCREATESTRUCTA) { return OnCreateClient() ? 0 : -1; }
+
+bool CFrameWnd::OnCreateClient() {
+    if (!m_pNewViewClass)
+        return true;
+    auto* pView = static_cast<CView*>(m_pNewViewClass->CreateObject());
+    pView->SetDocument(m_pDocument);
+    if (m_pDocument)
+        m_pDocument->m_pView = pView;
+    if (!pView->Create(this, AFX_IDW_PANE_FIRST)) {
+        delete pView;
+        return false;
+    }
+    m_pView = pView;
+    return true;
+}
+
+void CFrameWnd::RecalcLayout() {
+    if (!m_hWnd)
+        return;
+    CRect rc = GetClientRect();
+    if (m_hStatusBar && ::IsWindowVisible(m_hStatusBar)) {
+        ::SendMessageA(m_hStatusBar, WM_SIZE, 0, 0);
+        RECT rcBar;
+        ::GetWindowRect(m_hStatusBar, &rcBar);
+        rc.bottom -= rcBar.bottom - rcBar.top;
+    }
+    if (m_hRightBar && ::IsWindowVisible(m_hRightBar)) {
+        RECT rcBar;
+        ::GetWindowRect(m_hRightBar, &rcBar);
+        int cx = rcBar.right - rcBar.left;
+        ::MoveWindow(m_hRightBar, rc.right - cx, rc.top, cx, rc.Height(), TRUE);
+        rc.right -= cx;
+    }
+    if (m_pView && m_pView->GetSafeHwnd())
+        m_pView->MoveWindow(rc.left, rc.top, rc.Width() > 0 ? rc.Width() : 0,
+                            rc.Height() > 0 ? rc.Height() : 0);
+}
+
+void CFrameWnd::OnUpdateFrameTitle() {
+    if (!m_hWnd)
+        return;
+    char szApp[256] = {0};
+    ::LoadStringA(::GetModuleHandleA(nullptr), m_nIDResource, szApp, sizeof szApp);
+    if (char* pNewline = strchr(szApp, '\n'))
+        *pNewline = 0;
+    CString strTitle = szApp;
+    if (m_pDocument && !m_pDocument->GetTitle().IsEmpty())
+        strTitle = m_pDocument->GetTitle() + " - " + szApp;
+    if (GetWindowText() != strTitle)
+        SetWindowText(strTitle);
+}
+
+void CFrameWnd::OnClose() {
+    if (m_pDocument && !m_pDocument->SaveModified())
+        return;
+    DestroyWindow();
+}
+
+void CFrameWnd::OnDropFiles(HDROP hDrop) {
+    char szFile[MAX_PATH * 2] = {0};
+    UINT nFiles = ::DragQueryFileA(hDrop, 0xFFFFFFFF, nullptr, 0);
+    if (nFiles > 0)
+        ::DragQueryFileA(hDrop, 0, szFile, sizeof szFile);
+    ::DragFinish(hDrop);
+    if (nFiles > 0 && AfxGetApp()) {
+        ::SetForegroundWindow(m_hWnd);
+        AfxGetApp()->OpenDocumentFile(szFile);
+    }
+}
+
+void CFrameWnd::OnInitMenuPopup(HMENU hMenu) {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->GetRecentFileList())
+        pApp->GetRecentFileList()->UpdateMenu(hMenu);
+}
+
+bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM) {
+    unsigned nID = LOWORD(wParam);
+    int nCode = HIWORD(wParam);
+    if (m_pView && m_pView->OnCmdMsg(nID, nCode))
+        return true;
+    if (m_pDocument && m_pDocument->OnCmdMsg(nID, nCode))
+        return true;
+    if (OnCmdMsg(nID, nCode))
+        return true;
+    return AfxGetApp() && AfxGetApp()->OnCmdMsg(nID, nCode);
+}
+
+bool CFrameWnd::OnCmdMsg(unsigned, int) { return false; }
+
+bool CFrameWnd::PreTranslateMessage(MSG* pMsg) {
+    return m_hAccel && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
+           ::TranslateAcceleratorA(m_hWnd, m_hAccel, pMsg);
+}
+
+LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    switch (nMsg) {
+    case WM_CREATE:
+        return OnCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam));
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            RecalcLayout();
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
+            ::PostQuitMessage(0);
+        break;
+    case WM_SETFOCUS:
+        if (m_pView && m_pView->GetSafeHwnd())
+            m_pView->SetFocus();
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_MENUSELECT:
+        if (m_hStatusBar) {
+            char szPrompt[256] = "Ready";
+            UINT nID = LOWORD(wParam), nFlags = HIWORD(wParam);
+            bool bClosed = nFlags == 0xFFFF && lParam == 0;
+            if (!bClosed && !(nFlags & (MF_POPUP | MF_SEPARATOR)) && nID != 0) {
+                char szText[256] = {0};
+                if (::LoadStringA(::GetModuleHandleA(nullptr), nID, szText, sizeof szText) > 0) {
+                    if (char* pNewline = strchr(szText, '\n'))
+                        *pNewline = 0;
+                    lstrcpynA(szPrompt, szText, sizeof szPrompt);
+                }
+            }
+            ::SendMessageA(m_hStatusBar, SB_SETTEXTA, 0, (LPARAM)szPrompt);
+        }
+        return 0;
+    }
+    return CWnd::WindowProc(nMsg, wParam, lParam);
+}
+
+void CFrameWnd::PostNcDestroy() {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp) {
+        if (pApp->m_pMainWnd == this)
+            pApp->m_pMainWnd = nullptr;
+        if (pApp->GetDocTemplate() && pApp->GetDocTemplate()->GetFrame() == this)
+            pApp->GetDocTemplate()->FrameDestroyed();
+    }
+    delete this;
+}

@@ -1,0 +1,52 @@
+#include "framework/ModalSeam.h"
+#include "framework/WinApp.h"
+
+namespace {
+int Ask(CModalRequest::Kind kind, HWND hOwner, void* pStruct) {
+    CModalRequest request{kind, hOwner, CString(), CString(), 0, pStruct};
+    return CModalSeam::Answer(request);
+}
+} // namespace
+
+int AfxShowMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
+    if (CModalSeam::HasResponder()) {
+        CModalRequest request{CModalRequest::messageBox, hOwner, pszText, pszCaption, nType,
+                              nullptr};
+        return CModalSeam::Answer(request);
+    }
+    return MessageBoxA(hOwner, pszText, pszCaption, nType);
+}
+
+int AfxMessageBox(const char* pszText, UINT nType) {
+    CWinApp* pApp = AfxGetApp();
+    HWND hOwner = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->GetSafeHwnd() : nullptr;
+    const char* pszCaption = pApp ? pApp->m_pszAppName : "Almanark";
+    return AfxShowMessageBox(hOwner, pszText, pszCaption, nType);
+}
+
+BOOL AfxGetOpenFileName(OPENFILENAMEA* pOfn) {
+    if (CModalSeam::HasResponder())
+        return Ask(CModalRequest::fileOpen, pOfn->hwndOwner, pOfn) != 0;
+    return GetOpenFileNameA(pOfn);
+}
+
+BOOL AfxGetSaveFileName(OPENFILENAMEA* pOfn) {
+    if (CModalSeam::HasResponder())
+        return Ask(CModalRequest::fileSave, pOfn->hwndOwner, pOfn) != 0;
+    return GetSaveFileNameA(pOfn);
+}
+
+BOOL AfxChooseFont(CHOOSEFONTA* pCf) {
+    if (CModalSeam::HasResponder())
+        return Ask(CModalRequest::font, pCf->hwndOwner, pCf) != 0;
+    return ChooseFontA(pCf);
+}
+
+BOOL AfxPrintDlg(PRINTDLGA* pPd) {
+    if (CModalSeam::HasResponder()) {
+        bool bSetup = (pPd->Flags & PD_PRINTSETUP) != 0;
+        return Ask(bSetup ? CModalRequest::printSetup : CModalRequest::print, pPd->hwndOwner,
+                   pPd) != 0;
+    }
+    return PrintDlgA(pPd);
+}

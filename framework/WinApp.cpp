@@ -1,0 +1,389 @@
+#include "framework/WinApp.h"
+
+#include <shellapi.h>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "framework/Dialog.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/FrameWnd.h"
+#include "framework/ModalSeam.h"
+#include "framework/RecentFileList.h"
+
+namespace {
+CWinApp* g_pApp = nullptr;
+const UINT ID_FILE_PRINT_DIRECT = 0xE108;
+
+// Messages after which the idle work is worth doing again.
+bool IsIdleMessage(const MSG& msg) {
+    static POINT s_ptLast = {-1, -1};
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+        if (msg.pt.x == s_ptLast.x && msg.pt.y == s_ptLast.y)
+            return false;
+        s_ptLast = msg.pt;
+        return true;
+    }
+    return msg.message != WM_PAINT && msg.message != WM_TIMER && msg.message != 0x0118;
+}
+
+// Sets the default value of HKEY_CLASSES_ROOT\pszKey.
+bool SetRegKey(const char* pszKey, const char* pszValue, const char* pszValueName = nullptr) {
+    HKEY hKey = nullptr;
+    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, pszKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_ALL_ACCESS, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return false;
+    LONG lResult = ::RegSetValueExA(hKey, pszValueName, 0, REG_SZ, (const BYTE*)pszValue,
+                                    (DWORD)strlen(pszValue) + 1);
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}
+
+CString QueryRegDefault(const char* pszKey) {
+    CString strValue;
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, pszKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return strValue;
+    DWORD cb = 0, dwType = 0;
+    if (::RegQueryValueExA(hKey, nullptr, nullptr, &dwType, nullptr, &cb) == ERROR_SUCCESS &&
+        dwType == REG_SZ && cb > 0) {
+        std::vector<char> buf(cb + 1, 0);
+        if (::RegQueryValueExA(hKey, nullptr, nullptr, nullptr, (BYTE*)buf.data(), &cb) ==
+            ERROR_SUCCESS)
+            strValue = buf.data();
+    }
+    ::RegCloseKey(hKey);
+    return strValue;
+}
+
+CString ModuleShortPath() {
+    char szLong[MAX_PATH] = {0};
+    ::GetModuleFileNameA(nullptr, szLong, MAX_PATH);
+    char szShort[MAX_PATH] = {0};
+    DWORD n = ::GetShortPathNameA(szLong, szShort, MAX_PATH);
+    return (n > 0 && n < MAX_PATH) ? CString(szShort) : CString(szLong);
+}
+} // namespace
+
+CWinApp* AfxGetApp() { return g_pApp; }
+
+CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(pszAppName) { g_pApp = this; }
+
+CWinApp::~CWinApp() {
+    free(m_pszProfileName);
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+// ---- profile ----
+
+void CWinApp::SetProfileName(const char* pszPath) {
+    free(m_pszProfileName);
+    m_pszProfileName = pszPath ? _strdup(pszPath) : nullptr;
+}
+
+UINT CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) {
+    return ::GetPrivateProfileIntA(pszSection, pszEntry, nDefault, m_pszProfileName);
+}
+
+CString CWinApp::GetProfileString(const char* pszSection, const char* pszEntry,
+                                  const char* pszDefault) {
+    // Grow the buffer until the value fits: values have no fixed limit.
+    for (DWORD nSize = 256;; nSize *= 4) {
+        std::vector<char> buf(nSize);
+        DWORD n = ::GetPrivateProfileStringA(pszSection, pszEntry, pszDefault ? pszDefault : "",
+                                             buf.data(), nSize, m_pszProfileName);
+        if (n < nSize - 1 || nSize >= (1u << 20))
+            return CString(buf.data(), (int)n);
+    }
+}
+
+BOOL CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) {
+    char sz[16];
+    wsprintfA(sz, "%d", nValue);
+    return ::WritePrivateProfileStringA(pszSection, pszEntry, sz, m_pszProfileName);
+}
+
+BOOL CWinApp::WriteProfileString(const char* pszSection, const char* pszEntry,
+                                 const char* pszValue) {
+    return ::WritePrivateProfileStringA(pszSection, pszEntry, pszValue, m_pszProfileName);
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
+    if (nMaxMRU > 0) {
+        m_pRecentFileList = std::make_unique<CRecentFileList>(ID_FILE_MRU_FILE1,
+                                                              "Recent File List", "File%d",
+                                                              (int)nMaxMRU);
+        m_pRecentFileList->ReadList(this);
+    }
+    m_nPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
+}
+
+void CWinApp::AddToRecentFileList(const char* pszPathName) {
+    if (m_pRecentFileList)
+        m_pRecentFileList->Add(pszPathName);
+}
+
+int CWinApp::ExitInstance() {
+    if (m_pRecentFileList)
+        m_pRecentFileList->WriteList(this);
+    return 0;
+}
+
+// ---- templates, shell and command line ----
+
+void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate) { m_pDocTemplate.reset(pTemplate); }
+
+void CWinApp::RegisterShellFileTypes(BOOL bCompat) {
+    if (!m_pDocTemplate)
+        return;
+    CString strTypeId = m_pDocTemplate->GetDocString(CSingleDocTemplate::regFileTypeId);
+    CString strTypeName = m_pDocTemplate->GetDocString(CSingleDocTemplate::regFileTypeName);
+    CString strExt = m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt);
+    if (strTypeId.IsEmpty())
+        return;
+    CString strModule = ModuleShortPath();
+    SetRegKey(strTypeId, strTypeName.IsEmpty() ? strTypeId : strTypeName);
+
+    // The document icon is the module's second icon when it has one.
+    UINT nIcons = (UINT)(UINT_PTR)::ExtractIconA(m_hInstance, ModuleShortPath(), (UINT)-1);
+    CString strIcon = strModule + (nIcons >= 2 ? ",1" : ",0");
+    SetRegKey(strTypeId + "\\DefaultIcon", strIcon);
+
+    if (bCompat) {
+        SetRegKey(strTypeId + "\\shell\\open\\command", strModule + " \"%1\"");
+        SetRegKey(strTypeId + "\\shell\\print\\command", strModule + " /p \"%1\"");
+        SetRegKey(strTypeId + "\\shell\\printto\\command",
+                  strModule + " /pt \"%1\" \"%2\" \"%3\" \"%4\"");
+    } else {
+        SetRegKey(strTypeId + "\\shell\\open\\command", strModule + " \"%1\"");
+    }
+
+    if (!strExt.IsEmpty()) {
+        // Another program's type on the extension is left alone.
+        CString strOld = QueryRegDefault(strExt);
+        if (strOld.IsEmpty() || strOld == strTypeId) {
+            SetRegKey(strExt, strTypeId);
+            if (bCompat)
+                SetRegKey(strExt + "\\ShellNew", "", "NullFile");
+        }
+    }
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+    for (int i = 1; i < __argc; ++i) {
+        const char* pszParam = __argv[i];
+        bool bFlag = false;
+        bool bLast = (i == __argc - 1);
+        if (pszParam[0] == '-' || pszParam[0] == '/') {
+            bFlag = true;
+            ++pszParam;
+        }
+        rCmdInfo.ParseParam(pszParam, bFlag, bLast);
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
+    switch (rCmdInfo.m_nShellCommand) {
+    case CCommandLineInfo::FileNew:
+        OnFileNew();
+        return m_pMainWnd != nullptr;
+    case CCommandLineInfo::FileOpen:
+        return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
+    case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo: {
+        m_nCmdShow = SW_HIDE;
+        m_bPrintingFromShell = true;
+        if (OpenDocumentFile(rCmdInfo.m_strFileName) && m_pMainWnd)
+            m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        m_bPrintingFromShell = false;
+        // Printing from the shell ends the program afterwards.
+        if (m_pMainWnd)
+            m_pMainWnd->DestroyWindow();
+        return FALSE;
+    }
+    case CCommandLineInfo::AppUnregister:
+        return FALSE;
+    case CCommandLineInfo::FileNothing:
+        return TRUE;
+    }
+    return FALSE;
+}
+
+CDocument* CWinApp::OpenDocumentFile(const char* pszFileName) {
+    if (!m_pDocTemplate)
+        return nullptr;
+    CDocument* pDoc = m_pDocTemplate->OpenDocumentFile(pszFileName);
+    if (!m_pMainWnd && m_pDocTemplate->GetFrame())
+        m_pMainWnd = m_pDocTemplate->GetFrame();
+    return pDoc;
+}
+
+void CWinApp::OnFileNew() {
+    if (m_pDocTemplate) {
+        m_pDocTemplate->OpenDocumentFile(nullptr);
+        if (!m_pMainWnd && m_pDocTemplate->GetFrame())
+            m_pMainWnd = m_pDocTemplate->GetFrame();
+    }
+}
+
+bool CWinApp::DoPromptFileName(CString& strFileName, bool bOpen, const char* pszTitle) {
+    CString strFilterName, strExt;
+    if (m_pDocTemplate) {
+        strFilterName = m_pDocTemplate->GetDocString(CSingleDocTemplate::filterName);
+        strExt = m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt);
+    }
+    // "Name (*.ext)\0*.ext\0All Files (*.*)\0*.*\0\0"
+    std::string filter;
+    if (!strFilterName.IsEmpty()) {
+        filter += strFilterName.str() + '\0' + "*" + strExt.str() + '\0';
+    }
+    filter += std::string("All Files (*.*)") + '\0' + "*.*" + '\0' + '\0';
+    std::vector<char> file(MAX_PATH * 4, 0);
+    strncpy(file.data(), strFileName, file.size() - 1);
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = (DWORD)file.size();
+    ofn.lpstrTitle = pszTitle;
+    ofn.lpstrDefExt = strExt.IsEmpty() ? nullptr : strExt.c_str() + (strExt[0] == '.');
+    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
+                (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    BOOL bOK = bOpen ? AfxGetOpenFileName(&ofn) : AfxGetSaveFileName(&ofn);
+    if (bOK)
+        strFileName = file.data();
+    return bOK != FALSE;
+}
+
+void CWinApp::OnFileOpen() {
+    CString strFile;
+    if (DoPromptFileName(strFile, true))
+        OpenDocumentFile(strFile);
+}
+
+CString CWinApp::GetHelpFilePath() const {
+    char szModule[MAX_PATH] = {0};
+    ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
+    CString strPath(szModule);
+    int nSlash = strPath.ReverseFind('\\');
+    return strPath.Left(nSlash + 1) + "Almanark.htm";
+}
+
+void CWinApp::OnHelp() {
+    CString strHelp = GetHelpFilePath();
+    HWND hOwner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    if (::GetFileAttributesA(strHelp) != INVALID_FILE_ATTRIBUTES &&
+        (INT_PTR)::ShellExecuteA(hOwner, "open", strHelp, nullptr, nullptr, SW_SHOWNORMAL) > 32)
+        return;
+    CString strMsg;
+    strMsg.Format("Unable to open the help file:\n%s", (const char*)strHelp);
+    AfxShowMessageBox(hOwner, strMsg, m_pszAppName, MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool CWinApp::OnCmdMsg(unsigned nID, int nCode) {
+    if (nCode != 0 && nCode != 1)
+        return false;
+    switch (nID) {
+    case ID_FILE_NEW:
+        OnFileNew();
+        return true;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return true;
+    case ID_APP_EXIT:
+        if (m_pMainWnd)
+            m_pMainWnd->SendMessage(WM_CLOSE);
+        return true;
+    case ID_HELP_FINDER:
+    case ID_HELP_INDEX:
+    case ID_HELP:
+    case ID_CONTEXT_HELP:
+    case ID_DEFAULT_HELP:
+        OnHelp();
+        return true;
+    }
+    if (nID >= ID_FILE_MRU_FILE1 && nID <= ID_FILE_MRU_FILE4 && m_pRecentFileList) {
+        int nIndex = (int)(nID - ID_FILE_MRU_FILE1);
+        if (nIndex < m_pRecentFileList->GetSize()) {
+            CString strPath = (*m_pRecentFileList)[nIndex];
+            // A list entry that no longer opens leaves the list.
+            if (!strPath.IsEmpty() && !OpenDocumentFile(strPath))
+                m_pRecentFileList->Remove(nIndex);
+        }
+        return true;
+    }
+    return false;
+}
+
+// ---- message loop ----
+
+bool CWinApp::PreTranslateMessage(MSG* pMsg) {
+    if (CDialog::PreTranslateModeless(pMsg))
+        return true;
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd && pWnd->PreTranslateMessage(pMsg))
+            return true;
+    }
+    if (m_pMainWnd && !pMsg->hwnd)
+        return m_pMainWnd->PreTranslateMessage(pMsg);
+    return false;
+}
+
+bool CWinApp::PumpMessage() {
+    MSG& msg = m_msgCur;
+    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+        return false;
+    if (!PreTranslateMessage(&msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+BOOL CWinApp::OnIdle(LONG lCount) {
+    if (lCount <= 0) {
+        auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
+        if (pFrame && pFrame->GetSafeHwnd())
+            pFrame->OnIdleUpdate();
+    }
+    return lCount < 1;
+}
+
+int CWinApp::Run() {
+    LONG lIdleCount = 0;
+    bool bIdle = true;
+    MSG msg;
+    for (;;) {
+        while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdleCount++))
+                bIdle = false;
+        }
+        do {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(m_msgCur)) {
+                bIdle = true;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+int AfxWinMain(HINSTANCE hInstance, const char* pszCmdLine, int nCmdShow) {
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return -1;
+    pApp->m_hInstance = hInstance;
+    pApp->m_lpCmdLine = pszCmdLine ? pszCmdLine : "";
+    pApp->m_nCmdShow = nCmdShow;
+    if (!pApp->InitInstance()) {
+        if (pApp->m_pMainWnd && pApp->m_pMainWnd->GetSafeHwnd())
+            pApp->m_pMainWnd->DestroyWindow();
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}

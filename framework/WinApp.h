@@ -1,0 +1,100 @@
+// CWinApp: the program object. Owns start-up, the message loop with idle
+// processing, the profile (a private INI file), the document template, the
+// standard command line, the recent-file list and shell registration.
+#pragma once
+#include <windows.h>
+#include <memory>
+#include "framework/CmdTarget.h"
+#include "framework/CommandLineInfo.h"
+#include "framework/String.h"
+
+class CWnd;
+class CDocument;
+class CSingleDocTemplate;
+class CRecentFileList;
+
+// Standard command ids the framework handles.
+enum : unsigned {
+    ID_FILE_NEW = 0xE100,
+    ID_FILE_OPEN = 0xE101,
+    ID_FILE_CLOSE = 0xE102,
+    ID_FILE_SAVE = 0xE103,
+    ID_FILE_SAVE_AS = 0xE104,
+    ID_FILE_PRINT = 0xE107,
+    ID_FILE_PRINT_PREVIEW = 0xE109,
+    ID_FILE_MRU_FILE1 = 0xE110,
+    ID_FILE_MRU_FILE4 = 0xE113,
+    ID_APP_ABOUT = 0xE140,
+    ID_APP_EXIT = 0xE141,
+    ID_HELP_INDEX = 0xE142,
+    ID_HELP_FINDER = 0xE143,
+    ID_CONTEXT_HELP = 0xE145,
+    ID_HELP = 0xE146,
+    ID_DEFAULT_HELP = 0xE147,
+    AFX_IDW_STATUS_BAR = 0xE801,
+    AFX_IDW_PANE_FIRST = 0xE900,
+};
+
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(const char* pszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance();
+    virtual int Run();
+    // Idle work; nonzero asks for more idle calls before waiting.
+    virtual BOOL OnIdle(LONG lCount);
+    virtual bool PreTranslateMessage(MSG* pMsg);
+    bool OnCmdMsg(unsigned nID, int nCode) override;
+    // Runs one message through translation and dispatch; false on WM_QUIT.
+    bool PumpMessage();
+
+    // Profile: every call reads or writes m_pszProfileName.
+    UINT GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault);
+    CString GetProfileString(const char* pszSection, const char* pszEntry,
+                             const char* pszDefault = nullptr);
+    BOOL WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue);
+    BOOL WriteProfileString(const char* pszSection, const char* pszEntry, const char* pszValue);
+    // Makes pszPath the profile file, freeing the previous name.
+    void SetProfileName(const char* pszPath);
+
+    void Enable3dControlsStatic() {}
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void AddDocTemplate(CSingleDocTemplate* pTemplate);
+    CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
+    void EnableShellOpen() { m_bShellOpen = true; }
+    void RegisterShellFileTypes(BOOL bCompat = FALSE);
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    virtual CDocument* OpenDocumentFile(const char* pszFileName);
+    void AddToRecentFileList(const char* pszPathName);
+    CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
+    // Shows the open dialog (or the save dialog) for documents; true on OK.
+    bool DoPromptFileName(CString& strFileName, bool bOpen, const char* pszTitle = nullptr);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnHelp();
+    CString GetHelpFilePath() const;
+
+    HINSTANCE m_hInstance = nullptr;
+    const char* m_lpCmdLine = "";
+    int m_nCmdShow = SW_SHOWNORMAL;
+    const char* m_pszAppName = nullptr;
+    // Owned, allocated with malloc: whoever replaces it frees the old name.
+    char* m_pszProfileName = nullptr;
+    CWnd* m_pMainWnd = nullptr;
+    bool m_bPrintingFromShell = false;
+
+protected:
+    std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
+    std::unique_ptr<CRecentFileList> m_pRecentFileList;
+    bool m_bShellOpen = false;
+    UINT m_nPreviewPages = 0;
+    MSG m_msgCur = {};
+};
+
+CWinApp* AfxGetApp();
+// The entry point's work: sets up the application object and runs it.
+int AfxWinMain(HINSTANCE hInstance, const char* pszCmdLine, int nCmdShow);

@@ -1,0 +1,171 @@
+#include "framework/Wnd.h"
+
+namespace {
+const char kPropName[] = "Almanark.CWnd";
+const char kClassName[] = "AlmanarkWnd";
+// The object whose window CreateEx is making: messages such as
+// WM_GETMINMAXINFO arrive before WM_NCCREATE can carry the pointer.
+thread_local CWnd* t_pCreating = nullptr;
+} // namespace
+
+CWnd::~CWnd() {
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this) {
+        HWND hWnd = m_hWnd;
+        ::RemovePropA(hWnd, kPropName);
+        if (m_pfnSuper)
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+        m_hWnd = nullptr;
+        if (::IsWindow(hWnd))
+            ::DestroyWindow(hWnd);
+    }
+}
+
+const char* CWnd::RegisterDefaultClass() {
+    static bool s_bRegistered = false;
+    if (!s_bRegistered) {
+        WNDCLASSA wc = {};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &CWnd::WndProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.hCursor = ::LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
+        wc.lpszClassName = kClassName;
+        s_bRegistered = ::RegisterClassA(&wc) != 0;
+    }
+    return kClassName;
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kPropName)) : nullptr;
+}
+
+void CWnd::Associate(HWND hWnd, CWnd* pWnd) {
+    pWnd->m_hWnd = hWnd;
+    ::SetPropA(hWnd, kPropName, pWnd);
+}
+
+void CWnd::SubclassWindow(HWND hWnd) {
+    Associate(hWnd, this);
+    m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::WndProc);
+}
+
+bool CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParent, UINT nID) {
+    return CreateEx(dwExStyle, pszClass, pszName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top,
+                    pParent ? pParent->m_hWnd : nullptr,
+                    (dwStyle & WS_CHILD) ? (HMENU)(UINT_PTR)nID : nullptr);
+}
+
+bool CWnd::CreateEx(DWORD dwExStyle, const char* pszClass, const char* pszName, DWORD dwStyle,
+                    int x, int y, int cx, int cy, HWND hParent, HMENU hMenu) {
+    if (!pszClass)
+        pszClass = RegisterDefaultClass();
+    CWnd* pPrevious = t_pCreating;
+    t_pCreating = this;
+    HWND hWnd = ::CreateWindowExA(dwExStyle, pszClass, pszName, dwStyle, x, y, cx, cy, hParent,
+                                  hMenu, ::GetModuleHandleA(nullptr), nullptr);
+    t_pCreating = pPrevious;
+    if (hWnd && FromHandlePermanent(hWnd) != this)
+        SubclassWindow(hWnd); // a class with a procedure of its own (common controls)
+    return hWnd != nullptr && m_hWnd == hWnd;
+}
+
+HWND CWnd::Detach() {
+    HWND hWnd = m_hWnd;
+    if (hWnd && FromHandlePermanent(hWnd) == this) {
+        ::RemovePropA(hWnd, kPropName);
+        if (m_pfnSuper)
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    }
+    m_pfnSuper = nullptr;
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+bool CWnd::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd); }
+
+LRESULT CALLBACK CWnd::WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = FromHandlePermanent(hWnd);
+    if (!pWnd && t_pCreating) {
+        pWnd = t_pCreating;
+        t_pCreating = nullptr;
+        Associate(hWnd, pWnd);
+    }
+    if (!pWnd)
+        return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    LRESULT lResult = 0;
+    try {
+        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    } catch (...) {
+        // An exception must not unwind through the system's frames.
+        lResult = 0;
+    }
+    if (nMsg == WM_NCDESTROY) {
+        WNDPROC pfnSuper = pWnd->m_pfnSuper;
+        ::RemovePropA(hWnd, kPropName);
+        pWnd->m_hWnd = nullptr;
+        pWnd->m_pfnSuper = nullptr;
+        if (pfnSuper)
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pfnSuper);
+        pWnd->PostNcDestroy();
+    }
+    return lResult;
+}
+
+LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (m_pfnSuper)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (nMsg == WM_COMMAND && OnCommand(wParam, lParam))
+        return 0;
+    if (nMsg == WM_NOTIFY) {
+        LRESULT lResult = 0;
+        if (OnNotify(wParam, lParam, &lResult))
+            return lResult;
+    }
+    return DefWindowProc(nMsg, wParam, lParam);
+}
+
+bool CWnd::OnCommand(WPARAM wParam, LPARAM) {
+    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+}
+
+bool CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return false; }
+
+bool CWnd::PreTranslateMessage(MSG*) { return false; }
+
+CString CWnd::GetWindowText() const {
+    CString s;
+    int n = ::GetWindowTextLengthA(m_hWnd);
+    if (n > 0) {
+        ::GetWindowTextA(m_hWnd, s.GetBuffer(n + 1), n + 1);
+        s.ReleaseBuffer();
+    }
+    return s;
+}
+
+CString CWnd::GetDlgItemText(int nID) const {
+    CString s;
+    HWND hItem = GetDlgItem(nID);
+    int n = hItem ? ::GetWindowTextLengthA(hItem) : 0;
+    if (n > 0) {
+        ::GetWindowTextA(hItem, s.GetBuffer(n + 1), n + 1);
+        s.ReleaseBuffer();
+    }
+    return s;
+}
+
+CRect CWnd::GetClientRect() const {
+    CRect rc;
+    ::GetClientRect(m_hWnd, &rc);
+    return rc;
+}
+
+CRect CWnd::GetWindowRect() const {
+    CRect rc;
+    ::GetWindowRect(m_hWnd, &rc);
+    return rc;
+}

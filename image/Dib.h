@@ -1,0 +1,59 @@
+// CDib: the calendar's one picture, a device-independent bitmap taken from a
+// mapped .bmp file, from memory or from a document, drawn stretched with GDI.
+#pragma once
+#include <windows.h>
+#include "framework/Archive.h"
+#include "framework/File.h"
+#include "framework/Size.h"
+#include "image/DibFormat.h"
+
+class CDib {
+public:
+    // Who frees the header block.
+    enum { ownerNone = 0, ownerHeap = 1, ownerGlobal = 2 };
+
+    CDib();
+    CDib(const CDib&) = delete;
+    CDib& operator=(const CDib&) = delete;
+    ~CDib();
+
+    // Maps the file and uses it in place; share lets other programs read it
+    // meanwhile. The file stays open until Clear or the next attach.
+    BOOL AttachFile(const char* pszPath, BOOL bShare);
+    // Uses a packed bitmap (information header, colour table, pixels). With
+    // bMustFree the block is freed by Clear: as a global block when hGlobal is
+    // given (pHeader is then its locked address), else with delete[].
+    // nLength, when known, is how many bytes the block holds from pHeader.
+    BOOL AttachMemory(void* pHeader, BOOL bMustFree, HGLOBAL hGlobal,
+                      uint64_t nLength = CDibFormat::kUnknownLength);
+    BOOL Read(CFile* pFile);
+    BOOL Write(CFile* pFile);
+    void Serialize(CArchive& ar);
+
+    BOOL Draw(HDC hDC, int x, int y, int cx, int cy);
+    UINT ApplyPalette(HDC hDC, BOOL bBackground);
+    BOOL BuildPalette();
+    BOOL BuildHalftonePalette(HDC hDC);
+
+    CSize GetSize() const;
+    bool IsEmpty() const { return m_pHeader == nullptr; }
+    void Clear();
+    void DetachFile();
+
+    RGBQUAD* m_pColors;
+    BYTE* m_pBits;
+    BITMAPINFOHEADER* m_pHeader;
+    HGLOBAL m_hHeaderGlobal;
+    int m_nHeaderOwner;
+    int m_nBitsOwner;
+    DWORD m_dwBitsSize;
+    int m_nColors;
+    HANDLE m_hMapFile;
+    HANDLE m_hMapping;
+    void* m_pMapView;
+    HPALETTE m_hPal;
+
+private:
+    // Unmaps and closes the attached file without regard to the picture in it.
+    void ReleaseFile();
+};

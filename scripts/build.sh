@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# build.sh [native|win32|all]: configures and builds under build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+what=${1:-all}
+jobs=$(nproc)
+if [ "$what" = native ] || [ "$what" = all ]; then
+    [ -f build/native/CMakeCache.txt ] || cmake -S . -B build/native -Wno-dev \
+        -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build build/native -j"$jobs" -- --no-print-directory -s
+fi
+if [ "$what" = win32 ] || [ "$what" = all ]; then
+    [ -f build/win32/CMakeCache.txt ] || cmake -S . -B build/win32 -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build/win32 -j"$jobs" -- --no-print-directory -s
+fi

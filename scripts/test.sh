@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: native
+# (sanitizers), fuzzers, Win32 tests and end-to-end tests under Wine and Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" all
+# First start of the Wine prefix outside the timed tests.
+"$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
+cat > "$root/build/CTestTestfile.cmake" <<'CT'
+subdirs("native" "win32")
+CT
+export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver -p 60
+trap 'wineserver -k 2>/dev/null || true' EXIT
+cd "$root/build"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j2 "$@"

@@ -1,0 +1,22 @@
+#include "view/PageFractions.h"
+
+// Written so that a NaN edge (a damaged document) fails the test and takes the limit.
+void CPageFractions::PullInside(double& dLeft, double& dTop, double& dRight,
+                                double& dBottom) const {
+    dLeft = dLeft >= m_dLeft ? dLeft : m_dLeft;
+    dTop = dTop >= m_dTop ? dTop : m_dTop;
+    dRight = dRight <= m_dRight ? dRight : m_dRight;
+    dBottom = dBottom <= m_dBottom ? dBottom : m_dBottom;
+}
+
+void CPageFractions::PlaceCalendar(double& dLeft, double& dTop, double& dRight,
+                                   double& dBottom) const {
+    if (dTop == kUnplacedTop) {
+        dLeft = m_dLeft;
+        dTop = m_dTop;
+        dRight = m_dRight;
+        dBottom = m_dBottom;
+        return;
+    }
+    PullInside(dLeft, dTop, dRight, dBottom);
+}

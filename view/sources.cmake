@@ -1,0 +1,12 @@
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CalendarBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MonthLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MonthPanelLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PageFractions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PageGeometry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrinterMetrics.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TrackerMath.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/YearLayout.cpp
+)
+list(APPEND WIN32_SOURCES
+)
