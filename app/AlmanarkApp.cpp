@@ -1,6 +1,10 @@
 #include "app/AlmanarkApp.h"
 
 #include <cstdio>
+#include <vector>
+
+#include <windows.h>
+#include <shellapi.h>
 
 #include "app/ProgramArgument.h"
 #include "app/ShellRegistration.h"
@@ -99,13 +103,29 @@ BOOL CAlmanarkApp::OnIdle(LONG lCount) {
             m_pFrame->SetStatusText(0, "Position graphic");
         if (m_pView->m_nCalPositioning)
             m_pFrame->SetStatusText(0, "Position calendar");
-        m_pFrame->KeepNoteCaretOffFirstLine();
+        KeepNoteCaretOffFirstLine();
         if (m_nResizeCount) {
             InvalidateView();
             m_nResizeCount = 0;
         }
     }
     return CWinApp::OnIdle(lCount);
+}
+
+void CAlmanarkApp::KeepNoteCaretOffFirstLine() {
+    CEdit& note = m_pFrame->m_wndCalendarPage.m_editNote;
+    if (!note.GetSafeHwnd())
+        return;
+    int nStart = 0, nEnd = 0;
+    note.GetSel(nStart, nEnd);
+    int nSecond = note.LineIndex(1);
+    // The first line holds the day number; typing belongs below it. An edit
+    // without a second line has nowhere else to put the caret.
+    if (note.LineFromChar(nStart) == 0 && nSecond >= 0) {
+        int nCaret = nSecond + note.LineLength(nSecond);
+        note.SetSel(nCaret, nCaret);
+        note.ScrollCaret();
+    }
 }
 
 bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {

@@ -71,6 +71,8 @@ public:
 private:
     // Start-up steps 3 and 4: the start-up folder and the profile beside it.
     void SetUpProfilePath();
+    // Idle upkeep of the note edit: the caret never rests in its first line.
+    void KeepNoteCaretOffFirstLine();
 };
 
 extern CAlmanarkApp theApp;

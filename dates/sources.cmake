@@ -7,3 +7,6 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventFileNames.cpp
 )
+list(APPEND WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/EventsPage.cpp
+)

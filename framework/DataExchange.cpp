@@ -3,8 +3,7 @@
 #include "framework/Dialog.h"
 
 HWND CDataExchange::GetControl(int nID) const {
-    HWND hCtrl = m_pDlgWnd ? m_pDlgWnd->GetDlgItem(nID) : nullptr;
-    return hCtrl;
+    return m_pDlgWnd ? m_pDlgWnd->GetDlgItem(nID) : nullptr;
 }
 
 void DDX_Control(CDataExchange* pDX, int nID, CWnd& ctrl) {

@@ -3,6 +3,8 @@
 // the view, command routing (view, document, frame, application), closing
 // with the save prompt, and files dropped from the shell.
 #pragma once
+#include <windows.h>
+#include <shellapi.h>
 #include "framework/RuntimeClass.h"
 #include "framework/Wnd.h"
 

@@ -1,5 +1,6 @@
 #include "framework/ModalSeam.h"
 #include "framework/WinApp.h"
+#include "framework/Wnd.h"
 
 namespace {
 int Ask(CModalRequest::Kind kind, HWND hOwner, void* pStruct) {

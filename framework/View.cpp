@@ -1,6 +1,6 @@
 #include "framework/View.h"
 
-#include "framework/Dc.h"
+#include "framework/PaintDC.h"
 
 bool CView::Create(CWnd* pParent, UINT nID) {
     CRect rc(0, 0, 0, 0);

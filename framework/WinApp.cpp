@@ -14,7 +14,7 @@
 
 namespace {
 CWinApp* g_pApp = nullptr;
-const UINT ID_FILE_PRINT_DIRECT = 0xE108;
+
 
 // Messages after which the idle work is worth doing again.
 bool IsIdleMessage(const MSG& msg) {

@@ -13,27 +13,7 @@ class CDocument;
 class CSingleDocTemplate;
 class CRecentFileList;
 
-// Standard command ids the framework handles.
-enum : unsigned {
-    ID_FILE_NEW = 0xE100,
-    ID_FILE_OPEN = 0xE101,
-    ID_FILE_CLOSE = 0xE102,
-    ID_FILE_SAVE = 0xE103,
-    ID_FILE_SAVE_AS = 0xE104,
-    ID_FILE_PRINT = 0xE107,
-    ID_FILE_PRINT_PREVIEW = 0xE109,
-    ID_FILE_MRU_FILE1 = 0xE110,
-    ID_FILE_MRU_FILE4 = 0xE113,
-    ID_APP_ABOUT = 0xE140,
-    ID_APP_EXIT = 0xE141,
-    ID_HELP_INDEX = 0xE142,
-    ID_HELP_FINDER = 0xE143,
-    ID_CONTEXT_HELP = 0xE145,
-    ID_HELP = 0xE146,
-    ID_DEFAULT_HELP = 0xE147,
-    AFX_IDW_STATUS_BAR = 0xE801,
-    AFX_IDW_PANE_FIRST = 0xE900,
-};
+#include "framework/AfxRes.h"
 
 class CWinApp : public CCmdTarget {
 public:

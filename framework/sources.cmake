@@ -17,3 +17,28 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ScrollView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameWnd.cpp
 )
+list(APPEND WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AutoSelect.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Brush.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Button.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ClientDC.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ComboBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DataExchange.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Dc.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Edit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Font.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FontDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GdiObject.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintDC.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Pen.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Static.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TabCtrl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowDC.cpp
+)

@@ -153,7 +153,7 @@ BOOL CDib::Draw(HDC hDC, int x, int y, int cx, int cy) {
     BITMAPINFOHEADER header = CDibFormat::LoadInfoHeader(m_pHeader);
     int nLines = StretchDIBits(hDC, x, y, cx, cy, 0, 0, header.biWidth, header.biHeight, m_pBits,
                                (const BITMAPINFO*)m_pHeader, DIB_RGB_COLORS, SRCCOPY);
-    return nLines != 0 && nLines != GDI_ERROR;
+    return nLines != 0 && nLines != (int)GDI_ERROR;
 }
 
 UINT CDib::ApplyPalette(HDC hDC, BOOL bBackground) {

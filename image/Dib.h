@@ -24,6 +24,7 @@ public:
     // bMustFree the block is freed by Clear: as a global block when hGlobal is
     // given (pHeader is then its locked address), else with delete[].
     // nLength, when known, is how many bytes the block holds from pHeader.
+    // A block given to free is freed also when it is rejected.
     BOOL AttachMemory(void* pHeader, BOOL bMustFree, HGLOBAL hGlobal,
                       uint64_t nLength = CDibFormat::kUnknownLength);
     BOOL Read(CFile* pFile);

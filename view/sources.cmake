@@ -9,4 +9,5 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/YearLayout.cpp
 )
 list(APPEND WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AlmanarkView.cpp
 )

@@ -1,0 +1,10 @@
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramArgument.cpp
+)
+list(APPEND WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AlmanarkApp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShellRegistration.cpp
+)
+list(APPEND APP_MAIN_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Main.cpp
+)

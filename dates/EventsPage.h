@@ -1,0 +1,44 @@
+// CEventsPage: the "Events" page: the event file in use, its entries, and
+// the operations that load, save, sort and delete event files.
+#pragma once
+#include "framework/Button.h"
+#include "framework/ComboBox.h"
+#include "framework/ListBox.h"
+#include "panel/PanelPage.h"
+
+class CEventsPage : public CPanelPage {
+public:
+    CEventsPage();
+
+    CString ResolveEventFilePath(const CString& strName) const;
+    void FillEventFileCombo();
+    bool SelectEventFile(const CString& strName);
+    void SetLastEventFile(const CString& strName);
+    CString GetLastEventFile() const;
+    void LoadEventFile();
+    void SaveEventFile();
+    void SortEventList();
+    void RebuildEventText();
+    void DeleteEventFile();
+    void EnableFileButtons(BOOL bEnable);
+    void UpdateListExtent(const CString& strLine);
+
+    int m_nAppliedCount = 0;
+    CComboBox m_cbFile;
+    CButton m_btnFile;
+    CListBox m_listDates;
+    CListBox m_listSort;
+    CButton m_btnInsertDate;
+    CButton m_btnRemoveDate;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    bool OnCmdMsg(unsigned nID, int nCode) override;
+
+private:
+    void OnFileSelChange();
+    // The date list's lines, in list order.
+    std::vector<CString> GetListLines() const;
+    void SetListLines(const std::vector<CString>& lines);
+};

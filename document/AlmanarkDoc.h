@@ -1,0 +1,49 @@
+// CAlmanarkDoc: one calendar page: month or year, notes of the day boxes,
+// title, placement of calendar and picture, fonts, picture and printer.
+#pragma once
+#include "framework/Document.h"
+#include "image/Dib.h"
+
+class CAlmanarkDoc : public CDocument {
+public:
+    CAlmanarkDoc();
+
+    BOOL OnNewDocument() override;
+    void Serialize(CArchive& ar) override;
+
+    CString GetNote(int nCol, int nRow) const;
+    BOOL SetNote(const CString& strNote, int nCol, int nRow);
+
+    int m_nMonth = 0;
+    int m_nYear = 0;
+    int m_bTitleLarge = 0;
+    short m_nPrintColor = 1;
+    short m_nPaperSize = 1;
+    short m_nOrientation = 2;
+    double m_dCalBottom = 0.0;
+    double m_dCalTop = -1.0;
+    double m_dCalRight = 0.0;
+    double m_dCalLeft = 0.0;
+    double m_dImgBottom = 0.0;
+    double m_dImgTop = 0.0;
+    double m_dImgRight = 0.0;
+    double m_dImgLeft = 0.0;
+    int m_bYearDoc = 0;
+    int m_bImageShowsThrough = 0;
+    int m_bResetOnNew = 1;
+    int m_bHasImage = 0;
+    CString m_strNotes[7][6];
+    CString m_strImageFile;
+    CString m_strTitle;
+    CString m_strPrinter;
+    LOGFONT m_lfDate = {};
+    LOGFONT m_lfNotes = {};
+    LOGFONT m_lfTitle = {};
+    LOGFONT m_lfWeekday = {};
+    CDib m_dib;
+
+private:
+    // A 4-point screen font of the face, read back into lf, then given the
+    // element's weight and italic flag.
+    static void BuildFont(LOGFONT& lf, const char* pszFace, int nWeight, BYTE bItalic);
+};

@@ -1,0 +1,237 @@
+#include "framework/Dialog.h"
+
+#include <commctrl.h>
+#include <algorithm>
+
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+
+namespace {
+// The modeless dialogs alive now, for the message loop's IsDialogMessage.
+std::vector<CDialog*>& ModelessDialogs() {
+    static std::vector<CDialog*> s_dialogs;
+    return s_dialogs;
+}
+
+CDialog* FindModeless(HWND hWnd) {
+    for (CDialog* pDlg : ModelessDialogs())
+        if (pDlg->GetSafeHwnd() == hWnd)
+            return pDlg;
+    return nullptr;
+}
+
+HWND MainWindow() {
+    CWinApp* pApp = AfxGetApp();
+    HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->GetSafeHwnd() : nullptr;
+    return hMain && ::IsWindow(hMain) ? hMain : nullptr;
+}
+} // namespace
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParent)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParent) {}
+
+CDialog::~CDialog() {
+    // The bound control objects of a derived class are destroyed by now.
+    m_boundControls.clear();
+    Unregister();
+}
+
+void CDialog::EnsureCommonControls() {
+    static bool s_bDone = false;
+    if (!s_bDone) {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+        s_bDone = ::InitCommonControlsEx(&icc) != 0;
+    }
+}
+
+HWND CDialog::OwnerForModal() const {
+    HWND hParent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
+    if (hParent)
+        return ::GetAncestor(hParent, GA_ROOT);
+    if (HWND hMain = MainWindow())
+        return hMain;
+    return ::GetActiveWindow();
+}
+
+void CDialog::InitModalIndirect(const DLGTEMPLATE* pTemplate, CWnd* pParent) {
+    m_pTemplate = pTemplate;
+    if (pParent)
+        m_pParentWnd = pParent;
+}
+
+INT_PTR CDialog::DoModal() {
+    if (m_hWnd)
+        return -1;
+    EnsureCommonControls();
+    HWND hOwner = OwnerForModal();
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    m_bModal = true;
+    INT_PTR nResult = m_pTemplate ? ::DialogBoxIndirectParamA(hInst, m_pTemplate, hOwner,
+                                                              &CDialog::DlgProc, (LPARAM)this)
+                                  : ::DialogBoxParamA(hInst, MAKEINTRESOURCEA(m_nIDTemplate),
+                                                      hOwner, &CDialog::DlgProc, (LPARAM)this);
+    m_bModal = false;
+    return nResult;
+}
+
+bool CDialog::Create(UINT nIDTemplate, CWnd* pParent) {
+    m_nIDTemplate = nIDTemplate;
+    return CreateFromTemplate(nullptr, nIDTemplate, pParent);
+}
+
+bool CDialog::CreateIndirect(const DLGTEMPLATE* pTemplate, CWnd* pParent) {
+    return pTemplate && CreateFromTemplate(pTemplate, 0, pParent);
+}
+
+bool CDialog::CreateFromTemplate(const DLGTEMPLATE* pTemplate, UINT nIDTemplate, CWnd* pParent) {
+    if (m_hWnd)
+        return false;
+    EnsureCommonControls();
+    if (pParent)
+        m_pParentWnd = pParent;
+    HWND hParent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : MainWindow();
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    m_bModal = false;
+    HWND hWnd = pTemplate ? ::CreateDialogIndirectParamA(hInst, pTemplate, hParent,
+                                                         &CDialog::DlgProc, (LPARAM)this)
+                          : ::CreateDialogParamA(hInst, MAKEINTRESOURCEA(nIDTemplate), hParent,
+                                                 &CDialog::DlgProc, (LPARAM)this);
+    return hWnd && m_hWnd == hWnd;
+}
+
+INT_PTR CALLBACK CDialog::DlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam) {
+    // Every other message reaches the object through the subclassed window
+    // procedure; returning FALSE here leaves the default dialog handling.
+    if (nMsg != WM_INITDIALOG)
+        return FALSE;
+    auto* pDlg = reinterpret_cast<CDialog*>(lParam);
+    if (!pDlg)
+        return TRUE;
+    pDlg->SubclassWindow(hWnd);
+    if (!pDlg->m_bModal)
+        ModelessDialogs().push_back(pDlg);
+    try {
+        return pDlg->OnInitDialog();
+    } catch (...) {
+        return TRUE;
+    }
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+bool CDialog::UpdateData(bool bSaveAndValidate) {
+    if (!m_hWnd)
+        return false;
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return !dx.Failed();
+}
+
+bool CDialog::BindControl(int nID, CWnd& ctrl) {
+    HWND hCtrl = GetDlgItem(nID);
+    if (!hCtrl)
+        return false;
+    if (ctrl.GetSafeHwnd() == hCtrl)
+        return true;
+    if (ctrl.GetSafeHwnd())
+        ctrl.Detach(); // still bound to a window of an earlier run
+    ctrl.Attach(hCtrl);
+    m_boundControls.push_back(&ctrl);
+    return true;
+}
+
+void CDialog::ReleaseControls() {
+    for (CWnd* pCtrl : m_boundControls) {
+        HWND hCtrl = pCtrl->GetSafeHwnd();
+        if (hCtrl && (!::IsWindow(hCtrl) || ::IsChild(m_hWnd, hCtrl)))
+            pCtrl->Detach();
+    }
+    m_boundControls.clear();
+}
+
+void CDialog::Unregister() {
+    auto& dialogs = ModelessDialogs();
+    dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), this), dialogs.end());
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (!m_hWnd)
+        return;
+    if (m_bModal)
+        ::EndDialog(m_hWnd, nResult);
+    else
+        DestroyWindow();
+}
+
+void CDialog::OnOK() {
+    if (!m_bModal)
+        return;
+    UpdateData(true);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    if (m_bModal)
+        EndDialog(IDCANCEL);
+    else if (!(::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD))
+        DestroyWindow();
+}
+
+UINT CDialog::GetDlgItemInt(int nID, bool* pbTranslated, bool bSigned) const {
+    BOOL bTranslated = FALSE;
+    UINT nValue = ::GetDlgItemInt(m_hWnd, nID, &bTranslated, bSigned);
+    if (pbTranslated)
+        *pbTranslated = bTranslated != 0;
+    return nValue;
+}
+
+LRESULT CDialog::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (nMsg == WM_NCDESTROY) {
+        ReleaseControls();
+        Unregister();
+    }
+    return CWnd::WindowProc(nMsg, wParam, lParam);
+}
+
+bool CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (CWnd::OnCommand(wParam, lParam))
+        return true;
+    if (HIWORD(wParam) != BN_CLICKED)
+        return false;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        OnOK();
+        return true;
+    case IDCANCEL:
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+bool CDialog::PreTranslateModeless(MSG* pMsg) {
+    if (!pMsg || !pMsg->hwnd || pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+        return false;
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        CDialog* pDlg = FindModeless(hWnd);
+        if (pDlg && ::IsWindowVisible(hWnd)) {
+            // The windows inside the dialog and the dialog itself come first.
+            for (HWND hInner = pMsg->hwnd; hInner && hInner != hWnd; hInner = ::GetParent(hInner)) {
+                CWnd* pWnd = FromHandlePermanent(hInner);
+                if (pWnd && pWnd->PreTranslateMessage(pMsg))
+                    return true;
+            }
+            if (pDlg->PreTranslateMessage(pMsg))
+                return true;
+            return ::IsDialogMessageA(hWnd, pMsg) != 0;
+        }
+        if (!(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+            break;
+    }
+    return false;
+}

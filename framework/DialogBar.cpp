@@ -1,0 +1,129 @@
+#include "framework/DialogBar.h"
+
+#include <vector>
+
+#include "framework/WindowDC.h"
+
+bool CDialogBar::Create(CWnd* pParent, UINT nIDTemplate, UINT nStyle, UINT nID) {
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDTemplate), (LPCSTR)RT_DIALOG);
+    HGLOBAL hGlobal = hRes ? ::LoadResource(hInst, hRes) : nullptr;
+    const void* pTemplate = hGlobal ? ::LockResource(hGlobal) : nullptr;
+    if (!pTemplate)
+        return false;
+    m_nIDTemplate = nIDTemplate;
+    return CreateIndirect(pParent, pTemplate, ::SizeofResource(hInst, hRes), nStyle, nID);
+}
+
+bool CDialogBar::CreateIndirect(CWnd* pParent, const void* pTemplate, size_t cbTemplate,
+                                UINT nStyle, UINT nID) {
+    if (!pTemplate || cbTemplate < sizeof(DLGTEMPLATE) || m_hWnd)
+        return false;
+    std::vector<BYTE> copy((const BYTE*)pTemplate, (const BYTE*)pTemplate + cbTemplate);
+    // An extended template starts with version 1 and signature 0xFFFF; its
+    // style follows the help id and the extended style.
+    const WORD* pWords = reinterpret_cast<const WORD*>(copy.data());
+    bool bExtended = cbTemplate >= 16 && pWords[0] == 1 && pWords[1] == 0xFFFF;
+    auto* pStyle = reinterpret_cast<DWORD*>(copy.data() + (bExtended ? 12 : 0));
+    *pStyle = (*pStyle & ~(DWORD)(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
+                                  DS_MODALFRAME | WS_DLGFRAME | WS_BORDER)) |
+              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+    m_nBarStyle = nStyle;
+    if (!CDialog::CreateIndirect(reinterpret_cast<const DLGTEMPLATE*>(copy.data()), pParent))
+        return false;
+    ::SetWindowLongPtrA(m_hWnd, GWLP_ID, (LONG_PTR)nID);
+    CRect rcBorders = BorderWidths();
+    CRect rcWindow = GetWindowRect();
+    m_sizeFixed = CSize(rcWindow.Width() + rcBorders.left + rcBorders.right,
+                        rcWindow.Height() + rcBorders.top + rcBorders.bottom);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, m_sizeFixed.cx, m_sizeFixed.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return true;
+}
+
+void CDialogBar::Dock(CRect& rcClient) {
+    if (!IsWindowVisible())
+        return;
+    int cx = m_sizeFixed.cx, cy = m_sizeFixed.cy;
+    if (m_nBarStyle & CBRS_ALIGN_LEFT) {
+        MoveWindow(rcClient.left, rcClient.top, cx, rcClient.Height());
+        rcClient.left += cx;
+    } else if (m_nBarStyle & CBRS_ALIGN_TOP) {
+        MoveWindow(rcClient.left, rcClient.top, rcClient.Width(), cy);
+        rcClient.top += cy;
+    } else if (m_nBarStyle & CBRS_ALIGN_BOTTOM) {
+        MoveWindow(rcClient.left, rcClient.bottom - cy, rcClient.Width(), cy);
+        rcClient.bottom -= cy;
+    } else {
+        MoveWindow(rcClient.right - cx, rcClient.top, cx, rcClient.Height());
+        rcClient.right -= cx;
+    }
+}
+
+CRect CDialogBar::BorderWidths() const {
+    int cx = ::GetSystemMetrics(SM_CXEDGE), cy = ::GetSystemMetrics(SM_CYEDGE);
+    return CRect(
+        (m_nBarStyle & CBRS_BORDER_LEFT) ? cx : 0, (m_nBarStyle & CBRS_BORDER_TOP) ? cy : 0,
+        (m_nBarStyle & CBRS_BORDER_RIGHT) ? cx : 0, (m_nBarStyle & CBRS_BORDER_BOTTOM) ? cy : 0);
+}
+
+void CDialogBar::PaintBorders() {
+    UINT nFlags = ((m_nBarStyle & CBRS_BORDER_LEFT) ? BF_LEFT : 0) |
+                  ((m_nBarStyle & CBRS_BORDER_TOP) ? BF_TOP : 0) |
+                  ((m_nBarStyle & CBRS_BORDER_RIGHT) ? BF_RIGHT : 0) |
+                  ((m_nBarStyle & CBRS_BORDER_BOTTOM) ? BF_BOTTOM : 0);
+    if (!nFlags)
+        return;
+    CWindowDC dc(this);
+    CRect rc = GetWindowRect();
+    rc.OffsetRect(-rc.left, -rc.top);
+    dc.DrawEdge(rc, EDGE_ETCHED, nFlags);
+}
+
+LRESULT CDialogBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    switch (nMsg) {
+    case WM_NCCALCSIZE: {
+        LRESULT lResult = CDialog::WindowProc(nMsg, wParam, lParam);
+        // Both forms of the message start with the client rectangle to fill.
+        auto* prc = reinterpret_cast<RECT*>(lParam);
+        CRect rcBorders = BorderWidths();
+        prc->left += rcBorders.left;
+        prc->top += rcBorders.top;
+        prc->right -= rcBorders.right;
+        prc->bottom -= rcBorders.bottom;
+        if (prc->right < prc->left)
+            prc->right = prc->left;
+        if (prc->bottom < prc->top)
+            prc->bottom = prc->top;
+        return lResult;
+    }
+    case WM_NCPAINT: {
+        LRESULT lResult = CDialog::WindowProc(nMsg, wParam, lParam);
+        PaintBorders();
+        return lResult;
+    }
+    }
+    return CDialog::WindowProc(nMsg, wParam, lParam);
+}
+
+bool CDialogBar::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (CWnd::OnCommand(wParam, lParam))
+        return true;
+    // Return and Esc in the bar (IsDialogMessage's IDOK and IDCANCEL without
+    // such a button) mean nothing to the frame.
+    UINT nID = LOWORD(wParam);
+    if ((nID == IDOK || nID == IDCANCEL) && !GetDlgItem(nID))
+        return true;
+    if (HWND hParent = GetParent())
+        ::SendMessageA(hParent, WM_COMMAND, wParam, lParam);
+    return true;
+}
+
+bool CDialogBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    HWND hParent = GetParent();
+    if (!hParent)
+        return false;
+    *pResult = ::SendMessageA(hParent, WM_NOTIFY, wParam, lParam);
+    return true;
+}

@@ -1,0 +1,35 @@
+// CFontDialog: the common font dialog, shown through the modal seam. On OK
+// the chosen font is written into the LOGFONT given to the constructor (or
+// m_lf); the colour is in m_cf.rgbColors. OnInitDialog runs inside the real
+// dialog, so a derived class can adjust its controls there.
+#pragma once
+#include <windows.h>
+#include <commdlg.h>
+#include "framework/Dialog.h"
+
+class CFontDialog : public CDialog {
+public:
+    explicit CFontDialog(LOGFONTA* plfInitial = nullptr,
+                         DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS, HDC hdcPrinter = nullptr,
+                         CWnd* pParent = nullptr);
+
+    INT_PTR DoModal() override;
+
+    COLORREF GetColor() const { return m_cf.rgbColors; }
+    // The font chosen; while the dialog is open, the one shown in it.
+    void GetCurrentFont(LOGFONTA* pLogFont) const;
+    CString GetFaceName() const { return CString(m_cf.lpLogFont->lfFaceName); }
+    int GetWeight() const { return m_cf.lpLogFont->lfWeight; }
+    bool IsBold() const { return m_cf.lpLogFont->lfWeight >= FW_SEMIBOLD; }
+    bool IsItalic() const { return m_cf.lpLogFont->lfItalic != 0; }
+    bool IsUnderline() const { return m_cf.lpLogFont->lfUnderline != 0; }
+    bool IsStrikeOut() const { return m_cf.lpLogFont->lfStrikeOut != 0; }
+    // Size in tenths of a point.
+    int GetSize() const { return m_cf.iPointSize; }
+
+    CHOOSEFONTA m_cf = {};
+    LOGFONTA m_lf = {};
+
+private:
+    static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+};
