@@ -1,10 +1,12 @@
 // The program's entry point: the application object does the rest.
 #include <windows.h>
 
+#include "app/AlmanarkApp.h"
 #include "app/ProgramArgument.h"
-#include "framework/WinApp.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
-    // The raw command line, for the program's own argument after the first "/".
+    // Naming theApp here also links it in from the program's library.
+    if (AfxGetApp() != &theApp)
+        return -1;
     return AfxWinMain(hInstance, SkipProgramName(::GetCommandLineA()), nCmdShow);
 }

@@ -1,0 +1,332 @@
+#include "dates/EventsPage.h"
+
+#include <vector>
+
+#include "app/AlmanarkApp.h"
+#include "dates/EventFileNames.h"
+#include "dates/EventList.h"
+#include "framework/AutoSelect.h"
+#include "framework/ClientDC.h"
+#include "framework/DataExchange.h"
+#include "framework/ModalSeam.h"
+#include "resources/resource.h"
+#include "view/AlmanarkView.h"
+
+namespace {
+
+const char kSection[] = "Almanark";
+const char kLastEventFile[] = "Last Event File";
+const char kEventsSection[] = "Events";
+// The reader's answer for a missing key; it ends the list.
+const char kEnd[] = "END";
+// The date list's tab stop, in dialog units: captions start under "Caption".
+const int kTabStop = 45;
+
+CString KeyName(int nKey) {
+    return CString::FromInt(nKey);
+}
+
+CString ReadEventValue(const CString& strPath, int nKey) {
+    char szValue[CEventList::MAX_VALUE_LENGTH + 1] = {0};
+    ::GetPrivateProfileStringA(kEventsSection, KeyName(nKey), kEnd, szValue, sizeof szValue,
+                               strPath);
+    return szValue;
+}
+
+// Entries the page does not show are kept whole, however long.
+CString ReadWholeEventValue(const CString& strPath, int nKey) {
+    for (DWORD nSize = 1024;; nSize *= 4) {
+        std::vector<char> buf(nSize);
+        DWORD n = ::GetPrivateProfileStringA(kEventsSection, KeyName(nKey), kEnd, buf.data(), nSize,
+                                             strPath);
+        if (n < nSize - 1 || nSize >= (1u << 20))
+            return CString(buf.data(), (int)n);
+    }
+}
+
+// A line break inside a value would end the key's line in the file and turn
+// the rest of the caption into keys or sections of its own.
+void WriteEventValue(const CString& strPath, int nKey, CString strValue) {
+    strValue.Replace('\r', ' ');
+    strValue.Replace('\n', ' ');
+    ::WritePrivateProfileStringA(kEventsSection, KeyName(nKey), strValue, strPath);
+}
+
+bool HasEvnExtension(const CString& strFile) {
+    return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
+}
+
+} // namespace
+
+CEventsPage::CEventsPage() : CPanelPage(IDD_EVENTS_PAGE) {}
+
+void CEventsPage::DoDataExchange(CDataExchange* pDX) {
+    CPanelPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SORT_LIST, m_listSort);
+    DDX_Control(pDX, IDC_REMOVE_DATE, m_btnRemoveDate);
+    DDX_Control(pDX, IDC_INSERT_DATE, m_btnInsertDate);
+    DDX_Control(pDX, IDC_EVENT_FILE, m_cbFile);
+    DDX_Control(pDX, IDC_FILE_BUTTON, m_btnFile);
+    DDX_Control(pDX, IDC_DATE_LIST, m_listDates);
+}
+
+BOOL CEventsPage::OnInitDialog() {
+    CPanelPage::OnInitDialog();
+    m_nAppliedCount = 0;
+    m_listDates.SetTabStops(kTabStop);
+    m_cbFile.LimitText(64);
+    FillEventFileCombo();
+    LoadEventFile();
+    return TRUE;
+}
+
+bool CEventsPage::OnCmdMsg(unsigned nID, int nCode) {
+    if (nID == IDC_EVENT_FILE && nCode == CBN_SELCHANGE) {
+        OnFileSelChange();
+        return true;
+    }
+    return CPanelPage::OnCmdMsg(nID, nCode);
+}
+
+CString CEventsPage::ResolveEventFilePath(const CString& strName) const {
+    return ::ResolveEventFilePath(strName, theApp.m_strEventFileArg, theApp.m_strCurDir);
+}
+
+void CEventsPage::FillEventFileCombo() {
+    m_cbFile.ResetContent();
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = ::FindFirstFileA(theApp.m_strCurDir + "*.evn", &fd);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            CString strFile = fd.cFileName;
+            // The pattern also matches longer extensions through their short
+            // names ("x.evnt" is "X~1.EVN").
+            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !HasEvnExtension(strFile))
+                continue;
+            m_cbFile.AddString(strFile.Left(strFile.GetLength() - 4));
+            EnableFileButtons(TRUE);
+        } while (::FindNextFileA(hFind, &fd));
+        ::FindClose(hFind);
+    }
+    CString strArgName = EventFileDisplayName(theApp.m_strEventFileArg);
+    if (!strArgName.IsEmpty() && m_cbFile.FindStringExact(-1, strArgName) < 0)
+        m_cbFile.AddString(strArgName);
+    SelectEventFile("Default");
+}
+
+bool CEventsPage::SelectEventFile(const CString& strName) {
+    if (strName.IsEmpty())
+        return false;
+    CString strFind = strName;
+    if (strName == "Default") {
+        strFind = DefaultEventFileName(GetLastEventFile(), theApp.m_strEventFileArg);
+        if (strFind.IsEmpty()) {
+            m_cbFile.SetCurSel(-1);
+            m_cbFile.SetWindowText("");
+            EnableFileButtons(FALSE);
+            return false;
+        }
+    }
+    int nItem = m_cbFile.FindStringExact(-1, strFind);
+    if (nItem < 0)
+        return false;
+    // The item's own spelling: the command-line file is recognised by its
+    // name as written.
+    SetLastEventFile(m_cbFile.GetLBText(nItem));
+    m_cbFile.SetCurSel(nItem);
+    return true;
+}
+
+void CEventsPage::SetLastEventFile(const CString& strName) {
+    theApp.WriteProfileString(kSection, kLastEventFile,
+                              strName.IsEmpty() ? CString() : ResolveEventFilePath(strName));
+}
+
+CString CEventsPage::GetLastEventFile() const {
+    return theApp.GetProfileString(kSection, kLastEventFile, "");
+}
+
+void CEventsPage::ClearDateList() {
+    m_listDates.ResetContent();
+    m_listDates.SetHorizontalExtent(0);
+}
+
+void CEventsPage::LoadEventFile() {
+    ClearDateList();
+    theApp.m_strAllEvents.Empty();
+    theApp.ClearEventText();
+    m_astrUnreadValues.clear();
+    m_strUnreadPath.Empty();
+
+    int nSel = m_cbFile.GetCurSel();
+    CString strName = nSel >= 0 ? m_cbFile.GetLBText(nSel) : CString();
+    if (strName.IsEmpty()) {
+        m_btnRemoveDate.EnableWindow(false);
+        return;
+    }
+    CString strPath = ResolveEventFilePath(strName);
+    CEventList list;
+    list.Read([&strPath](int nKey) { return ReadEventValue(strPath, nKey); });
+    if (list.GetCount() == CEventList::MAX_ENTRIES) {
+        for (int nKey = CEventList::MAX_ENTRIES;; ++nKey) {
+            CString strValue = ReadWholeEventValue(strPath, nKey);
+            if (strValue == kEnd)
+                break;
+            m_astrUnreadValues.push_back(strValue);
+        }
+        m_strUnreadPath = strPath;
+    }
+    SetListLines(list.GetLines());
+    RebuildEventText();
+
+    if (m_listDates.GetCount() > 0) {
+        m_btnRemoveDate.EnableWindow(true);
+        m_listDates.SetSel(0);
+    } else {
+        m_btnRemoveDate.EnableWindow(false);
+    }
+}
+
+void CEventsPage::SaveEventFile() {
+    CString strName;
+    int nSel = m_cbFile.GetCurSel();
+    if (nSel >= 0) {
+        strName = m_cbFile.GetLBText(nSel);
+    } else {
+        strName = m_cbFile.GetWindowText();
+        strName.Trim();
+        if (!strName.IsEmpty()) {
+            // Selected directly rather than through SelectEventFile: a file
+            // named "Default" is meant, not the last event file.
+            int nItem = m_cbFile.FindStringExact(-1, strName);
+            if (nItem < 0)
+                nItem = m_cbFile.AddString(strName);
+            strName = m_cbFile.GetLBText(nItem);
+            SetLastEventFile(strName);
+            m_cbFile.SetCurSel(nItem);
+        }
+    }
+    if (strName.IsEmpty())
+        return;
+
+    CString strPath = ResolveEventFilePath(strName);
+    CEventList list;
+    for (const CString& strLine : GetListLines())
+        list.AddLine(strLine);
+    list.Write([&strPath](int nKey, const CString& strValue) {
+        WriteEventValue(strPath, nKey, strValue);
+    });
+    if (!m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0) {
+        int nKey = list.GetCount();
+        for (const CString& strValue : m_astrUnreadValues)
+            WriteEventValue(strPath, nKey++, strValue);
+    }
+}
+
+void CEventsPage::SortEventList() {
+    CEventList list;
+    for (const CString& strLine : GetListLines())
+        list.AddLine(strLine);
+    list.Sort();
+    SetListLines(list.GetLines());
+}
+
+void CEventsPage::RebuildEventText() {
+    CEventList list;
+    for (const CString& strLine : GetListLines())
+        list.AddLine(strLine);
+    theApp.m_strAllEvents = list.BuildEventText();
+}
+
+void CEventsPage::DeleteEventFile() {
+    CString strName = m_cbFile.GetWindowText();
+    strName.Trim();
+    if (strName.IsEmpty())
+        return;
+    int nItem = m_cbFile.FindStringExact(-1, strName);
+    if (nItem >= 0)
+        strName = m_cbFile.GetLBText(nItem);
+
+    CString strFile = "\n\n     " + strName + ".evn";
+    if (AfxShowMessageBox(m_hWnd, "Please confirm that you want to delete the file:" + strFile,
+                          "Almanark", MB_YESNO | MB_TOPMOST) != IDYES)
+        return;
+
+    CString strEventFileArg = theApp.m_strEventFileArg;
+    CString strPath = TakeEventFilePathForDelete(strName, strEventFileArg, theApp.m_strCurDir);
+    // A file that is gone already counts as deleted; one that stays (read
+    // only, in use) stays listed, and the user is told so.
+    if (!::DeleteFileA(strPath) && ::GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES) {
+        AfxShowMessageBox(m_hWnd, "The file could not be deleted:" + strFile, "Almanark",
+                          MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST);
+        return;
+    }
+    theApp.m_strEventFileArg = strEventFileArg;
+    if (nItem >= 0)
+        m_cbFile.DeleteString(nItem);
+    m_cbFile.SetCurSel(-1);
+    m_cbFile.SetWindowText("");
+    if (GetLastEventFile().CompareNoCase(strPath) == 0)
+        theApp.WriteProfileString(kSection, kLastEventFile, "");
+
+    SelectEventFile("Default");
+    LoadEventFile();
+    theApp.InvalidateView();
+    OnFileSelChange();
+}
+
+void CEventsPage::EnableFileButtons(BOOL bEnable) {
+    m_btnFile.EnableWindow(bEnable != FALSE);
+    m_btnInsertDate.EnableWindow(bEnable != FALSE);
+    m_btnRemoveDate.EnableWindow(bEnable != FALSE);
+}
+
+void CEventsPage::UpdateListExtent(const CString& strLine) {
+    if (!m_listDates.GetSafeHwnd())
+        return;
+    CString strMeasured = strLine + "o";
+    // Measured with the tab where the list draws it, so that the end of a long
+    // caption can be scrolled into view.
+    RECT rcTab = {0, 0, kTabStop, 0};
+    MapDialogRect(&rcTab);
+    int nTabStop = rcTab.right;
+    CClientDC dc(&m_listDates);
+    CAutoSelect font(dc, (HGDIOBJ)m_listDates.SendMessage(WM_GETFONT));
+    DWORD dwExtent = ::GetTabbedTextExtentA(dc, strMeasured, strMeasured.GetLength(), 1, &nTabStop);
+    int cxLine = LOWORD(dwExtent);
+    if (m_listDates.GetHorizontalExtent() < cxLine)
+        m_listDates.SetHorizontalExtent(cxLine);
+}
+
+void CEventsPage::OnFileSelChange() {
+    int nSel = m_cbFile.GetCurSel();
+    if (nSel < 0)
+        return;
+    CString strName = m_cbFile.GetLBText(nSel);
+    if (strName.IsEmpty()) {
+        EnableFileButtons(FALSE);
+        return;
+    }
+    EnableFileButtons(TRUE);
+    SetLastEventFile(strName);
+    LoadEventFile();
+    if (theApp.m_pView)
+        ++theApp.m_pView->m_nEvalEvents;
+    theApp.InvalidateView();
+}
+
+std::vector<CString> CEventsPage::GetListLines() const {
+    std::vector<CString> lines;
+    int nCount = m_listDates.GetCount();
+    for (int i = 0; i < nCount; ++i)
+        lines.push_back(m_listDates.GetText(i));
+    return lines;
+}
+
+void CEventsPage::SetListLines(const std::vector<CString>& lines) {
+    m_listDates.ResetContent();
+    for (const CString& strLine : lines) {
+        UpdateListExtent(strLine);
+        m_listDates.AddString(strLine);
+    }
+}

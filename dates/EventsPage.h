@@ -1,6 +1,7 @@
 // CEventsPage: the "Events" page: the event file in use, its entries, and
 // the operations that load, save, sort and delete event files.
 #pragma once
+#include <vector>
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/ListBox.h"
@@ -41,4 +42,10 @@ private:
     // The date list's lines, in list order.
     std::vector<CString> GetListLines() const;
     void SetListLines(const std::vector<CString>& lines);
+    void ClearDateList();
+
+    // Entries of the loaded file past those the page reads, kept so that a
+    // save into the same file puts them back behind the list, not over it.
+    std::vector<CString> m_astrUnreadValues;
+    CString m_strUnreadPath;
 };

@@ -1,9 +1,15 @@
 #include "document/AlmanarkDoc.h"
 
 #include "app/AlmanarkApp.h"
+#include "document/CalendarFile.h"
+#include "frame/MainFrame.h"
+#include "framework/Archive.h"
+#include "view/AlmanarkView.h"
 
 namespace {
-bool InGrid(int nCol, int nRow) { return nCol >= 0 && nCol < 7 && nRow >= 0 && nRow < 6; }
+bool InGrid(int nCol, int nRow) {
+    return nCol >= 0 && nCol < 7 && nRow >= 0 && nRow < 6;
+}
 } // namespace
 
 CAlmanarkDoc::CAlmanarkDoc() : m_strImageFile("no image loaded") {
@@ -65,4 +71,189 @@ BOOL CAlmanarkDoc::OnNewDocument() {
     m_strTitle.Empty();
     m_bTitleLarge = 0;
     return TRUE;
+}
+
+void CAlmanarkDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring())
+        StoreFile(ar);
+    else
+        LoadFile(ar);
+}
+
+void CAlmanarkDoc::FillFile(CCalendarFile& file) const {
+    for (int nCol = 0; nCol < 7; ++nCol)
+        for (int nRow = 0; nRow < 6; ++nRow)
+            file.m_strNotes[nCol][nRow] = m_strNotes[nCol][nRow];
+    file.m_strEventFile = EventFileToStore();
+    file.m_nYear = m_nYear;
+    file.m_nMonth = m_nMonth;
+    file.m_bYearDoc = m_bYearDoc;
+    file.m_bImageShowsThrough = m_bImageShowsThrough;
+    file.m_strTitle = m_strTitle;
+    file.m_dCalLeft = m_dCalLeft;
+    file.m_dCalTop = m_dCalTop;
+    file.m_dCalRight = m_dCalRight;
+    file.m_dCalBottom = m_dCalBottom;
+    file.m_weekday = {m_lfWeekday, theApp.m_strWeekdayFont, theApp.m_crWeekdayColor};
+    file.m_nDaySwap = theApp.m_nDaySwap;
+    file.m_notes = {m_lfNotes, theApp.m_strNotesFont, theApp.m_crNotesColor};
+    file.m_nNoteSize = theApp.m_nNoteSize;
+    file.m_title = {m_lfTitle, theApp.m_strTitleFont, theApp.m_crTitleColor};
+    file.m_bTitleLarge = m_bTitleLarge;
+    file.m_date = {m_lfDate, theApp.m_strDateFont, theApp.m_crDateColor};
+    file.m_nDateSize = theApp.m_nDateSize;
+    file.m_nDateSwap = theApp.m_nDateSwap;
+    file.m_nDateStyle = theApp.m_nDateStyle;
+    file.m_strPrinter = m_strPrinter;
+    file.m_nOrientation = m_nOrientation;
+    file.m_nPaperSize = m_nPaperSize;
+    file.m_nPrintColor = m_nPrintColor;
+    // A flag without a picture would announce bytes that never follow.
+    file.m_bHasImage = m_dib.IsEmpty() ? 0 : m_bHasImage;
+    file.m_strImageFile = m_strImageFile;
+    file.m_dImgLeft = m_dImgLeft;
+    file.m_dImgTop = m_dImgTop;
+    file.m_dImgRight = m_dImgRight;
+    file.m_dImgBottom = m_dImgBottom;
+    file.m_dImageAspect = theApp.m_dImageAspect;
+}
+
+void CAlmanarkDoc::StoreFile(CArchive& ar) {
+    CCalendarFile file;
+    FillFile(file);
+    file.StoreNotes(ar);
+    file.StoreSettings(ar);
+    if (!file.m_bHasImage)
+        return;
+    ar.Flush();
+    CFile* pFile = ar.GetFile();
+    uint64_t nStart = pFile->GetPosition();
+    m_dib.Serialize(ar);
+    // The picture reports a failed write only by its message; a file with
+    // part of a picture in it must not replace the old one.
+    uint64_t nPictureBytes = CDibFormat::kFileHeaderSize + CDibFormat::kInfoHeaderSize +
+                             4 * (uint64_t)m_dib.m_nColors + m_dib.m_dwBitsSize;
+    if (pFile->GetPosition() != nStart + nPictureBytes)
+        throw CArchiveException(CArchiveException::genericException);
+    file.StoreImagePlacement(ar);
+}
+
+void CAlmanarkDoc::LoadFile(CArchive& ar) {
+    CCalendarFile file;
+    file.LoadNotes(ar);
+    for (int nCol = 0; nCol < 7; ++nCol)
+        for (int nRow = 0; nRow < 6; ++nRow)
+            m_strNotes[nCol][nRow] = file.m_strNotes[nCol][nRow];
+    RemovePictureForLoad();
+    file.LoadSettings(ar);
+    TakeSettings(file);
+    if (m_bHasImage) {
+        ar.Flush();
+        CFile* pFile = ar.GetFile();
+        uint64_t nStart = pFile->GetPosition();
+        m_dib.Serialize(ar);
+        if (m_dib.IsEmpty()) {
+            m_bHasImage = 0;
+            // The picture says only that it failed. Read its header again:
+            // one cut off by the end of the file ends the load like any
+            // other short file; a malformed one is skipped.
+            pFile->Seek((int64_t)nStart, CFile::begin);
+            CStoredDib probe;
+            CCalendarFile::LoadPicture(ar, probe);
+        }
+        file.LoadImagePlacement(ar);
+        if (m_bHasImage) {
+            m_strImageFile = file.m_strImageFile;
+            m_dImgLeft = file.m_dImgLeft;
+            m_dImgTop = file.m_dImgTop;
+            m_dImgRight = file.m_dImgRight;
+            m_dImgBottom = file.m_dImgBottom;
+            theApp.m_dImageAspect = file.m_dImageAspect;
+        }
+    }
+    m_bResetOnNew = 0;
+    if (m_bYearDoc == 0)
+        SelectLoadedEventFile(file.m_strEventFile);
+}
+
+void CAlmanarkDoc::TakeSettings(const CCalendarFile& file) {
+    m_nYear = file.m_nYear;
+    m_nMonth = file.m_nMonth;
+    m_bYearDoc = file.m_bYearDoc;
+    m_bImageShowsThrough = file.m_bImageShowsThrough;
+    m_strTitle = file.m_strTitle;
+    m_dCalLeft = file.m_dCalLeft;
+    m_dCalTop = file.m_dCalTop;
+    m_dCalRight = file.m_dCalRight;
+    m_dCalBottom = file.m_dCalBottom;
+
+    m_lfWeekday = file.m_weekday.m_lf;
+    theApp.m_strWeekdayFont = file.m_weekday.m_strFace;
+    theApp.m_crWeekdayColor = file.m_weekday.m_crColor;
+    theApp.m_nWeekdayWeight = m_lfWeekday.lfWeight;
+    theApp.m_bWeekdayItalic = m_lfWeekday.lfItalic;
+    theApp.m_nDaySwap = file.m_nDaySwap;
+
+    m_lfNotes = file.m_notes.m_lf;
+    theApp.m_strNotesFont = file.m_notes.m_strFace;
+    theApp.m_crNotesColor = file.m_notes.m_crColor;
+    theApp.m_nNotesWeight = m_lfNotes.lfWeight;
+    theApp.m_bNotesItalic = m_lfNotes.lfItalic;
+    theApp.m_nNoteSize = file.m_nNoteSize;
+
+    m_lfTitle = file.m_title.m_lf;
+    theApp.m_strTitleFont = file.m_title.m_strFace;
+    theApp.m_crTitleColor = file.m_title.m_crColor;
+    theApp.m_nTitleWeight = m_lfTitle.lfWeight;
+    theApp.m_bTitleItalic = m_lfTitle.lfItalic;
+    m_bTitleLarge = file.m_bTitleLarge;
+
+    m_lfDate = file.m_date.m_lf;
+    theApp.m_strDateFont = file.m_date.m_strFace;
+    theApp.m_crDateColor = file.m_date.m_crColor;
+    theApp.m_nDateWeight = m_lfDate.lfWeight;
+    theApp.m_bDateItalic = m_lfDate.lfItalic;
+    theApp.m_nDateSize = file.m_nDateSize;
+    theApp.m_nDateSwap = file.m_nDateSwap;
+    theApp.m_nDateStyle = file.m_nDateStyle;
+
+    m_strPrinter = file.m_strPrinter;
+    m_nOrientation = file.m_nOrientation;
+    m_nPaperSize = file.m_nPaperSize;
+    m_nPrintColor = file.m_nPrintColor;
+    m_bHasImage = file.m_bHasImage;
+}
+
+void CAlmanarkDoc::RemovePictureForLoad() {
+    m_dib.Clear();
+    m_bHasImage = 0;
+    m_strImageFile = "no image loaded";
+    if (theApp.m_pView)
+        theApp.m_pView->m_nImgPositioning = 0;
+    if (theApp.m_pFrame) {
+        theApp.m_pFrame->SetStatusText(0, "");
+        theApp.m_pFrame->m_wndImagePage.EnableControls(FALSE);
+    }
+}
+
+CString CAlmanarkDoc::EventFileToStore() const {
+    CMainFrame* pFrame = theApp.m_pFrame;
+    if (m_bYearDoc != 0 || !pFrame || !pFrame->m_wndEventsPage.m_cbFile.GetSafeHwnd())
+        return CString();
+    return pFrame->m_wndEventsPage.m_cbFile.GetWindowText();
+}
+
+void CAlmanarkDoc::SelectLoadedEventFile(const CString& strEventFile) {
+    CMainFrame* pFrame = theApp.m_pFrame;
+    if (pFrame && pFrame->m_wndEventsPage.GetSafeHwnd()) {
+        CEventsPage& page = pFrame->m_wndEventsPage;
+        if (page.SelectEventFile(strEventFile))
+            page.m_btnInsertDate.EnableWindow(true);
+        page.LoadEventFile();
+        page.m_btnFile.SetWindowText("Delete");
+        if (page.m_listDates.GetCount() > 0)
+            page.m_btnFile.EnableWindow(true);
+    }
+    if (theApp.m_pView)
+        ++theApp.m_pView->m_nEvalEvents;
 }

@@ -4,6 +4,8 @@
 #include "framework/Document.h"
 #include "image/Dib.h"
 
+class CCalendarFile;
+
 class CAlmanarkDoc : public CDocument {
 public:
     CAlmanarkDoc();
@@ -43,6 +45,19 @@ public:
     CDib m_dib;
 
 private:
+    void StoreFile(CArchive& ar);
+    void LoadFile(CArchive& ar);
+    // The items the file takes from the document and the application, all
+    // but the picture.
+    void FillFile(CCalendarFile& file) const;
+    // Overwrites the application's look settings too, without writing them
+    // to the profile: the profile keeps the user's own choice.
+    void TakeSettings(const CCalendarFile& file);
+    // As the Image page's removal, but a load does not mark the document.
+    void RemovePictureForLoad();
+    // The Events page's event file name for a month calendar, else empty.
+    CString EventFileToStore() const;
+    void SelectLoadedEventFile(const CString& strEventFile);
     // A 4-point screen font of the face, read back into lf, then given the
     // element's weight and italic flag.
     static void BuildFont(LOGFONT& lf, const char* pszFace, int nWeight, BYTE bItalic);

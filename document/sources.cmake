@@ -1,3 +1,6 @@
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CalendarFile.cpp
+)
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkDoc.cpp
 )

@@ -2,14 +2,13 @@
 
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
+#include "frame/WindowPlacement.h"
 #include "framework/ModalSeam.h"
 #include "resources/resource.h"
 #include "view/AlmanarkView.h"
 
 namespace {
 const char kSection[] = "Almanark";
-const int kMinWidth = 640;
-const int kMinHeight = 456;
 const UINT s_anIndicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                ID_INDICATOR_SCRL};
 
@@ -40,34 +39,18 @@ CPanelPage* CMainFrame::GetVisiblePage() {
 }
 
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
-    int x = (int)theApp.GetProfileInt(kSection, "Window PosX", 0);
-    int y = (int)theApp.GetProfileInt(kSection, "Window PosY", 0);
-    int cx = (int)theApp.GetProfileInt(kSection, "Window SizeX", kMinWidth);
-    int cy = (int)theApp.GetProfileInt(kSection, "Window SizeY", kMinHeight);
+    CWindowPlacement placement = {
+        (int)theApp.GetProfileInt(kSection, "Window PosX", 0),
+        (int)theApp.GetProfileInt(kSection, "Window PosY", 0),
+        (int)theApp.GetProfileInt(kSection, "Window SizeX", CWindowPlacement::kMinWidth),
+        (int)theApp.GetProfileInt(kSection, "Window SizeY", CWindowPlacement::kMinHeight)};
     RECT rcWork;
-    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0)) {
-        // A position saved on a larger screen still opens fully on this one.
-        if (x < 0)
-            x = 0;
-        if (x > rcWork.right - kMinWidth)
-            x = rcWork.right - kMinWidth;
-        if (y < 0)
-            y = 0;
-        if (y > rcWork.bottom - kMinHeight)
-            y = rcWork.bottom - kMinHeight;
-        if (x + cx > rcWork.right) {
-            cx = kMinWidth;
-            x = rcWork.right - kMinWidth;
-        }
-        if (y + cy > rcWork.bottom) {
-            cy = kMinHeight;
-            y = rcWork.bottom - kMinHeight;
-        }
-    }
-    cs.x = x;
-    cs.y = y;
-    cs.cx = cx;
-    cs.cy = cy;
+    if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
+        placement = placement.ClampedTo(rcWork);
+    cs.x = placement.x;
+    cs.y = placement.y;
+    cs.cx = placement.cx;
+    cs.cy = placement.cy;
     return CFrameWnd::PreCreateWindow(cs);
 }
 
@@ -204,8 +187,8 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO: {
         auto* pInfo = reinterpret_cast<MINMAXINFO*>(lParam);
         LRESULT lResult = CFrameWnd::WindowProc(nMsg, wParam, lParam);
-        pInfo->ptMinTrackSize.x = kMinWidth;
-        pInfo->ptMinTrackSize.y = kMinHeight;
+        pInfo->ptMinTrackSize.x = CWindowPlacement::kMinWidth;
+        pInfo->ptMinTrackSize.y = CWindowPlacement::kMinHeight;
         return lResult;
     }
     case WM_SIZE: {

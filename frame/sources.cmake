@@ -1,3 +1,6 @@
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
+)
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp
 )

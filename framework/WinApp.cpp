@@ -171,6 +171,26 @@ void CWinApp::RegisterShellFileTypes(BOOL bCompat) {
     }
 }
 
+void CWinApp::UnregisterShellFileTypes() {
+    if (!m_pDocTemplate)
+        return;
+    CString strTypeId = m_pDocTemplate->GetDocString(CSingleDocTemplate::regFileTypeId);
+    CString strExt = m_pDocTemplate->GetDocString(CSingleDocTemplate::filterExt);
+    if (strTypeId.IsEmpty())
+        return;
+    // RegDeleteTree is not on every system: delete children first.
+    static const char* const s_apszSubKeys[] = {
+        "\\shell\\printto\\command", "\\shell\\printto", "\\shell\\print\\command",
+        "\\shell\\print",          "\\shell\\open\\command", "\\shell\\open",
+        "\\shell",                  "\\DefaultIcon",         ""};
+    for (const char* pszSub : s_apszSubKeys)
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, strTypeId + pszSub);
+    if (!strExt.IsEmpty() && QueryRegDefault(strExt) == strTypeId) {
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, strExt + "\\ShellNew");
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, strExt);
+    }
+}
+
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
     for (int i = 1; i < __argc; ++i) {
         const char* pszParam = __argv[i];
@@ -204,6 +224,10 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
         return FALSE;
     }
     case CCommandLineInfo::AppUnregister:
+        UnregisterShellFileTypes();
+        if (!rCmdInfo.m_bRunEmbedded)
+            AfxShowMessageBox(nullptr, "System registry entries have been removed.",
+                              m_pszAppName, MB_OK);
         return FALSE;
     case CCommandLineInfo::FileNothing:
         return TRUE;

@@ -45,6 +45,7 @@ public:
     CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
     void EnableShellOpen() { m_bShellOpen = true; }
     void RegisterShellFileTypes(BOOL bCompat = FALSE);
+    void UnregisterShellFileTypes();
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
     virtual CDocument* OpenDocumentFile(const char* pszFileName);

@@ -14,6 +14,13 @@ const char kReadError[] = "Read error";
 const char kWriteError[] = "write error";
 
 HANDLE OpenBitmapFile(const char* pszPath, BOOL bShare) {
+    // The picture is mapped for writing, which a file marked read-only must
+    // refuse even to a user whose rights would allow it.
+    DWORD dwAttributes = GetFileAttributesA(pszPath);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
     HANDLE hFile = CreateFileA(pszPath, GENERIC_READ | GENERIC_WRITE, bShare ? FILE_SHARE_READ : 0,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return hFile == INVALID_HANDLE_VALUE ? nullptr : hFile;

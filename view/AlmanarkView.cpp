@@ -1,11 +1,157 @@
 #include "view/AlmanarkView.h"
 
+#include <algorithm>
+#include <vector>
+
+#include <winspool.h>
+
 #include "app/AlmanarkApp.h"
+#include "dates/DateCalc.h"
+#include "dates/EventRules.h"
 #include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/AutoSelect.h"
+#include "framework/Brush.h"
 #include "framework/Dc.h"
+#include "framework/Font.h"
+#include "framework/ModalSeam.h"
+#include "framework/Pen.h"
+#include "resources/resource.h"
+#include "view/CalendarBox.h"
+#include "view/CalendarText.h"
+#include "view/DeviceUnits.h"
+#include "view/MonthLayout.h"
 #include "view/PageGeometry.h"
 
-CAlmanarkView::CAlmanarkView() { theApp.m_pView = this; }
+namespace {
+const char kSection[] = "Almanark";
+const UINT kPrintFlags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS |
+                         PD_HIDEPRINTTOFILE | PD_NOSELECTION;
+const UINT kBoxTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
+const char kCrLf[] = "\r\n";
+
+CMainFrame* Frame() {
+    CMainFrame* pFrame = theApp.m_pFrame;
+    return pFrame && pFrame->GetSafeHwnd() ? pFrame : nullptr;
+}
+
+CString SelectedText(const CComboBox& cb) {
+    const int nSel = cb.GetSafeHwnd() ? cb.GetCurSel() : CB_ERR;
+    return nSel >= 0 ? cb.GetLBText(nSel) : CString();
+}
+
+// The month and year as the Calendar page shows them; without the page,
+// as the document has them.
+CString MonthText(const CAlmanarkDoc& doc) {
+    CString str = Frame() ? SelectedText(Frame()->m_wndCalendarPage.m_cbMonth) : CString();
+    return str.IsEmpty() ? CString(CCalendarText::MonthName(doc.m_nMonth)) : str;
+}
+
+CString YearText(const CAlmanarkDoc& doc) {
+    CString str = Frame() ? SelectedText(Frame()->m_wndCalendarPage.m_cbYear) : CString();
+    return str.IsEmpty() ? CString::FromInt(doc.m_nYear) : str;
+}
+
+bool StartsWith(const CString& str, const CString& strPrefix) {
+    return str.Left(strPrefix.GetLength()) == strPrefix;
+}
+
+// What the note editor may have put before the note: the day number, or a
+// tab and the day number.
+CString StripDayNumber(CString strNote, const CString& strDay) {
+    if (StartsWith(strNote, strDay))
+        strNote = strNote.Mid(strDay.GetLength());
+    if (StartsWith(strNote, "\t" + strDay))
+        strNote = strNote.Mid(strDay.GetLength() + 1);
+    return strNote;
+}
+
+CRect DayTextRect(const CRect& rcBox) {
+    const int nSide = TruncUnits(0.07 * rcBox.Width());
+    return CRect(rcBox.left + nSide, rcBox.top + TruncUnits(0.06 * rcBox.Height()),
+                 rcBox.right - nSide, rcBox.bottom - TruncUnits(0.02 * rcBox.Height()));
+}
+
+void SetButtonCheck(CButton& button, int nValue) {
+    if (button.GetSafeHwnd())
+        button.SetCheck(nValue ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void SetControlText(CWnd& wnd, const char* pszText) {
+    if (wnd.GetSafeHwnd())
+        wnd.SetWindowText(pszText);
+}
+
+int CountLocalPrinters(const CString& strName) {
+    if (strName.IsEmpty())
+        return 0;
+    DWORD cbNeeded = 0, nCount = 0;
+    ::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &cbNeeded, &nCount);
+    if (cbNeeded == 0)
+        return 0;
+    std::vector<BYTE> buffer(cbNeeded);
+    if (!::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), cbNeeded, &cbNeeded,
+                         &nCount))
+        return 0;
+    const auto* pInfo = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+    int nFound = 0;
+    for (DWORD i = 0; i < nCount; ++i)
+        if (pInfo[i].pPrinterName && strName == pInfo[i].pPrinterName)
+            ++nFound;
+    return nFound;
+}
+
+// The whole value: a cut-off value written back later would damage the
+// user's default printer.
+CString SystemDefaultDevice() {
+    char szDevice[1024] = {0};
+    ::GetProfileStringA("windows", "device", "", szDevice, sizeof szDevice);
+    return szDevice;
+}
+
+void SetSystemDefaultDevice(const CString& strDevice) {
+    ::WriteProfileStringA("windows", "device", strDevice);
+    ::SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, (LPARAM) "windows", SMTO_ABORTIFHUNG,
+                          2000, nullptr);
+}
+
+// "name,driver,port" as the system keeps it, when [devices] knows the printer.
+CString DeviceEntry(const CString& strPrinter) {
+    char szEntry[512] = {0};
+    ::GetProfileStringA("devices", strPrinter, "", szEntry, sizeof szEntry);
+    return szEntry[0] ? strPrinter + "," + szEntry : strPrinter;
+}
+
+enum PrinterSetting { settingOrientation, settingPaperSize, settingColor };
+
+void PutIntoDevMode(DEVMODEA* pDevMode, PrinterSetting setting, short nValue) {
+    if (!pDevMode)
+        return;
+    switch (setting) {
+    case settingOrientation:
+        pDevMode->dmOrientation = nValue;
+        pDevMode->dmFields |= DM_ORIENTATION;
+        break;
+    case settingPaperSize:
+        pDevMode->dmPaperSize = nValue;
+        pDevMode->dmFields |= DM_PAPERSIZE;
+        break;
+    case settingColor:
+        pDevMode->dmColor = nValue;
+        pDevMode->dmFields |= DM_COLOR;
+        break;
+    }
+}
+} // namespace
+
+CAlmanarkView::CAlmanarkView() {
+    theApp.m_pView = this;
+}
+
+CAlmanarkView::~CAlmanarkView() {
+    if (theApp.m_pView == this)
+        theApp.m_pView = nullptr;
+}
 
 CAlmanarkDoc* CAlmanarkView::GetDocument() const {
     return static_cast<CAlmanarkDoc*>(m_pDocument);
@@ -22,25 +168,500 @@ CPrinterMetrics CAlmanarkView::Metrics() const {
     return metrics;
 }
 
-void CAlmanarkView::OnInitialUpdate() {
-    m_selDay = 1;
-    m_selCol = m_selRow = -1;
-    ++m_nRefreshNote;
-    ++m_nClearModified;
-    if (GetDocument())
-        GetDocument()->SetModifiedFlag(false);
-    Invalidate();
+void CAlmanarkView::SetStatusText(int nPane, const char* pszText) {
+    if (CMainFrame* pFrame = Frame())
+        pFrame->SetStatusText(nPane, pszText);
 }
 
+LRESULT CAlmanarkView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (nMsg == WM_ERASEBKGND) {
+        // The paper shows the window background; the class has no brush.
+        ::FillRect((HDC)wParam, GetClientRect(), ::GetSysColorBrush(COLOR_WINDOW));
+        return 1;
+    }
+    return CScrollView::WindowProc(nMsg, wParam, lParam);
+}
+
+// ---- the paint pass ----
+
 void CAlmanarkView::OnDraw(CDC* pDC) {
-    CRect rcClient = GetClientRect();
-    CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(), rcClient.Height());
+    CAlmanarkDoc* pDoc = GetDocument();
+    if (!pDC || !pDoc)
+        return;
+    CDC& dc = *pDC;
+    CAlmanarkDoc& doc = *pDoc;
+    if (m_nClearModified)
+        doc.SetModifiedFlag(false);
+    SetStatusText(1, theApp.m_strPrinter);
+    // Hollow frames and text without background let the picture show.
+    const bool bShowThrough = doc.m_bImageShowsThrough != 0;
+    const int nOldBkMode = dc.GetBkMode();
+    if (bShowThrough)
+        dc.SetBkMode(TRANSPARENT);
+    CAutoSelect selBrush(dc, bShowThrough ? ::GetStockObject(NULL_BRUSH) : nullptr);
+    TakeTodayWithoutMonth(doc);
+    ShowMonthOnCalendarPage(doc);
+    if (doc.m_bResetOnNew)
+        NameNewDocument(doc);
+    if (m_nEvalEvents)
+        m_strEaster = MakeEasterKey(doc.m_nYear);
+    CPen pen(PS_SOLID, 1, RGB(127, 127, 127));
+    CAutoSelect selPen(dc, dc.IsPrinting() ? nullptr : pen.GetSafeHandle());
+    if (dc.IsPrinting())
+        DrawPrinterPage(dc, doc);
+    else
+        DrawScreenPage(dc, doc);
+    if (!doc.m_bYearDoc && m_nRefreshNote) {
+        RefreshNoteEdit(doc);
+        m_nRefreshNote = 0;
+    }
+    m_nEvalEvents = 0;
+    m_nClearModified = 0;
+    selPen.Restore();
+    selBrush.Restore();
+    dc.SetBkMode(nOldBkMode);
+}
+
+void CAlmanarkView::TakeTodayWithoutMonth(CAlmanarkDoc& doc) {
+    if (doc.m_nMonth < 1 || doc.m_nMonth > 12) {
+        const CalDate today = GetToday();
+        doc.m_nYear = today.m_nYear;
+        doc.m_nMonth = today.m_nMonth;
+        m_selDay = today.m_nDay;
+    }
+    // A year the Calendar page cannot show would make the grid, the title
+    // and the events disagree.
+    doc.m_nYear = std::clamp(doc.m_nYear, FIRST_YEAR, LAST_YEAR);
+}
+
+void CAlmanarkView::ShowMonthOnCalendarPage(const CAlmanarkDoc& doc) {
+    CMainFrame* pFrame = Frame();
+    if (!pFrame)
+        return;
+    CCalendarPage& page = pFrame->m_wndCalendarPage;
+    if (page.m_cbMonth.GetSafeHwnd())
+        page.m_cbMonth.SetCurSel(doc.m_nMonth - 1);
+    if (page.m_cbYear.GetSafeHwnd())
+        page.m_cbYear.SelectString(-1, CString::FromInt(doc.m_nYear));
+}
+
+void CAlmanarkView::NameNewDocument(CAlmanarkDoc& doc) {
+    const CString strName = doc.m_bYearDoc ? YearText(doc) : MonthText(doc).Left(3) + YearText(doc);
+    doc.SetTitle(strName + " [unsaved]");
+    doc.m_bResetOnNew = 0;
+}
+
+void CAlmanarkView::FitDesign(CAlmanarkDoc& doc) {
+    const CPageFractions printable = Metrics().Printable();
+    printable.PlaceCalendar(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom);
+    if (doc.m_bHasImage)
+        printable.PullInside(doc.m_dImgLeft, doc.m_dImgTop, doc.m_dImgRight, doc.m_dImgBottom);
+}
+
+void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
+    FitDesign(doc);
+    const CRect rcClient = GetClientRect();
+    const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
+                             rcClient.Height());
     m_pageWidth = page.PageWidth();
     m_pageHeight = page.PageHeight();
     theApp.m_rectPrintable = page.PrintableRect();
-    pDC->FillRect(page.GreyRect(), (HBRUSH)::GetStockObject(LTGRAY_BRUSH));
-    HBRUSH hYellow = ::CreateSolidBrush(RGB(255, 255, 0));
-    for (const CRect& band : page.MarginBands())
-        pDC->FillRect(band, hYellow);
-    ::DeleteObject(hYellow);
+    DrawPaper(dc, page);
+    const CRect rcPicture =
+        page.ScreenRect(doc.m_dImgLeft, doc.m_dImgTop, doc.m_dImgRight, doc.m_dImgBottom);
+    // While the picture is being placed it lies over the calendar.
+    const bool bPictureOnTop = m_nImgPositioning || m_nPictureFirst;
+    if (!bPictureOnTop)
+        DrawPicture(dc, doc, rcPicture);
+    if (!doc.m_bYearDoc)
+        DrawMonthPage(
+            dc, doc,
+            page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
+    if (bPictureOnTop)
+        DrawPicture(dc, doc, rcPicture);
+}
+
+void CAlmanarkView::DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc) {
+    // A calendar never shown on screen (printed from the shell) has not been
+    // placed yet; it takes the printable area as on screen.
+    if (doc.m_dCalTop == CPageFractions::kUnplacedTop)
+        FitDesign(doc);
+    const CPrinterMetrics metrics = Metrics();
+    DrawPicture(
+        dc, doc,
+        metrics.PrinterRect(doc.m_dImgLeft, doc.m_dImgTop, doc.m_dImgRight, doc.m_dImgBottom));
+    if (!doc.m_bYearDoc)
+        DrawMonthPage(dc, doc,
+                      CCalendarBox::OnPrinter(metrics.PrinterRect(
+                          doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom)));
+}
+
+void CAlmanarkView::DrawPaper(CDC& dc, const CPageGeometry& page) {
+    dc.FillRect(page.GreyRect(), (HBRUSH)::GetStockObject(LTGRAY_BRUSH));
+    CBrush brushYellow(RGB(255, 255, 0));
+    for (const CRect& rcBand : page.MarginBands())
+        dc.FillRect(rcBand, brushYellow);
+}
+
+void CAlmanarkView::DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc) {
+    if (!doc.m_bHasImage || doc.m_dib.IsEmpty())
+        return;
+    if (!dc.IsPrinting())
+        doc.m_dib.BuildHalftonePalette(dc);
+    doc.m_dib.ApplyPalette(dc, FALSE);
+    doc.m_dib.Draw(dc, rc.left, rc.top, rc.Width(), rc.Height());
+}
+
+void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
+    const int nYear = doc.m_nYear, nMonth = doc.m_nMonth;
+    const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge,
+                              WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
+    dc.Rectangle(layout.Frame());
+    dc.Rectangle(layout.TitleBox());
+    for (int c = 0; c < CMonthLayout::kColumns; ++c)
+        dc.Rectangle(layout.WeekdayCell(c));
+    CCalendarText text(dc, doc);
+    text.DrawTitle(layout.TitleTextRect(), MonthText(doc), YearText(doc),
+                   ReadTitleFromStylePage(doc));
+    text.DrawWeekdayNames(layout);
+    DrawDays(dc, doc, layout);
+    DrawNeighbourMonths(dc, doc, layout);
+}
+
+CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
+    CMainFrame* pFrame = Frame();
+    if (!pFrame || !pFrame->m_wndStylePage.m_editTitle.GetSafeHwnd())
+        return doc.m_strTitle;
+    CStylePage& page = pFrame->m_wndStylePage;
+    doc.m_strTitle = page.m_editTitle.GetWindowText();
+    const bool bHasTitle = !doc.m_strTitle.IsEmpty();
+    ::EnableWindow(page.GetDlgItem(IDC_TITLE_FONT), bHasTitle);
+    ::EnableWindow(page.GetDlgItem(IDC_TITLE_LARGE), bHasTitle);
+    return doc.m_strTitle;
+}
+
+void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout) {
+    const int nDays = DaysInMonth(doc.m_nYear, doc.m_nMonth);
+    for (int i = 0; i < CMonthLayout::kBoxes; ++i)
+        m_boxRects[i] = layout.DayBox(i);
+    // Evaluation replaces every caption, so that none of another month or
+    // event list stays behind.
+    if (m_nEvalEvents)
+        for (auto& column : theApp.m_strEventText)
+            for (CString& strCaptions : column)
+                strCaptions.Empty();
+    for (int r = 0; r < CMonthLayout::kRows; ++r) {
+        for (int c = 0; c < CMonthLayout::kColumns; ++c) {
+            const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(c, r)];
+            dc.Rectangle(rcBox);
+            const int nDay = layout.DayInBox(c, r);
+            if (nDay == 0)
+                continue;
+            if (nDay == m_selDay) {
+                m_selCol = c;
+                m_selRow = r;
+            }
+            DrawDayBox(dc, doc, rcBox, nDay, nDays, c, r);
+        }
+    }
+}
+
+void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nDays,
+                               int nCol, int nRow) {
+    const CString strDay = CString::FromInt(nDay);
+    m_nOverflow = 0;
+    CFont fontDay;
+    fontDay.CreateFontIndirect(&doc.m_lfWeekday);
+    CAutoSelect selFont(dc, fontDay);
+    const COLORREF crOld = dc.SetTextColor(theApp.m_crWeekdayColor);
+
+    CString strNote = StripDayNumber(doc.GetNote(nCol, nRow), strDay);
+    CString& strCaptions = theApp.m_strEventText[nCol][nRow];
+    if (m_nEvalEvents) {
+        const CString strFound =
+            EventCaptionsForDay(theApp.m_strAllEvents, m_strEaster, doc.m_nYear, doc.m_nMonth, nCol,
+                                strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
+        if (!strFound.IsEmpty())
+            strCaptions = kCrLf + strFound;
+    }
+    if (!StartsWith(strNote, kCrLf))
+        strNote = kCrLf + strNote;
+    doc.SetNote(strDay + strNote, nCol, nRow);
+
+    CRect rcText = DayTextRect(rcBox);
+    CRect rcDay = rcText;
+    dc.DrawText(strDay, &rcDay, kBoxTextFormat | (theApp.m_nDaySwap == 2 ? DT_RIGHT : DT_LEFT));
+
+    const int w = rcText.Width(), h = rcText.Height();
+    int nFloor = std::min(w / 9, h / 9);
+    const int nHeight = theApp.m_nNoteSize ? (w / 9 <= h / 9 ? w / 7 : h / 7) : nFloor;
+    if (dc.IsPrinting())
+        nFloor = TruncUnits(0.9 * nFloor);
+    rcText.top += TruncUnits(0.1 * rcText.Height());
+    DrawNoteText(dc, doc, strNote + strCaptions, rcText, nHeight, nFloor);
+    dc.SetTextColor(crOld);
+    if (!dc.IsPrinting())
+        MarkBox(dc, rcBox, nCol == m_selCol && nRow == m_selRow);
+}
+
+void CAlmanarkView::DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strText,
+                                 const CRect& rcText, int nHeight, int nFloor) {
+    // Heights below one unit would give the device's default font size.
+    LOGFONT& lf = doc.m_lfNotes;
+    lf.lfHeight = std::max(nHeight, 1);
+    nFloor = std::max(nFloor, 1);
+    const COLORREF crOld = dc.SetTextColor(theApp.m_crNotesColor);
+    for (;;) {
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        CAutoSelect selFont(dc, font);
+        CRect rcMeasure = rcText;
+        dc.DrawText(strText, &rcMeasure, kBoxTextFormat | DT_CALCRECT);
+        const bool bFits = rcMeasure.Height() <= rcText.Height();
+        if (bFits || lf.lfHeight <= nFloor) {
+            m_nOverflow = bFits ? 0 : 1;
+            CRect rcDraw = rcText;
+            dc.DrawText(strText, &rcDraw, kBoxTextFormat);
+            break;
+        }
+        --lf.lfHeight;
+    }
+    dc.SetTextColor(crOld);
+}
+
+void CAlmanarkView::MarkBox(CDC& dc, const CRect& rcBox, bool bSelected) {
+    if (!m_nOverflow && !bSelected)
+        return;
+    const CRect rcMark(rcBox.left + 2, rcBox.top + 2, rcBox.right - 1, rcBox.bottom - 1);
+    CAutoSelect selBrush(dc, ::GetStockObject(NULL_BRUSH));
+    if (m_nOverflow) {
+        CPen pen(PS_SOLID, 2, RGB(255, 0, 255));
+        CAutoSelect selPen(dc, pen);
+        dc.Rectangle(rcMark);
+    }
+    if (bSelected) {
+        CPen pen(PS_SOLID, 2, m_nOverflow ? RGB(255, 0, 0) : RGB(0, 0, 255));
+        CAutoSelect selPen(dc, pen);
+        dc.Rectangle(rcMark);
+    }
+}
+
+void CAlmanarkView::DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout) {
+    const int nMonth = doc.m_nMonth, nYear = doc.m_nYear;
+    const CRect rcPrevious = layout.PreviousPanel(), rcNext = layout.NextPanel();
+    CCalendarText text(dc, doc);
+    text.DrawMonthPanel(rcPrevious, nMonth == 1 ? 12 : nMonth - 1, nMonth == 1 ? nYear - 1 : nYear,
+                        rcPrevious.Height() / 7);
+    text.DrawMonthPanel(rcNext, nMonth == 12 ? 1 : nMonth + 1, nMonth == 12 ? nYear + 1 : nYear,
+                        rcNext.Height() / 7);
+}
+
+void CAlmanarkView::RefreshNoteEdit(const CAlmanarkDoc& doc) {
+    CMainFrame* pFrame = Frame();
+    if (!pFrame)
+        return;
+    CString strText = doc.GetNote(m_selCol, m_selRow);
+    if (theApp.m_nDaySwap == 2 && !strText.IsEmpty())
+        strText = "\t" + strText;
+    SetControlText(pFrame->m_wndCalendarPage.m_editNote, strText);
+}
+
+// ---- view initialisation ----
+
+void CAlmanarkView::OnInitialUpdate() {
+    CScrollView::OnInitialUpdate();
+    ++m_nRefreshNote;
+    ++m_nClearModified;
+    m_selDay = 1;
+    m_selCol = m_selRow = -1;
+    m_nOverflow = 0;
+    CAlmanarkDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    pDoc->SetModifiedFlag(false);
+    CopyFaceNames(*pDoc);
+    ShowDocumentOnPages(*pDoc);
+    EnsureDocumentPrinter();
+    SetStatusText(1, theApp.m_strPrinter);
+    if (SyncPrinterSettings(false)) {
+        ResetPrinterDC();
+        ReadPrinter();
+    }
+    ShowPrinterOnPages();
+    RememberDocumentPath(*pDoc);
+}
+
+void CAlmanarkView::CopyFaceNames(CAlmanarkDoc& doc) {
+    lstrcpynA(doc.m_lfWeekday.lfFaceName, theApp.m_strWeekdayFont, LF_FACESIZE);
+    lstrcpynA(doc.m_lfNotes.lfFaceName, theApp.m_strNotesFont, LF_FACESIZE);
+    lstrcpynA(doc.m_lfTitle.lfFaceName, theApp.m_strTitleFont, LF_FACESIZE);
+    lstrcpynA(doc.m_lfDate.lfFaceName, theApp.m_strDateFont, LF_FACESIZE);
+}
+
+void CAlmanarkView::ShowDocumentOnPages(const CAlmanarkDoc& doc) {
+    CMainFrame* pFrame = Frame();
+    if (!pFrame)
+        return;
+    CStylePage& style = pFrame->m_wndStylePage;
+    SetButtonCheck(style.m_btnNotesLarge, theApp.m_nNoteSize);
+    SetButtonCheck(style.m_btnDateLarge, theApp.m_nDateSize);
+    SetButtonCheck(style.m_btnTitleLarge, doc.m_bTitleLarge);
+    SetButtonCheck(pFrame->m_wndImagePage.m_btnShowsThrough, doc.m_bImageShowsThrough);
+    SetControlText(style.m_editTitle, doc.m_strTitle);
+    // The button names the side a click moves the day numbers to.
+    SetControlText(pFrame->m_wndCalendarPage.m_btnDaySwap,
+                   theApp.m_nDaySwap == 2 ? "Left" : "Right");
+}
+
+void CAlmanarkView::ShowPrinterOnPages() {
+    CMainFrame* pFrame = Frame();
+    if (!pFrame)
+        return;
+    SetControlText(pFrame->m_wndCalendarPage.m_btnOrientation,
+                   theApp.m_nOrientation == 2 ? "Portrait" : "Landscape");
+    const CAlmanarkDoc* pDoc = GetDocument();
+    pFrame->m_wndImagePage.EnableControls(pDoc && pDoc->m_bHasImage);
+}
+
+void CAlmanarkView::RememberDocumentPath(const CAlmanarkDoc& doc) {
+    if (!doc.GetPathName().IsEmpty())
+        theApp.WriteProfileString(kSection, doc.m_bYearDoc ? "Year Doc" : "Month Doc",
+                                  doc.GetPathName());
+}
+
+// ---- the printer ----
+
+CString CAlmanarkView::DialogPrinterName() const {
+    if (!m_pPrintDlg)
+        return CString();
+    // The device names hold the whole name; the device mode only 31 characters of it.
+    CString strName = m_pPrintDlg->GetDeviceName();
+    const DEVMODEA* pDevMode = m_pPrintDlg->GetDevMode();
+    if (strName.IsEmpty() && pDevMode)
+        strName = CString(
+            reinterpret_cast<const char*>(pDevMode->dmDeviceName),
+            (int)strnlen(reinterpret_cast<const char*>(pDevMode->dmDeviceName), CCHDEVICENAME));
+    return strName;
+}
+
+void CAlmanarkView::ReadPrinter() {
+    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
+    m_physWidth = hDC ? ::GetDeviceCaps(hDC, PHYSICALWIDTH) : 0;
+    m_physHeight = hDC ? ::GetDeviceCaps(hDC, PHYSICALHEIGHT) : 0;
+    m_printWidth = hDC ? ::GetDeviceCaps(hDC, HORZRES) - 10 : 0;
+    m_printHeight = hDC ? ::GetDeviceCaps(hDC, VERTRES) - 10 : 0;
+    m_offsetX = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETX) : 0;
+    m_offsetY = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETY) : 0;
+    if (const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr) {
+        theApp.m_strPrinter = DialogPrinterName();
+        theApp.m_nOrientation = pDevMode->dmOrientation;
+        theApp.m_nPaperSize = pDevMode->dmPaperSize;
+        theApp.m_nPrintColor = pDevMode->dmColor;
+    }
+    theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
+}
+
+int CAlmanarkView::SyncPrinterSettings(bool bDocTakesApp) {
+    CAlmanarkDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return 0;
+    int nDiffer = 0;
+    if (bDocTakesApp && pDoc->m_strPrinter != theApp.m_strPrinter) {
+        pDoc->m_strPrinter = theApp.m_strPrinter;
+        theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
+        nDiffer = 1;
+    }
+    DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
+    struct Setting {
+        short& nDoc;
+        short& nApp;
+        PrinterSetting setting;
+        const char* pszKey;
+    } settings[] = {
+        {pDoc->m_nOrientation, theApp.m_nOrientation, settingOrientation, "Orientation"},
+        {pDoc->m_nPaperSize, theApp.m_nPaperSize, settingPaperSize, "Paper Size"},
+        {pDoc->m_nPrintColor, theApp.m_nPrintColor, settingColor, "Print Color"},
+    };
+    for (Setting& s : settings) {
+        if (s.nDoc == s.nApp)
+            continue;
+        if (bDocTakesApp)
+            s.nDoc = s.nApp;
+        else
+            s.nApp = s.nDoc;
+        PutIntoDevMode(pDevMode, s.setting, s.nApp);
+        theApp.WriteProfileInt(theApp.m_strPrinter, s.pszKey, s.nApp);
+        ++nDiffer;
+    }
+    return nDiffer;
+}
+
+void CAlmanarkView::ResetPrinterDC() {
+    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
+    const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
+    if (hDC && pDevMode)
+        ::ResetDCA(hDC, pDevMode);
+}
+
+void CAlmanarkView::CreatePrintDialog() {
+    m_pPrintDlg = std::make_unique<CPrintDialog>(false, kPrintFlags, this);
+    m_pPrintDlg->GetDefaults();
+    m_pPrintDlg->m_pd.nCopies = 1;
+    DEVMODEA* pDevMode = m_pPrintDlg->GetDevMode();
+    PutIntoDevMode(pDevMode, settingOrientation, theApp.m_nOrientation);
+    PutIntoDevMode(pDevMode, settingPaperSize, theApp.m_nPaperSize);
+    PutIntoDevMode(pDevMode, settingColor, theApp.m_nPrintColor);
+    ResetPrinterDC();
+    ReadPrinter();
+}
+
+void CAlmanarkView::EnsureDocumentPrinter() {
+    const CAlmanarkDoc* pDoc = GetDocument();
+    const CString strWanted = pDoc ? pDoc->m_strPrinter : theApp.m_strPrinter;
+    if (m_pPrintDlg && DialogPrinterName() == strWanted)
+        return;
+    m_pPrintDlg.reset();
+    const CString strDevice = SystemDefaultDevice();
+    const int nComma = strDevice.Find(',');
+    const CString strDefault = nComma >= 0 ? strDevice.Left(nComma) : strDevice;
+    bool bSwitched = false;
+    if (strDefault != strWanted) {
+        if (CountLocalPrinters(strWanted) > 0) {
+            SetSystemDefaultDevice(DeviceEntry(strWanted));
+            bSwitched = true;
+        } else {
+            AfxMessageBox("The document was last saved with the following printer:\n\n" +
+                              strWanted +
+                              "\n\nwhich is not available.  The current printer will be used "
+                              "instead.",
+                          MB_OK);
+        }
+    }
+    CreatePrintDialog();
+    if (bSwitched)
+        SetSystemDefaultDevice(strDevice);
+}
+
+bool CAlmanarkView::PrintPage() {
+    if (!m_pPrintDlg)
+        EnsureDocumentPrinter();
+    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
+    CAlmanarkDoc* pDoc = GetDocument();
+    if (!hDC || !pDoc)
+        return false;
+    CDC dc;
+    dc.Attach(hDC);
+    dc.m_bPrinting = true;
+    bool bOK = dc.StartDoc(pDoc->GetTitle()) > 0;
+    if (bOK) {
+        bOK = dc.StartPage() > 0;
+        if (bOK)
+            OnDraw(&dc);
+        bOK = bOK && dc.EndPage() > 0;
+        bOK = bOK ? dc.EndDoc() > 0 : (dc.AbortDoc(), false);
+    }
+    dc.Detach();
+    // The box table now holds printer units; the next screen paint restores it.
+    Invalidate();
+    return bOK;
 }

@@ -1,19 +1,46 @@
 // CAlmanarkView: the printer's sheet scaled into the window with the
 // calendar on it; the same drawing serves the screen and the printer.
 #pragma once
+#include <memory>
+
+#include "framework/PrintDialog.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
 #include "view/PrinterMetrics.h"
 
 class CAlmanarkDoc;
+class CCalendarBox;
+class CDC;
+class CMonthLayout;
+class CPageGeometry;
 
 class CAlmanarkView : public CScrollView {
 public:
     CAlmanarkView();
+    ~CAlmanarkView() override;
 
     CAlmanarkDoc* GetDocument() const;
+    // The paint pass: the window when pDC is a screen DC, the page on paper
+    // when pDC->IsPrinting().
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+
+    // Makes the print dialog refer to the document's printer, or tells the
+    // user it is missing and takes the default printer.
+    void EnsureDocumentPrinter();
+    // Metrics and the application's printer settings from the print
+    // dialog's printer DC and device mode.
+    void ReadPrinter();
+    // bDocTakesApp: the document takes the application's settings, else the
+    // other way round. Returns how many settings differed.
+    int SyncPrinterSettings(bool bDocTakesApp);
+    // Applies the print dialog's device mode to its printer DC.
+    void ResetPrinterDC();
+    // Prints the page as one job on the print dialog's printer; false when
+    // nothing was printed.
+    bool PrintPage();
+    CPrintDialog* GetPrintDialog() const { return m_pPrintDlg.get(); }
 
     // Printer page metrics, in printer device units.
     int m_physWidth = 0;
@@ -36,8 +63,48 @@ public:
     int m_nCalPositioning = 0;
     int m_nImgPositioning = 0;
     int m_nPictureFirst = 0;
+    // The day box being drawn did not take its whole text.
+    int m_nOverflow = 0;
     CString m_strEaster;
 
 protected:
     CPrinterMetrics Metrics() const;
+
+private:
+    // Paint pass steps ahead of the page.
+    void TakeTodayWithoutMonth(CAlmanarkDoc& doc);
+    void ShowMonthOnCalendarPage(const CAlmanarkDoc& doc);
+    void NameNewDocument(CAlmanarkDoc& doc);
+    // Pulls the design inside the printable area of the current printer.
+    void FitDesign(CAlmanarkDoc& doc);
+
+    void DrawScreenPage(CDC& dc, CAlmanarkDoc& doc);
+    void DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc);
+    void DrawPaper(CDC& dc, const CPageGeometry& page);
+    void DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc);
+    void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
+    void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
+    void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nDays, int nCol,
+                    int nRow);
+    // The notes and captions in the text area, shrinking the font down to
+    // nFloor; sets m_nOverflow when even that does not fit.
+    void DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strText, const CRect& rcText,
+                      int nHeight, int nFloor);
+    void MarkBox(CDC& dc, const CRect& rcBox, bool bSelected);
+    void DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
+    void RefreshNoteEdit(const CAlmanarkDoc& doc);
+    CString ReadTitleFromStylePage(CAlmanarkDoc& doc);
+
+    // View initialisation steps.
+    void CopyFaceNames(CAlmanarkDoc& doc);
+    void ShowDocumentOnPages(const CAlmanarkDoc& doc);
+    void ShowPrinterOnPages();
+    void RememberDocumentPath(const CAlmanarkDoc& doc);
+
+    void CreatePrintDialog();
+    // The device name of the print dialog's printer, empty without one.
+    CString DialogPrinterName() const;
+    void SetStatusText(int nPane, const char* pszText);
+
+    std::unique_ptr<CPrintDialog> m_pPrintDlg;
 };

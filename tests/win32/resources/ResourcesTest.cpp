@@ -1085,3 +1085,22 @@ TEST(VersionInfo, NamesTheVersionTheAboutBoxShows) {
     EXPECT_EQ(0x00010001u, fixed->dwFileVersionMS);
     EXPECT_EQ(0x00010001u, fixed->dwProductVersionMS);
 }
+
+TEST(Manifest, SelectsVersion6OfTheCommonControls) {
+    // Version 6 buttons draw through the visual-styles library while a theme
+    // is active; the older ones never open a theme.
+    HMODULE uxtheme = LoadLibraryA("uxtheme.dll");
+    ASSERT_TRUE(uxtheme != nullptr);
+    auto getWindowTheme = reinterpret_cast<HANDLE(WINAPI*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "GetWindowTheme")));
+    auto isThemeActive = reinterpret_cast<BOOL(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsThemeActive")));
+    ASSERT_TRUE(getWindowTheme && isThemeActive);
+    if (!isThemeActive()) {
+        FreeLibrary(uxtheme);
+        GTEST_SKIP() << "no visual style is active";
+    }
+    Dialog dlg(IDD_ABOUTBOX);
+    EXPECT_TRUE(getWindowTheme(GetDlgItem(dlg, IDOK)) != nullptr);
+    FreeLibrary(uxtheme);
+}

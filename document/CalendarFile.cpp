@@ -1,0 +1,163 @@
+#include "document/CalendarFile.h"
+
+#include <cstring>
+
+namespace {
+void StoreFont(CArchive& ar, const CCalendarFont& font) {
+    ar.WriteFont(font.m_lf);
+    ar.WriteString(font.m_strFace);
+    ar.WriteInt((int32_t)font.m_crColor);
+}
+
+// The record carries no face name; the string after it does.
+void LoadFont(CArchive& ar, CCalendarFont& font) {
+    ar.ReadFont(font.m_lf);
+    font.m_strFace = CCalendarFile::FitFaceName(ar.ReadString());
+    CCalendarFile::SetFaceName(font.m_lf, font.m_strFace);
+    font.m_crColor = (COLORREF)ar.ReadInt();
+}
+} // namespace
+
+CString CCalendarFile::FitFaceName(const CString& strFace) {
+    size_t nLength = strnlen(strFace.c_str(), (size_t)strFace.GetLength());
+    if (nLength > LF_FACESIZE - 1)
+        nLength = LF_FACESIZE - 1;
+    return CString(strFace.c_str(), (int)nLength);
+}
+
+void CCalendarFile::SetFaceName(LOGFONT& lf, const CString& strFace) {
+    CString strFit = FitFaceName(strFace);
+    memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
+    memcpy(lf.lfFaceName, strFit.c_str(), (size_t)strFit.GetLength());
+}
+
+void CCalendarFile::StoreNotes(CArchive& ar) const {
+    for (const auto& column : m_strNotes)
+        for (const CString& strNote : column)
+            ar.WriteString(strNote);
+}
+
+void CCalendarFile::LoadNotes(CArchive& ar) {
+    for (auto& column : m_strNotes)
+        for (CString& strNote : column)
+            strNote = ar.ReadString();
+}
+
+void CCalendarFile::StoreSettings(CArchive& ar) const {
+    StoreSettings(ar, m_bHasImage);
+}
+
+void CCalendarFile::StoreSettings(CArchive& ar, int bHasImage) const {
+    ar.WriteString(m_strEventFile);
+    ar.WriteInt(m_nYear);
+    ar.WriteInt(m_nMonth);
+    ar.WriteInt(m_bYearDoc);
+    ar.WriteInt(m_bImageShowsThrough);
+    ar.WriteString(m_strTitle);
+    ar.WriteDouble(m_dCalLeft);
+    ar.WriteDouble(m_dCalTop);
+    ar.WriteDouble(m_dCalRight);
+    ar.WriteDouble(m_dCalBottom);
+    StoreFont(ar, m_weekday);
+    ar.WriteInt(m_nDaySwap);
+    StoreFont(ar, m_notes);
+    ar.WriteInt(m_nNoteSize);
+    StoreFont(ar, m_title);
+    ar.WriteInt(m_bTitleLarge);
+    StoreFont(ar, m_date);
+    ar.WriteInt(m_nDateSize);
+    ar.WriteInt(m_nDateSwap);
+    ar.WriteInt(m_nDateStyle);
+    ar.WriteString(m_strPrinter);
+    ar.WriteShort(m_nOrientation);
+    ar.WriteShort(m_nPaperSize);
+    ar.WriteShort(m_nPrintColor);
+    ar.WriteInt(bHasImage);
+}
+
+void CCalendarFile::LoadSettings(CArchive& ar) {
+    m_strEventFile = ar.ReadString();
+    m_nYear = ar.ReadInt();
+    m_nMonth = ar.ReadInt();
+    m_bYearDoc = ar.ReadInt();
+    m_bImageShowsThrough = ar.ReadInt();
+    m_strTitle = ar.ReadString();
+    m_dCalLeft = ar.ReadDouble();
+    m_dCalTop = ar.ReadDouble();
+    m_dCalRight = ar.ReadDouble();
+    m_dCalBottom = ar.ReadDouble();
+    LoadFont(ar, m_weekday);
+    m_nDaySwap = ar.ReadInt();
+    LoadFont(ar, m_notes);
+    m_nNoteSize = ar.ReadInt();
+    LoadFont(ar, m_title);
+    m_bTitleLarge = ar.ReadInt();
+    LoadFont(ar, m_date);
+    m_nDateSize = ar.ReadInt();
+    m_nDateSwap = ar.ReadInt();
+    m_nDateStyle = ar.ReadInt();
+    m_strPrinter = ar.ReadString();
+    m_nOrientation = ar.ReadShort();
+    m_nPaperSize = ar.ReadShort();
+    m_nPrintColor = ar.ReadShort();
+    m_bHasImage = ar.ReadInt();
+}
+
+void CCalendarFile::StoreImagePlacement(CArchive& ar) const {
+    ar.WriteString(m_strImageFile);
+    ar.WriteDouble(m_dImgLeft);
+    ar.WriteDouble(m_dImgTop);
+    ar.WriteDouble(m_dImgRight);
+    ar.WriteDouble(m_dImgBottom);
+    ar.WriteDouble(m_dImageAspect);
+}
+
+void CCalendarFile::LoadImagePlacement(CArchive& ar) {
+    m_strImageFile = ar.ReadString();
+    m_dImgLeft = ar.ReadDouble();
+    m_dImgTop = ar.ReadDouble();
+    m_dImgRight = ar.ReadDouble();
+    m_dImgBottom = ar.ReadDouble();
+    m_dImageAspect = ar.ReadDouble();
+}
+
+bool CCalendarFile::StorePicture(CArchive& ar, const CStoredDib& picture) {
+    if (!picture.pHeader)
+        return false;
+    ar.Flush();
+    return CDibFormat::WriteStored(*ar.GetFile(), picture.pHeader.get(), picture.metrics.nColors,
+                                   picture.pBits.get(), picture.metrics.dwBitsSize);
+}
+
+CDibFormat::Error CCalendarFile::LoadPicture(CArchive& ar, CStoredDib& picture) {
+    ar.Flush();
+    CDibFormat::Error nError = CDibFormat::ReadStored(*ar.GetFile(), picture);
+    if (nError == CDibFormat::truncated)
+        throw CArchiveException(CArchiveException::endOfFile);
+    return nError;
+}
+
+// An empty picture has no stored form, so the file must not announce one.
+void CCalendarFile::Store(CArchive& ar) const {
+    bool bPicture = m_bHasImage && m_picture.pHeader;
+    StoreNotes(ar);
+    StoreSettings(ar, bPicture ? m_bHasImage : 0);
+    if (!bPicture)
+        return;
+    if (!StorePicture(ar, m_picture))
+        throw CArchiveException(CArchiveException::genericException);
+    StoreImagePlacement(ar);
+}
+
+void CCalendarFile::Load(CArchive& ar) {
+    LoadNotes(ar);
+    LoadSettings(ar);
+    m_picture = CStoredDib();
+    m_nPictureError = CDibFormat::none;
+    if (!m_bHasImage)
+        return;
+    m_nPictureError = LoadPicture(ar, m_picture);
+    if (m_nPictureError != CDibFormat::none)
+        m_bHasImage = 0;
+    LoadImagePlacement(ar);
+}

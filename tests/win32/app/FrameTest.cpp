@@ -1,0 +1,262 @@
+#include "AppFixture.h"
+
+#include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "resources/resource.h"
+#include "view/AlmanarkView.h"
+
+namespace {
+class Frame : public CAppFixture {
+protected:
+    void SetUp() override {
+        CAppFixture::SetUp();
+        ASSERT_TRUE(Start());
+        m_pFrame = theApp.m_pFrame;
+        ASSERT_NE(nullptr, m_pFrame);
+    }
+    // Holds the given keys down (as the key state functions report them)
+    // while the frame handles one message.
+    void WithKeysDown(std::initializer_list<int> keys) {
+        BYTE state[256];
+        ::GetKeyboardState(state);
+        BYTE saved[256];
+        memcpy(saved, state, sizeof state);
+        for (int vk : keys)
+            state[vk] |= 0x80;
+        ::SetKeyboardState(state);
+        m_pFrame->SendMessage(WM_NULL);
+        ::SetKeyboardState(saved);
+    }
+    int TabSelection() const {
+        return (int)::SendMessageA(m_pFrame->m_wndPanelBar.GetDlgItem(IDC_PANEL_TABS),
+                                   TCM_GETCURSEL, 0, 0);
+    }
+    CMainFrame* m_pFrame = nullptr;
+};
+
+TEST_F(Frame, FourTabsAndFivePanes) {
+    HWND hTabs = m_pFrame->m_wndPanelBar.GetDlgItem(IDC_PANEL_TABS);
+    ASSERT_NE(nullptr, hTabs);
+    EXPECT_EQ(4, (int)::SendMessageA(hTabs, TCM_GETITEMCOUNT, 0, 0));
+    static const char* const s_apszNames[] = {"Calendar", "Style", "Image", "Events"};
+    for (int i = 0; i < 4; ++i) {
+        char sz[64] = {0};
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = sz;
+        item.cchTextMax = sizeof sz;
+        ::SendMessageA(hTabs, TCM_GETITEMA, i, (LPARAM)&item);
+        EXPECT_STREQ(s_apszNames[i], sz);
+    }
+    EXPECT_EQ(5, (int)m_pFrame->m_wndStatusBar.SendMessage(SB_GETPARTS, 0, 0));
+    EXPECT_EQ(&m_pFrame->m_wndCalendarPage, m_pFrame->GetVisiblePage());
+    // Pages are children of the tab control.
+    EXPECT_EQ(hTabs, ::GetParent(m_pFrame->m_wndEventsPage.GetSafeHwnd()));
+}
+
+TEST_F(Frame, TabSelectionShowsThePageAndKeepsControlStates) {
+    HWND hTabs = m_pFrame->m_wndPanelBar.GetDlgItem(IDC_PANEL_TABS);
+    m_pFrame->m_wndStylePage.m_editTitle.SetWindowText("Our Year");
+    ::SendMessageA(hTabs, TCM_SETCURSEL, 1, 0);
+    NMHDR nm = {hTabs, IDC_PANEL_TABS, (UINT)TCN_SELCHANGE};
+    ::SendMessageA(::GetParent(hTabs), WM_NOTIFY, IDC_PANEL_TABS, (LPARAM)&nm);
+    EXPECT_EQ(&m_pFrame->m_wndStylePage, m_pFrame->GetVisiblePage());
+    m_pFrame->ShowPage(CMainFrame::kEventsPage);
+    m_pFrame->ShowPage(CMainFrame::kStylePage);
+    EXPECT_EQ(CString("Our Year"), m_pFrame->m_wndStylePage.m_editTitle.GetWindowText());
+    // Any other index only hides the visible page.
+    m_pFrame->ShowPage(7);
+    EXPECT_EQ(nullptr, m_pFrame->GetVisiblePage());
+}
+
+TEST_F(Frame, AltShortcutsChoosePagesAndAltEWins) {
+    WithKeysDown({VK_MENU, 'S'});
+    EXPECT_EQ(&m_pFrame->m_wndStylePage, m_pFrame->GetVisiblePage());
+    EXPECT_EQ(1, TabSelection());
+    WithKeysDown({VK_MENU, 'C', 'S', 'I', 'E'});
+    EXPECT_EQ(&m_pFrame->m_wndEventsPage, m_pFrame->GetVisiblePage());
+    EXPECT_EQ(3, TabSelection());
+    WithKeysDown({VK_MENU, 'C', 'S', 'I'});
+    EXPECT_EQ(&m_pFrame->m_wndImagePage, m_pFrame->GetVisiblePage());
+    WithKeysDown({VK_MENU, 'C', 'S'});
+    EXPECT_EQ(&m_pFrame->m_wndStylePage, m_pFrame->GetVisiblePage());
+    WithKeysDown({VK_MENU, 'C'});
+    EXPECT_EQ(&m_pFrame->m_wndCalendarPage, m_pFrame->GetVisiblePage());
+    // The letters without Alt do nothing.
+    WithKeysDown({'E'});
+    EXPECT_EQ(&m_pFrame->m_wndCalendarPage, m_pFrame->GetVisiblePage());
+}
+
+TEST_F(Frame, ImagePageEntersPicturePositioningOnlyWithAPicture) {
+    CAlmanarkView* pView = theApp.m_pView;
+    m_pFrame->ShowPage(CMainFrame::kImagePage);
+    EXPECT_EQ(0, pView->m_nImgPositioning);
+    m_pFrame->ShowPage(CMainFrame::kCalendarPage);
+    theApp.m_pDoc->m_bHasImage = 1;
+    m_pFrame->ShowPage(CMainFrame::kImagePage);
+    EXPECT_EQ(1, pView->m_nImgPositioning);
+    EXPECT_EQ(1, pView->m_nPictureFirst);
+    theApp.OnIdle(0);
+    EXPECT_EQ(CString("Position graphic"), m_pFrame->GetStatusText(0));
+    // Leaving the page ends positioning.
+    m_pFrame->ShowPage(CMainFrame::kCalendarPage);
+    EXPECT_EQ(0, pView->m_nImgPositioning);
+    EXPECT_EQ(0, pView->m_nPictureFirst);
+    theApp.m_pDoc->m_bHasImage = 0;
+}
+
+TEST_F(Frame, IdleShowsCalendarPositioningOverPicturePositioning) {
+    theApp.m_pView->m_nImgPositioning = 1;
+    theApp.m_pView->m_nCalPositioning = 1;
+    theApp.OnIdle(0);
+    EXPECT_EQ(CString("Position calendar"), m_pFrame->GetStatusText(0));
+    theApp.m_pView->m_nImgPositioning = 0;
+    theApp.m_pView->m_nCalPositioning = 0;
+}
+
+TEST_F(Frame, IdleKeepsTheNoteCaretOutOfTheFirstLine) {
+    CEdit& note = m_pFrame->m_wndCalendarPage.m_editNote;
+    note.SetWindowText("12\r\nDentist\r\nmore");
+    note.SetSel(1, 1);
+    theApp.OnIdle(0);
+    int nStart = -1, nEnd = -1;
+    note.GetSel(nStart, nEnd);
+    EXPECT_EQ(4 + 7, nStart);
+    EXPECT_EQ(nStart, nEnd);
+}
+
+TEST_F(Frame, IdleRepaintsOnceAfterDragSizing) {
+    RECT rc = m_pFrame->GetWindowRect();
+    m_pFrame->SendMessage(WM_SIZING, WMSZ_RIGHT, (LPARAM)&rc);
+    EXPECT_EQ(1, theApp.m_nResizeCount);
+    theApp.OnIdle(0);
+    EXPECT_EQ(0, theApp.m_nResizeCount);
+}
+
+TEST_F(Frame, MinimumTrackingSize) {
+    MINMAXINFO info = {};
+    m_pFrame->SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&info);
+    EXPECT_EQ(640, info.ptMinTrackSize.x);
+    EXPECT_EQ(456, info.ptMinTrackSize.y);
+}
+
+TEST_F(Frame, ClosingWritesPlacementAndShowState) {
+    ::SetWindowPos(m_pFrame->GetSafeHwnd(), nullptr, 30, 40, 700, 500, SWP_NOZORDER);
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    EXPECT_EQ(nullptr, theApp.m_pMainWnd);
+    EXPECT_EQ(CString("30"), IniValue("Almanark", "Window PosX"));
+    EXPECT_EQ(CString("40"), IniValue("Almanark", "Window PosY"));
+    EXPECT_EQ(CString("700"), IniValue("Almanark", "Window SizeX"));
+    EXPECT_EQ(CString("500"), IniValue("Almanark", "Window SizeY"));
+    EXPECT_EQ(CString("5"), IniValue("Almanark", "Show Window"));
+    EXPECT_TRUE(m_answers.Messages().empty());
+}
+
+TEST_F(Frame, ClosingMinimisedKeepsTheSavedPosition) {
+    SetIniValue("Almanark", "Window PosX", "11");
+    m_pFrame->ShowWindow(SW_MINIMIZE);
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    EXPECT_EQ(CString("11"), IniValue("Almanark", "Window PosX"));
+    EXPECT_EQ(CString("5"), IniValue("Almanark", "Show Window"));
+}
+
+TEST_F(Frame, ClosingMaximisedRemembersIt) {
+    m_pFrame->ShowWindow(SW_MAXIMIZE);
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    EXPECT_EQ(CString("3"), IniValue("Almanark", "Show Window"));
+}
+
+TEST_F(Frame, SavedPlacementIsClampedToTheWorkArea) {
+    Close();
+    SetIniValue("Almanark", "Window PosX", "-50");
+    SetIniValue("Almanark", "Window SizeX", "2000");
+    ASSERT_TRUE(Start());
+    RECT rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    CRect rc = theApp.m_pFrame->GetWindowRect();
+    if (rcWork.right < 2000) {
+        EXPECT_EQ(640, rc.Width());
+        EXPECT_EQ(rcWork.right - 640, rc.left);
+    } else {
+        EXPECT_EQ(0, rc.left);
+    }
+}
+
+TEST_F(Frame, ModifiedCalendarAsksAndCancelKeepsTheProgram) {
+    theApp.MarkModified();
+    m_answers.Queue(IDCANCEL);
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    ASSERT_EQ(1u, m_answers.Messages().size());
+    EXPECT_EQ(CString("Save changes to Untitled?"), m_answers.Messages()[0]);
+    EXPECT_NE(nullptr, theApp.m_pMainWnd);
+    m_answers.Queue(IDNO);
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    EXPECT_EQ(nullptr, theApp.m_pMainWnd);
+}
+
+TEST_F(Frame, UnsavedEventFileNameIsOfferedOnClose) {
+    CEventsPage& page = m_pFrame->m_wndEventsPage;
+    page.m_cbFile.SetWindowText("Trip");
+    page.m_btnFile.SetWindowText("Save");
+    m_answers.Queue(IDNO);
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    ASSERT_FALSE(m_answers.Messages().empty());
+    EXPECT_EQ(CString("Save Event file: Trip.evn"), m_answers.Messages()[0]);
+}
+
+TEST_F(Frame, DeleteButtonCaptionAsksNothingOnClose) {
+    m_pFrame->m_wndEventsPage.m_cbFile.SetWindowText("Trip");
+    m_pFrame->m_wndEventsPage.m_btnFile.SetWindowText("Delete");
+    m_pFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    EXPECT_TRUE(m_answers.Messages().empty());
+}
+
+TEST_F(Frame, NotesOutsideTheGridAreIgnored) {
+    CAlmanarkDoc* pDoc = theApp.m_pDoc;
+    EXPECT_TRUE(pDoc->SetNote("7\r\nParty", 6, 5));
+    EXPECT_EQ(CString("7\r\nParty"), pDoc->GetNote(6, 5));
+    EXPECT_TRUE(pDoc->SetNote("x", 7, 0));
+    EXPECT_TRUE(pDoc->SetNote("x", 0, 6));
+    EXPECT_TRUE(pDoc->SetNote("x", -1, 2));
+    EXPECT_EQ(CString(), pDoc->GetNote(7, 0));
+    EXPECT_EQ(CString(), pDoc->GetNote(0, 6));
+    EXPECT_EQ(CString(), pDoc->GetNote(-1, 2));
+    for (int c = 0; c < 7; ++c)
+        for (int r = 0; r < 6; ++r)
+            if (c != 6 || r != 5)
+                EXPECT_TRUE(pDoc->GetNote(c, r).IsEmpty());
+}
+
+TEST_F(Frame, DroppedFileThatIsNotACalendarIsRefusedCleanly) {
+    CString strFile = m_dir.File("notes.txt");
+    ASSERT_TRUE(WriteWholeFile(strFile, "hello"));
+    EXPECT_EQ(nullptr, theApp.OpenDocumentFile(strFile));
+    ASSERT_FALSE(m_answers.Messages().empty());
+    EXPECT_EQ(CString("Unexpected file format."), m_answers.Messages().back());
+    EXPECT_NE(nullptr, theApp.m_pMainWnd);
+}
+
+TEST_F(Frame, MissingFileGivesTheCannotFindMessage) {
+    CString strFile = m_dir.File("gone.kal");
+    EXPECT_EQ(nullptr, theApp.OpenDocumentFile(strFile));
+    ASSERT_FALSE(m_answers.Messages().empty());
+    EXPECT_EQ(strFile + "\nCannot find this file.\nPlease verify that the correct path and "
+                        "file name are given.",
+              m_answers.Messages().back());
+}
+
+TEST_F(Frame, HelpDoesNotFailSilently) {
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_FINDER);
+    PumpMessages();
+    // Either the help file opened, or the user was told why not.
+    bool bHelpFile = FileExistsOnDisk(theApp.GetHelpFilePath());
+    EXPECT_TRUE(bHelpFile || !m_answers.Messages().empty());
+}
+} // namespace

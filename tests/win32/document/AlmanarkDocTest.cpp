@@ -1,0 +1,388 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "app/AlmanarkApp.h"
+#include "common/TestSupport.h"
+#include "document/AlmanarkDoc.h"
+#include "document/CalendarFile.h"
+#include "framework/Archive.h"
+#include "framework/MemFile.h"
+
+namespace {
+const char kUnexpectedFormat[] = "Unexpected file format.";
+const char kFailedToSave[] = "Failed to save document.";
+
+void PutLe(BYTE* p, DWORD n, int nBytes) {
+    for (int i = 0; i < nBytes; ++i)
+        p[i] = (BYTE)(n >> (8 * i));
+}
+
+// A packed 8-bit bitmap: header, 256 grey entries, pixels i * 3.
+BYTE* NewPackedPicture(LONG nWidth, LONG nHeight, size_t& nLength) {
+    DWORD dwBits = (DWORD)((8 * nWidth + 31) / 32 * 4 * nHeight);
+    nLength = 40 + 1024 + dwBits;
+    BYTE* p = new BYTE[nLength]();
+    PutLe(p, 40, 4);
+    PutLe(p + 4, (DWORD)nWidth, 4);
+    PutLe(p + 8, (DWORD)nHeight, 4);
+    PutLe(p + 12, 1, 2);
+    PutLe(p + 14, 8, 2);
+    for (int i = 0; i < 256; ++i)
+        memset(p + 40 + 4 * i, i, 3);
+    for (DWORD i = 0; i < dwBits; ++i)
+        p[40 + 1024 + i] = (BYTE)(i * 3);
+    return p;
+}
+
+void GivePicture(CAlmanarkDoc& doc, LONG nWidth, LONG nHeight) {
+    size_t nLength;
+    BYTE* p = NewPackedPicture(nWidth, nHeight, nLength);
+    ASSERT_TRUE(doc.m_dib.AttachMemory(p, TRUE, nullptr, nLength));
+    doc.m_bHasImage = 1;
+    doc.m_strImageFile = "C:\\pictures\\grey.bmp";
+    doc.m_dImgLeft = 0.1;
+    doc.m_dImgTop = 0.2;
+    doc.m_dImgRight = 0.7;
+    doc.m_dImgBottom = 0.6;
+}
+
+void FillDocument(CAlmanarkDoc& doc) {
+    for (int c = 0; c < 7; ++c)
+        for (int r = 0; r < 6; ++r)
+            doc.SetNote(CString::FromInt(c * 6 + r + 1) + "\r\nnote", c, r);
+    doc.m_nYear = 2031;
+    doc.m_nMonth = 11;
+    doc.m_strTitle = "Grandma's \xA9 calendar";
+    doc.m_dCalLeft = 0.05;
+    doc.m_dCalTop = 0.5;
+    doc.m_dCalRight = 0.95;
+    doc.m_dCalBottom = 0.9;
+    doc.m_bTitleLarge = 1;
+    doc.m_bImageShowsThrough = 1;
+    doc.m_strPrinter = "PDF";
+    doc.m_nOrientation = 1;
+    doc.m_nPaperSize = 9;
+    doc.m_nPrintColor = 2;
+}
+
+std::vector<BYTE> ToBytes(const CString& s) {
+    return std::vector<BYTE>(s.c_str(), s.c_str() + s.GetLength());
+}
+
+std::vector<BYTE> FileBytes(const char* pszPath) {
+    return ToBytes(ReadWholeFile(pszPath));
+}
+
+bool WriteBytes(const char* pszPath, const std::vector<BYTE>& bytes) {
+    return WriteWholeFile(pszPath, CString((const char*)bytes.data(), (int)bytes.size()));
+}
+
+// A calendar file written by the portable encoder, with its own look.
+std::vector<BYTE> LookFile() {
+    CCalendarFile file;
+    file.m_strNotes[0][0] = "1\r\nfrom the file";
+    file.m_nYear = 2020;
+    file.m_nMonth = 2;
+    file.m_weekday.m_strFace = "Courier New";
+    file.m_weekday.m_crColor = RGB(1, 2, 3);
+    file.m_weekday.m_lf.lfWeight = 700;
+    file.m_nDaySwap = 2;
+    file.m_notes.m_strFace = "Times New Roman";
+    file.m_notes.m_crColor = RGB(4, 5, 6);
+    file.m_notes.m_lf.lfItalic = 1;
+    file.m_nNoteSize = 0;
+    file.m_title.m_strFace = "Liberation Serif";
+    file.m_title.m_crColor = RGB(7, 8, 9);
+    file.m_date.m_strFace = std::string(40, 'D');
+    file.m_date.m_crColor = RGB(10, 11, 12);
+    file.m_nDateSize = 1;
+    file.m_nDateSwap = 1;
+    file.m_nDateStyle = -1;
+    file.m_strPrinter = "PDF";
+    CMemFile mem;
+    CArchive ar(&mem, CArchive::store);
+    file.Store(ar);
+    ar.Close();
+    return mem.Data();
+}
+
+// Fails every write that would take the file past nLimit bytes.
+class CLimitedFile : public CMemFile {
+public:
+    explicit CLimitedFile(uint64_t nLimit) : m_nLimit(nLimit) {}
+    void Write(const void* pBuf, unsigned nCount) override {
+        if (GetPosition() + nCount > m_nLimit)
+            throw CFileException(CFileException::diskFull);
+        CMemFile::Write(pBuf, nCount);
+    }
+
+private:
+    uint64_t m_nLimit;
+};
+
+// Writes the calendar, then fails as a save that breaks off part-way.
+class CBreakingDoc : public CAlmanarkDoc {
+public:
+    void Serialize(CArchive& ar) override {
+        CAlmanarkDoc::Serialize(ar);
+        if (ar.IsStoring())
+            throw CArchiveException(CArchiveException::genericException);
+    }
+};
+
+class DocumentFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        theApp.SetProfileName(m_dir.File("Almanark.ini"));
+        theApp.m_strWeekdayFont = theApp.m_strNotesFont = "Arial";
+        theApp.m_strTitleFont = theApp.m_strDateFont = "Arial";
+        theApp.m_pFrame = nullptr;
+        theApp.m_pView = nullptr;
+        m_pDoc = std::make_unique<CAlmanarkDoc>();
+    }
+    void TearDown() override {
+        m_pDoc.reset();
+        theApp.m_pDoc = nullptr;
+    }
+
+    // Saves the document at strPath, expecting success and no message.
+    void Save(CAlmanarkDoc& doc, const CString& strPath) {
+        ASSERT_TRUE(doc.OnSaveDocument(strPath));
+        EXPECT_TRUE(m_answers.Messages().empty());
+        EXPECT_FALSE(FileExistsOnDisk(CDocument::TempSavePath(strPath)));
+    }
+
+    CTempDir m_dir{"doc"};
+    CScopedAnswers m_answers;
+    std::unique_ptr<CAlmanarkDoc> m_pDoc;
+};
+} // namespace
+
+TEST_F(DocumentFileTest, SaveReopenAndSaveAgainGivesTheSameBytes) {
+    FillDocument(*m_pDoc);
+    GivePicture(*m_pDoc, 7, 5);
+    theApp.m_dImageAspect = 1.4;
+    CString strFirst = m_dir.File("first.kal"), strSecond = m_dir.File("second.kal");
+    Save(*m_pDoc, strFirst);
+    std::vector<BYTE> first = FileBytes(strFirst);
+    ASSERT_GT(first.size(), 54u + 1024u);
+
+    CAlmanarkDoc reopened;
+    ASSERT_TRUE(reopened.OnOpenDocument(strFirst));
+    EXPECT_FALSE(reopened.IsModified());
+    EXPECT_EQ("Grandma's \xA9 calendar", reopened.m_strTitle);
+    EXPECT_EQ("39\r\nnote", reopened.GetNote(6, 2));
+    EXPECT_EQ(2031, reopened.m_nYear);
+    EXPECT_EQ(0.9, reopened.m_dCalBottom);
+    EXPECT_EQ(1, reopened.m_bHasImage);
+    EXPECT_EQ(7, reopened.m_dib.GetSize().cx);
+    EXPECT_EQ(0, memcmp(m_pDoc->m_dib.m_pBits, reopened.m_dib.m_pBits, m_pDoc->m_dib.m_dwBitsSize));
+    EXPECT_EQ("C:\\pictures\\grey.bmp", reopened.m_strImageFile);
+    EXPECT_EQ(0.6, reopened.m_dImgBottom);
+    EXPECT_EQ(0, reopened.m_bResetOnNew);
+    Save(reopened, strSecond);
+    EXPECT_EQ(first, FileBytes(strSecond));
+
+    // Saving over an existing file replaces it whole.
+    reopened.m_strTitle = "x";
+    reopened.m_dib.Clear();
+    reopened.m_bHasImage = 0;
+    Save(reopened, strFirst);
+    EXPECT_LT(FileBytes(strFirst).size(), 1024u);
+    theApp.m_pDoc = nullptr;
+}
+
+TEST_F(DocumentFileTest, LoadingTakesTheFilesLookWithoutWritingTheProfile) {
+    const CString strIni = "[Almanark]\r\nWeekday Font=Arial\r\nNotes Color=0\r\n";
+    ASSERT_TRUE(WriteWholeFile(m_dir.File("Almanark.ini"), strIni));
+    CString strPath = m_dir.File("look.kal");
+    ASSERT_TRUE(WriteBytes(strPath, LookFile()));
+
+    ASSERT_TRUE(m_pDoc->OnOpenDocument(strPath));
+    EXPECT_EQ("Courier New", theApp.m_strWeekdayFont);
+    EXPECT_EQ("Times New Roman", theApp.m_strNotesFont);
+    EXPECT_EQ("Liberation Serif", theApp.m_strTitleFont);
+    EXPECT_EQ(CString(std::string(31, 'D')), theApp.m_strDateFont)
+        << "a face name longer than a font holds is cut";
+    EXPECT_EQ(0, m_pDoc->m_lfDate.lfFaceName[LF_FACESIZE - 1]);
+    EXPECT_STREQ("Courier New", m_pDoc->m_lfWeekday.lfFaceName);
+    EXPECT_EQ(RGB(1, 2, 3), theApp.m_crWeekdayColor);
+    EXPECT_EQ(RGB(4, 5, 6), theApp.m_crNotesColor);
+    EXPECT_EQ(RGB(7, 8, 9), theApp.m_crTitleColor);
+    EXPECT_EQ(RGB(10, 11, 12), theApp.m_crDateColor);
+    EXPECT_EQ(700, theApp.m_nWeekdayWeight);
+    EXPECT_EQ(1, theApp.m_bNotesItalic);
+    EXPECT_EQ(2, theApp.m_nDaySwap);
+    EXPECT_EQ(0, theApp.m_nNoteSize);
+    EXPECT_EQ(1, theApp.m_nDateSize);
+    EXPECT_EQ(1, theApp.m_nDateSwap);
+    EXPECT_EQ(-1, theApp.m_nDateStyle);
+    EXPECT_EQ("1\r\nfrom the file", m_pDoc->GetNote(0, 0));
+    EXPECT_EQ(strIni, ReadWholeFile(m_dir.File("Almanark.ini")))
+        << "opening a calendar never writes the settings";
+}
+
+TEST_F(DocumentFileTest, LoadingReplacesThePictureWithoutMarkingTheDocument) {
+    GivePicture(*m_pDoc, 4, 4);
+    std::vector<BYTE> bytes = LookFile();
+    CMemFile mem(bytes.data(), bytes.size());
+    CArchive ar(&mem, CArchive::load);
+    m_pDoc->SetModifiedFlag(false);
+    m_pDoc->Serialize(ar);
+    EXPECT_FALSE(m_pDoc->IsModified());
+    EXPECT_TRUE(m_pDoc->m_dib.IsEmpty());
+    EXPECT_EQ(0, m_pDoc->m_bHasImage);
+    EXPECT_EQ("no image loaded", m_pDoc->m_strImageFile);
+    EXPECT_EQ(mem.GetLength(), mem.GetPosition()) << "the whole file is read";
+}
+
+TEST_F(DocumentFileTest, FailedLoadLeavesWhatTheFrameworkRuleSays) {
+    CString strPath = m_dir.File("cut.kal");
+    std::vector<BYTE> bytes = LookFile();
+    bytes.resize(bytes.size() - 10); // cut inside the printer settings
+    ASSERT_TRUE(WriteBytes(strPath, bytes));
+
+    // Nothing loaded since the last new document: the part read is cleared.
+    m_pDoc->SetNote("7\r\nold", 0, 0);
+    EXPECT_FALSE(m_pDoc->OnOpenDocument(strPath));
+    EXPECT_EQ(std::vector<CString>{kUnexpectedFormat}, m_answers.Messages());
+    ASSERT_TRUE(m_pDoc->IsModified()) << "marks that part of the file was read";
+    EXPECT_EQ("1\r\nfrom the file", m_pDoc->GetNote(0, 0));
+    ASSERT_TRUE(m_pDoc->OnNewDocument());
+    EXPECT_EQ("", m_pDoc->GetNote(0, 0));
+
+    // After a successful load the framework's new document keeps the content.
+    CString strGood = m_dir.File("good.kal");
+    ASSERT_TRUE(WriteBytes(strGood, LookFile()));
+    ASSERT_TRUE(m_pDoc->OnOpenDocument(strGood));
+    m_pDoc->SetNote("2\r\nkept", 0, 1);
+    EXPECT_FALSE(m_pDoc->OnOpenDocument(strPath));
+    ASSERT_TRUE(m_pDoc->OnNewDocument());
+    EXPECT_EQ("1\r\nfrom the file", m_pDoc->GetNote(0, 0));
+    EXPECT_EQ("", m_pDoc->GetNote(0, 1)) << "the notes came from the broken file";
+    EXPECT_EQ("", m_pDoc->GetPathName());
+
+    // A file that cannot be opened at all changes nothing.
+    m_pDoc->SetNote("3\r\nuntouched", 0, 2);
+    m_pDoc->SetModifiedFlag(false);
+    EXPECT_FALSE(m_pDoc->OnOpenDocument(m_dir.File("missing.kal")));
+    EXPECT_FALSE(m_pDoc->IsModified());
+    EXPECT_EQ("3\r\nuntouched", m_pDoc->GetNote(0, 2));
+    EXPECT_EQ(3u, m_answers.Messages().size());
+}
+
+TEST_F(DocumentFileTest, PictureCutShortFailsTheLoad) {
+    FillDocument(*m_pDoc);
+    GivePicture(*m_pDoc, 16, 16);
+    CString strPath = m_dir.File("picture.kal");
+    Save(*m_pDoc, strPath);
+    std::vector<BYTE> bytes = FileBytes(strPath);
+    // Cut in the pixels, with more than the image name and edges still there.
+    bytes.resize(bytes.size() - 150);
+    ASSERT_TRUE(WriteBytes(strPath, bytes));
+
+    CAlmanarkDoc other;
+    EXPECT_FALSE(other.OnOpenDocument(strPath));
+    EXPECT_EQ((std::vector<CString>{"Read error", kUnexpectedFormat}), m_answers.Messages());
+    EXPECT_EQ(0, other.m_bHasImage);
+    EXPECT_TRUE(other.m_dib.IsEmpty());
+    theApp.m_pDoc = nullptr;
+}
+
+TEST_F(DocumentFileTest, UnreadablePictureIsSkippedAndTheLoadGoesOn) {
+    CCalendarFile file;
+    file.m_strPrinter = "PDF";
+    file.m_bHasImage = 1;
+    CMemFile mem;
+    CArchive ar(&mem, CArchive::store);
+    file.StoreNotes(ar);
+    file.StoreSettings(ar);
+    const BYTE notBitmap[14] = {'P', 'K', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0};
+    ar.Write(notBitmap, sizeof notBitmap);
+    file.m_strImageFile = "lost.bmp";
+    file.StoreImagePlacement(ar);
+    ar.Close();
+    CString strPath = m_dir.File("notbmp.kal");
+    ASSERT_TRUE(WriteBytes(strPath, mem.Data()));
+
+    ASSERT_TRUE(m_pDoc->OnOpenDocument(strPath));
+    EXPECT_EQ(std::vector<CString>{"Read error"}, m_answers.Messages());
+    EXPECT_EQ(0, m_pDoc->m_bHasImage) << "the flag follows the picture";
+    EXPECT_EQ("no image loaded", m_pDoc->m_strImageFile);
+
+    // Saved again, the calendar holds no trace of the lost picture.
+    CString strAgain = m_dir.File("again.kal");
+    m_answers.Messages();
+    ASSERT_TRUE(m_pDoc->OnSaveDocument(strAgain));
+    std::vector<BYTE> again = FileBytes(strAgain);
+    ASSERT_GE(again.size(), 4u);
+    EXPECT_EQ(std::vector<BYTE>(4, 0), std::vector<BYTE>(again.end() - 4, again.end()));
+}
+
+TEST_F(DocumentFileTest, FailedSaveKeepsTheOldFile) {
+    FillDocument(*m_pDoc);
+    CString strPath = m_dir.File("kept.kal");
+    Save(*m_pDoc, strPath);
+    std::vector<BYTE> old = FileBytes(strPath);
+
+    CBreakingDoc breaking;
+    breaking.m_strTitle = "never saved";
+    breaking.SetModifiedFlag(true);
+    EXPECT_FALSE(breaking.OnSaveDocument(strPath));
+    EXPECT_EQ(std::vector<CString>{kFailedToSave}, m_answers.Messages());
+    EXPECT_EQ(old, FileBytes(strPath));
+    EXPECT_FALSE(FileExistsOnDisk(CDocument::TempSavePath(strPath)));
+    EXPECT_TRUE(breaking.IsModified());
+
+    CString strNoFolder = m_dir.File("no such folder\\calendar.kal");
+    EXPECT_FALSE(breaking.OnSaveDocument(strNoFolder));
+    EXPECT_EQ((std::vector<CString>{kFailedToSave, kFailedToSave}), m_answers.Messages());
+    EXPECT_FALSE(FileExistsOnDisk(strNoFolder));
+    theApp.m_pDoc = nullptr;
+}
+
+TEST_F(DocumentFileTest, PictureThatCannotBeWrittenFailsTheSave) {
+    GivePicture(*m_pDoc, 64, 64);
+    CMemFile whole;
+    {
+        CArchive ar(&whole, CArchive::store);
+        m_pDoc->Serialize(ar);
+        ar.Close();
+    }
+    // Room for everything up to the picture's pixels only.
+    CLimitedFile file(whole.GetLength() - 4096);
+    CArchive ar(&file, CArchive::store);
+    EXPECT_THROW(m_pDoc->Serialize(ar), CArchiveException);
+    EXPECT_EQ(std::vector<CString>{"write error"}, m_answers.Messages());
+}
+
+TEST_F(DocumentFileTest, ImageFlagWithoutAPictureIsNotStored) {
+    m_pDoc->m_bHasImage = 1; // as left by a picture that could not be read
+    CString strPath = m_dir.File("flag.kal");
+    Save(*m_pDoc, strPath);
+    std::vector<BYTE> bytes = FileBytes(strPath);
+    ASSERT_GE(bytes.size(), 4u);
+    EXPECT_EQ(std::vector<BYTE>(4, 0), std::vector<BYTE>(bytes.end() - 4, bytes.end()));
+
+    CAlmanarkDoc reopened;
+    EXPECT_TRUE(reopened.OnOpenDocument(strPath));
+    EXPECT_TRUE(m_answers.Messages().empty());
+    theApp.m_pDoc = nullptr;
+}
+
+TEST_F(DocumentFileTest, EmptyFileOpensAndKeepsTheContent) {
+    CString strPath = m_dir.File("empty.kal");
+    ASSERT_TRUE(WriteWholeFile(strPath, ""));
+    m_pDoc->SetNote("5\r\nstays", 4, 0);
+    m_pDoc->m_strTitle = "stays too";
+    EXPECT_TRUE(m_pDoc->OnOpenDocument(strPath));
+    EXPECT_TRUE(m_answers.Messages().empty());
+    EXPECT_FALSE(m_pDoc->IsModified());
+    EXPECT_EQ("5\r\nstays", m_pDoc->GetNote(4, 0));
+    EXPECT_EQ("stays too", m_pDoc->m_strTitle);
+    EXPECT_EQ(1, m_pDoc->m_bResetOnNew) << "nothing was loaded";
+}

@@ -1,0 +1,39 @@
+// CCalendarText: the texts of a calendar page that need no view state: the
+// title band, the weekday names and the small month panels. Fonts come from
+// the document's LOGFONT records, of which only lfHeight is changed;
+// colours and switches from the application.
+#pragma once
+#include "framework/Rect.h"
+#include "framework/String.h"
+
+class CAlmanarkDoc;
+class CDC;
+class CMonthLayout;
+
+class CCalendarText {
+public:
+    CCalendarText(CDC& dc, CAlmanarkDoc& doc) : m_dc(dc), m_doc(doc) {}
+
+    // "January" .. "December" for 1 .. 12, empty otherwise.
+    static const char* MonthName(int nMonth);
+    // Cell heights of the month-and-year and the title fonts for a title
+    // text rectangle of nWidth by nHeight.
+    static void TitleFontHeights(int nWidth, int nHeight, bool bDateLarge, bool bTitleLarge,
+                                 int& nDateHeight, int& nTitleHeight);
+
+    // strMonth is empty on a year page.
+    void DrawTitle(const CRect& rcText, const CString& strMonth, const CString& strYear,
+                   const CString& strTitle);
+    // Also sets the weekday font's height for the day numbers of this paint.
+    void DrawWeekdayNames(const CMonthLayout& layout);
+    // Nothing outside the years 1970 to 2037.
+    void DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, int nTitleHeight);
+
+private:
+    void DrawSplitDate(const CRect& rcText, const CString& strMonth, const CString& strYear);
+    // Returns the alignment the title text takes beside the date.
+    UINT DrawJoinedDate(const CRect& rcText, const CString& strMonth, const CString& strYear);
+
+    CDC& m_dc;
+    CAlmanarkDoc& m_doc;
+};
