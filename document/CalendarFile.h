@@ -18,7 +18,7 @@ class CCalendarFile {
 public:
     enum { kColumns = 7, kRows = 6 };
 
-    // Items 1-82: all of them; 76-82 only with a picture.
+    // The picture and the values after it only when there is a picture.
     void Store(CArchive& ar) const;
     // Throws CArchiveException(endOfFile) when the data ends early or a length
     // claims more than is left. A picture that is present but not readable
@@ -27,15 +27,16 @@ public:
     void Load(CArchive& ar);
 
     // The parts around the picture, for a document whose picture travels
-    // through its own bitmap object. Notes: items 1-42; settings: 43-75;
-    // image placement: 77-82.
+    // through its own bitmap object: the 42 notes; the settings, from the
+    // event file name to the image flag; the image placement, from the
+    // picture's file name to its aspect.
     void StoreNotes(CArchive& ar) const;
     void LoadNotes(CArchive& ar);
     void StoreSettings(CArchive& ar) const;
     void LoadSettings(CArchive& ar);
     void StoreImagePlacement(CArchive& ar) const;
     void LoadImagePlacement(CArchive& ar);
-    // Item 76, straight on the archive's file after a flush.
+    // The stored bitmap, straight on the archive's file after a flush.
     static bool StorePicture(CArchive& ar, const CStoredDib& picture);
     // A picture cut short by the end of the file throws endOfFile; other
     // faults are returned, with the file left where the reader stopped.

@@ -61,7 +61,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs) {
         !m_wndStatusBar.SetIndicators(s_anIndicators, (int)(sizeof s_anIndicators / sizeof(UINT))))
         return -1;
     SetStatusBarWindow(m_wndStatusBar.GetSafeHwnd());
-    if (!m_wndPanelBar.Create(this, IDD_PANELBAR, CBRS_RIGHT,
+    if (!m_wndPanelBar.Create(this, IDD_PANELBAR, CBRS_RIGHT | CBRS_FLYBY,
                               IDD_PANELBAR))
         return -1;
     SetRightBarWindow(m_wndPanelBar.GetSafeHwnd());
@@ -219,7 +219,7 @@ void CMainFrame::OnClose() {
             m_wndEventsPage.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FILE_BUTTON, BN_CLICKED),
                                         (LPARAM)m_wndEventsPage.m_btnFile.GetSafeHwnd());
     }
-    int nShow = SW_SHOWNORMAL;
+    int nShow = SW_SHOW;
     if (IsZoomed()) {
         nShow = SW_SHOWMAXIMIZED;
     } else if (!IsIconic()) {

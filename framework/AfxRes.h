@@ -63,3 +63,15 @@
 #ifndef AFX_IDW_PANE_FIRST
 #define AFX_IDW_PANE_FIRST 0xE900
 #endif
+#ifndef ID_EDIT_COPY
+#define ID_EDIT_COPY 0xE122
+#endif
+#ifndef ID_EDIT_CUT
+#define ID_EDIT_CUT 0xE123
+#endif
+#ifndef ID_EDIT_PASTE
+#define ID_EDIT_PASTE 0xE125
+#endif
+#ifndef ID_EDIT_UNDO
+#define ID_EDIT_UNDO 0xE12B
+#endif

@@ -2,11 +2,15 @@
 
 #include <commctrl.h>
 #include <algorithm>
+#include <cstring>
 
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
 namespace {
+// Resource type of a template's initialisation data.
+const WORD kDlgInitType = 240;
+
 // The modeless dialogs alive now, for the message loop's IsDialogMessage.
 std::vector<CDialog*>& ModelessDialogs() {
     static std::vector<CDialog*> s_dialogs;
@@ -118,8 +122,42 @@ INT_PTR CALLBACK CDialog::DlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam) {
 }
 
 BOOL CDialog::OnInitDialog() {
+    if (m_nIDTemplate) {
+        HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+        HRSRC hRes =
+            ::FindResourceA(hInst, MAKEINTRESOURCEA(m_nIDTemplate), MAKEINTRESOURCEA(kDlgInitType));
+        HGLOBAL hGlobal = hRes ? ::LoadResource(hInst, hRes) : nullptr;
+        if (const void* pData = hGlobal ? ::LockResource(hGlobal) : nullptr)
+            ExecuteDlgInit(pData, ::SizeofResource(hInst, hRes));
+    }
     UpdateData(false);
     return TRUE;
+}
+
+bool CDialog::ExecuteDlgInit(const void* pData, size_t cbData) {
+    const BYTE* p = static_cast<const BYTE*>(pData);
+    const BYTE* pEnd = p + cbData;
+    for (;;) {
+        if (pEnd - p < 2)
+            return false;
+        WORD nID = 0, nMsg = 0;
+        DWORD cb = 0;
+        memcpy(&nID, p, sizeof nID);
+        if (nID == 0)
+            return true;
+        if (pEnd - p < 8)
+            return false;
+        memcpy(&nMsg, p + 2, sizeof nMsg);
+        memcpy(&cb, p + 4, sizeof cb);
+        p += 8;
+        if ((size_t)(pEnd - p) < cb)
+            return false;
+        // A terminated copy: string messages must not read past the data.
+        std::vector<char> bytes(p, p + cb);
+        bytes.push_back('\0');
+        SendDlgItemMessage(nID, nMsg, 0, (LPARAM)bytes.data());
+        p += cb;
+    }
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}

@@ -33,6 +33,12 @@ public:
     // is destroyed; false when there is no such control.
     bool BindControl(int nID, CWnd& ctrl);
 
+    // Sends the messages of initialisation data (a template's RT_DLGINIT
+    // resource) to the controls: records of WORD id, WORD message, DWORD byte
+    // count and the bytes, passed as lParam, ended by a WORD 0. False when
+    // the data is cut short.
+    bool ExecuteDlgInit(const void* pData, size_t cbData);
+
     // Gives the keyboard message of the loop to the innermost visible
     // modeless dialog that contains its window; true when consumed.
     static bool PreTranslateModeless(MSG* pMsg);
@@ -57,7 +63,8 @@ public:
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
-    // Binds controls first (UpdateData(false)); TRUE lets the system set the focus.
+    // Runs the template's initialisation data, then binds the controls
+    // (UpdateData(false)); TRUE lets the system set the focus.
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
     // Modal: end with IDOK after reading the controls. Modeless: nothing.

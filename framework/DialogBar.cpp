@@ -1,8 +1,26 @@
 #include "framework/DialogBar.h"
 
+#include <commctrl.h>
+#include <cstring>
 #include <vector>
 
+#include "framework/StatusBar.h"
 #include "framework/WindowDC.h"
+
+namespace {
+const UINT_PTR kPromptTimer = 0xE000;
+const UINT kIdleMessage = 0xE001;
+
+// The first line of string resource nID, or empty.
+CString LoadPrompt(UINT nID) {
+    char szText[256] = {0};
+    if (!nID || ::LoadStringA(::GetModuleHandleA(nullptr), nID, szText, sizeof szText) <= 0)
+        return CString();
+    if (char* pNewline = strchr(szText, '\n'))
+        *pNewline = 0;
+    return CString(szText);
+}
+} // namespace
 
 bool CDialogBar::Create(CWnd* pParent, UINT nIDTemplate, UINT nStyle, UINT nID) {
     HINSTANCE hInst = ::GetModuleHandleA(nullptr);
@@ -103,6 +121,17 @@ LRESULT CDialogBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
         PaintBorders();
         return lResult;
     }
+    case WM_SETCURSOR:
+        // Reaches the bar from the window under the mouse on its way up.
+        if ((m_nBarStyle & CBRS_FLYBY) && LOWORD(lParam) == HTCLIENT)
+            OnSetCursor((HWND)wParam);
+        break;
+    case WM_TIMER:
+        if (wParam == kPromptTimer) {
+            CheckPromptStillValid();
+            return 0;
+        }
+        break;
     }
     return CDialog::WindowProc(nMsg, wParam, lParam);
 }
@@ -126,4 +155,46 @@ bool CDialogBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
         return false;
     *pResult = ::SendMessageA(hParent, WM_NOTIFY, wParam, lParam);
     return true;
+}
+
+void CDialogBar::OnSetCursor(HWND hWndUnder) {
+    UINT nID = 0;
+    if (hWndUnder && hWndUnder != m_hWnd && ::IsChild(m_hWnd, hWndUnder))
+        nID = (UINT)::GetDlgCtrlID(hWndUnder);
+    if (nID == m_nPromptID)
+        return;
+    CString strPrompt = LoadPrompt(nID);
+    if (strPrompt.IsEmpty()) {
+        EndPrompt();
+        return;
+    }
+    m_nPromptID = nID;
+    SetStatusText(strPrompt);
+    // The bar hears nothing when the mouse leaves it; a timer notices.
+    SetTimer(kPromptTimer, 200);
+}
+
+void CDialogBar::CheckPromptStillValid() {
+    POINT pt;
+    ::GetCursorPos(&pt);
+    HWND hWnd = ::WindowFromPoint(pt);
+    if (!hWnd || !::IsChild(m_hWnd, hWnd) || (UINT)::GetDlgCtrlID(hWnd) != m_nPromptID)
+        EndPrompt();
+}
+
+void CDialogBar::EndPrompt() {
+    KillTimer(kPromptTimer);
+    if (!m_nPromptID)
+        return;
+    m_nPromptID = 0;
+    CString strIdle = LoadPrompt(kIdleMessage);
+    SetStatusText(strIdle.IsEmpty() ? "Ready" : strIdle.c_str());
+}
+
+void CDialogBar::SetStatusText(const char* pszText) {
+    HWND hStatus = ::GetDlgItem(GetParent(), AFX_IDW_STATUS_BAR);
+    if (auto* pStatus = dynamic_cast<CStatusBar*>(FromHandlePermanent(hStatus)))
+        pStatus->SetPaneText(0, pszText);
+    else if (hStatus)
+        ::SendMessageA(hStatus, SB_SETTEXTA, 0, (LPARAM)pszText);
 }

@@ -4,8 +4,11 @@
 #pragma once
 #include "framework/Dialog.h"
 
-// Alignment and border styles of a bar.
+// Alignment, border and hint styles of a bar. CBRS_FLYBY shows the prompt
+// of the control under the mouse (its string resource, up to the first
+// newline) in pane 0 of the frame's status bar.
 enum : UINT {
+    CBRS_FLYBY = 0x0010,
     CBRS_BORDER_LEFT = 0x0100,
     CBRS_BORDER_TOP = 0x0200,
     CBRS_BORDER_RIGHT = 0x0400,
@@ -40,7 +43,12 @@ public:
 private:
     CRect BorderWidths() const;
     void PaintBorders();
+    void OnSetCursor(HWND hWndUnder);
+    void CheckPromptStillValid();
+    void EndPrompt();
+    void SetStatusText(const char* pszText);
 
     UINT m_nBarStyle = 0;
     CSize m_sizeFixed;
+    UINT m_nPromptID = 0; // control whose prompt the status bar shows
 };

@@ -1,7 +1,7 @@
-// CFontDialog: the common font dialog, shown through the modal seam. On OK
-// the chosen font is written into the LOGFONT given to the constructor (or
-// m_lf); the colour is in m_cf.rgbColors. OnInitDialog runs inside the real
-// dialog, so a derived class can adjust its controls there.
+// CFontDialog: the common font dialog, shown through the modal seam. Only on
+// OK is the chosen font written into the LOGFONT given to the constructor;
+// the colour is in m_cf.rgbColors. OnInitDialog runs inside the real dialog,
+// so a derived class can adjust its controls there.
 #pragma once
 #include <windows.h>
 #include <commdlg.h>
@@ -28,8 +28,11 @@ public:
     int GetSize() const { return m_cf.iPointSize; }
 
     CHOOSEFONTA m_cf = {};
+    // The font the dialog works on; m_cf.lpLogFont points here.
     LOGFONTA m_lf = {};
 
 private:
+    LOGFONTA* m_plfCaller;
+
     static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 };

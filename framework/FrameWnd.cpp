@@ -145,7 +145,32 @@ bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM) {
     return AfxGetApp() && AfxGetApp()->OnCmdMsg(nID, nCode);
 }
 
-bool CFrameWnd::OnCmdMsg(unsigned, int) { return false; }
+bool CFrameWnd::OnCmdMsg(unsigned nID, int nCode) {
+    // The editing keys of the accelerator table act on the edit control
+    // that has the focus (a note, a title, a combo box's edit).
+    UINT nMsg = 0;
+    switch (nID) {
+    case ID_EDIT_COPY:
+        nMsg = WM_COPY;
+        break;
+    case ID_EDIT_CUT:
+        nMsg = WM_CUT;
+        break;
+    case ID_EDIT_PASTE:
+        nMsg = WM_PASTE;
+        break;
+    case ID_EDIT_UNDO:
+        nMsg = WM_UNDO;
+        break;
+    }
+    if (nMsg == 0 || (nCode != 0 && nCode != 1))
+        return false;
+    HWND hFocus = ::GetFocus();
+    char szClass[16] = {0};
+    if (hFocus && ::GetClassNameA(hFocus, szClass, sizeof szClass) && lstrcmpiA(szClass, "Edit") == 0)
+        ::SendMessageA(hFocus, nMsg, 0, 0);
+    return true;
+}
 
 bool CFrameWnd::PreTranslateMessage(MSG* pMsg) {
     return m_hAccel && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&

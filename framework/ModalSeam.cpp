@@ -44,7 +44,8 @@ BOOL AfxChooseFont(CHOOSEFONTA* pCf) {
 }
 
 BOOL AfxPrintDlg(PRINTDLGA* pPd) {
-    if (CModalSeam::HasResponder()) {
+    // Return-default mode shows nothing: it only reads the default printer.
+    if (CModalSeam::HasResponder() && !(pPd->Flags & PD_RETURNDEFAULT)) {
         bool bSetup = (pPd->Flags & PD_PRINTSETUP) != 0;
         return Ask(bSetup ? CModalRequest::printSetup : CModalRequest::print, pPd->hwndOwner,
                    pPd) != 0;

@@ -345,16 +345,14 @@ bool CWinApp::OnCmdMsg(unsigned nID, int nCode) {
 // ---- message loop ----
 
 bool CWinApp::PreTranslateMessage(MSG* pMsg) {
-    if (CDialog::PreTranslateModeless(pMsg))
+    // The frame's accelerators come before the dialog keys of the panel's
+    // pages, which would otherwise swallow Ctrl+S and F1.
+    if (m_pMainWnd && m_pMainWnd->GetSafeHwnd() && pMsg->hwnd &&
+        (pMsg->hwnd == m_pMainWnd->GetSafeHwnd() ||
+         ::IsChild(m_pMainWnd->GetSafeHwnd(), pMsg->hwnd)) &&
+        m_pMainWnd->PreTranslateMessage(pMsg))
         return true;
-    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
-        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-        if (pWnd && pWnd->PreTranslateMessage(pMsg))
-            return true;
-    }
-    if (m_pMainWnd && !pMsg->hwnd)
-        return m_pMainWnd->PreTranslateMessage(pMsg);
-    return false;
+    return CDialog::PreTranslateModeless(pMsg);
 }
 
 bool CWinApp::PumpMessage() {

@@ -33,18 +33,18 @@
 #define ID_FILE_MRU_FILE2 0xE111
 #define ID_FILE_MRU_FILE3 0xE112
 #define ID_FILE_MRU_FILE4 0xE113
-#define ID_EDIT_COPY 0xE122          // 57634
-#define ID_EDIT_CUT 0xE123           // 57635
-#define ID_EDIT_PASTE 0xE125         // 57637
-#define ID_EDIT_UNDO 0xE12B          // 57643
-#define ID_APP_ABOUT 0xE140          // 57664
-#define ID_APP_EXIT 0xE141           // 57665
-#define ID_HELP_FINDER 0xE143        // 57667, "Help Topics"
-#define ID_CONTEXT_HELP 0xE145       // 57669, Shift+F1
-#define ID_HELP 0xE146               // 57670, F1
-#define ID_DEFAULT_HELP 0xE147       // 57671
-#define ID_NEXT_PANE 0xE150          // 57680, F6
-#define ID_PREV_PANE 0xE151          // 57681, Shift+F6
+#define ID_EDIT_COPY 0xE122    // 57634
+#define ID_EDIT_CUT 0xE123     // 57635
+#define ID_EDIT_PASTE 0xE125   // 57637
+#define ID_EDIT_UNDO 0xE12B    // 57643
+#define ID_APP_ABOUT 0xE140    // 57664
+#define ID_APP_EXIT 0xE141     // 57665
+#define ID_HELP_FINDER 0xE143  // 57667, "Help Topics"
+#define ID_CONTEXT_HELP 0xE145 // 57669, Shift+F1
+#define ID_HELP 0xE146         // 57670, F1
+#define ID_DEFAULT_HELP 0xE147 // 57671
+#define ID_NEXT_PANE 0xE150    // 57680, F6
+#define ID_PREV_PANE 0xE151    // 57681, Shift+F6
 
 // The program's own command.
 #define ID_FILE_PRINT_SETUP 32772
@@ -58,10 +58,10 @@
 
 // Framework strings.
 #define AFX_IDS_APP_TITLE 0xE000
-#define AFX_IDS_IDLEMESSAGE 0xE001       // "Ready"
-#define AFX_IDS_HELPMODEMESSAGE 0xE002   // shown in Shift+F1 help mode
-#define AFX_IDS_UNTITLED 0xE006          // title of a document without a name
-#define AFX_IDS_ALLFILTER 0xE009         // filter added to the open dialog
+#define AFX_IDS_IDLEMESSAGE 0xE001     // "Ready"
+#define AFX_IDS_HELPMODEMESSAGE 0xE002 // shown in Shift+F1 help mode
+#define AFX_IDS_UNTITLED 0xE006        // title of a document without a name
+#define AFX_IDS_ALLFILTER 0xE009       // filter added to the open dialog
 // System-menu prompts: AFX_IDS_SCFIRST + (SC_xxx - 0xF000) / 16.
 #define AFX_IDS_SCFIRST 0xEF00
 #define AFX_IDS_SCSIZE 0xEF00
@@ -73,11 +73,11 @@
 // Framework messages.
 #define AFX_IDP_FAILED_TO_OPEN_DOC 0xF101
 #define AFX_IDP_FAILED_TO_SAVE_DOC 0xF102
-#define AFX_IDP_ASK_TO_SAVE 0xF103       // "%1" is the document's title
+#define AFX_IDP_ASK_TO_SAVE 0xF103 // "%1" is the document's title
 #define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
 #define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107
 #define AFX_IDP_FAILED_INVALID_FORMAT 0xF120
-#define AFX_IDP_FILE_NOT_FOUND 0xF121    // "%1" is the path
+#define AFX_IDP_FILE_NOT_FOUND 0xF121 // "%1" is the path
 #define AFX_IDP_FAILED_DISK_FULL 0xF122
 
 // ---------------------------------------------------------------------------
@@ -92,13 +92,13 @@
 // ---------------------------------------------------------------------------
 // Dialog 130: Calendar page.
 #define IDD_CALENDAR_PAGE 130
-#define IDC_MONTH 1001            // month list, filled from RT_DLGINIT 130
-#define IDC_YEAR 1003             // year list, 1970..2037
-#define IDC_NOTE 1004             // note of the selected day box
-#define IDC_DAY_SWAP 1005         // "Right" / "Left"
-#define IDC_NOTE_ENTER 1006       // "Enter"
-#define IDC_DOC_KIND 1007         // "Year" / "Month"
-#define IDC_ORIENTATION 1008      // "Portrait" / "Landscape"
+#define IDC_MONTH 1001       // month list, filled from RT_DLGINIT 130
+#define IDC_YEAR 1003        // year list, 1970..2037
+#define IDC_NOTE 1004        // note of the selected day box
+#define IDC_DAY_SWAP 1005    // "Right" / "Left"
+#define IDC_NOTE_ENTER 1006  // "Enter"
+#define IDC_DOC_KIND 1007    // "Year" / "Month"
+#define IDC_ORIENTATION 1008 // "Portrait" / "Landscape"
 #define IDC_CAL_FULL_WIDTH 1009
 #define IDC_CAL_FULL_HEIGHT 1010
 #define IDC_CAL_HALF_WIDTH 1011
@@ -110,17 +110,17 @@
 #define IDC_ARRANGE_6X2 1056
 #define IDC_DAY_NUMBERS_LABEL 1082
 #define IDC_DAY_NOTES_GROUP 1083
-#define IDC_NOTE_CANCEL 1089      // "Cancel"
-#define IDC_FULL_TEXT 1091        // tall read-only pop-up over the note
+#define IDC_NOTE_CANCEL 1089 // "Cancel"
+#define IDC_FULL_TEXT 1091   // tall read-only pop-up over the note
 
 // ---------------------------------------------------------------------------
 // Dialog 132: Style page.
 #define IDD_STYLE_PAGE 132
 #define IDC_WEEKDAY_FONT 1002
-#define IDC_WEEKDAY_GROUP 1014    // "Days of the Week" / "Months"
-#define IDC_NOTES_GROUP 1015      // "Day Notes" / "Days"
+#define IDC_WEEKDAY_GROUP 1014 // "Days of the Week" / "Months"
+#define IDC_NOTES_GROUP 1015   // "Day Notes" / "Days"
 #define IDC_TITLE_GROUP 1016
-#define IDC_DATE_GROUP 1017       // "Month and Year" / "Year and Month" / "Year"
+#define IDC_DATE_GROUP 1017 // "Month and Year" / "Year and Month" / "Year"
 #define IDC_NOTES_FONT 1018
 #define IDC_NOTES_LARGE 1019
 #define IDC_TITLE 1020
@@ -139,7 +139,7 @@
 #define IDD_IMAGE_PAGE 133
 #define IDC_IMAGE_SHOWS_THROUGH 1013
 #define IDC_IMAGE_NEW 1030
-#define IDC_IMAGE_FILE 1031       // file name or "no image loaded"
+#define IDC_IMAGE_FILE 1031 // file name or "no image loaded"
 #define IDC_IMG_FULL_WIDTH 1032
 #define IDC_IMG_FILL_WIDTH 1033
 #define IDC_IMG_CENTER_H 1034
@@ -151,17 +151,17 @@
 // ---------------------------------------------------------------------------
 // Dialog 134: Events page.
 #define IDD_EVENTS_PAGE 134
-#define IDC_EVENT_FILE 1038       // event file names
-#define IDC_FILE_BUTTON 1039      // "Delete" / "Load" / "Save"
+#define IDC_EVENT_FILE 1038  // event file names
+#define IDC_FILE_BUTTON 1039 // "Delete" / "Load" / "Save"
 #define IDC_DATE_LIST 1040
 #define IDC_INSERT_DATE 1041
 #define IDC_REMOVE_DATE 1042
-#define IDC_SORT_LIST 1094        // hidden, sorts the date lines
+#define IDC_SORT_LIST 1094 // hidden, sorts the date lines
 
 // ---------------------------------------------------------------------------
 // Dialog 135: Insert Date.
 #define IDD_INSERT_DATE 135
-#define IDC_DATE_TABS 1043        // "Specific Date", "Calculated Date", "Holidays"
+#define IDC_DATE_TABS 1043 // "Specific Date", "Calculated Date", "Holidays"
 #define IDC_CAPTION 1044
 #define IDC_APPLY 1045
 #define IDC_HEADING 1046
@@ -204,5 +204,10 @@
 // Dialog 138: Holidays page.
 #define IDD_HOLIDAYS 138
 #define IDC_HOLIDAY_LIST 1081
+
+// ---------------------------------------------------------------------------
+// Font dialog: the system's own template; the program hides its size choice.
+#define IDC_FONT_SIZE_LABEL 1090 // stc3
+#define IDC_FONT_SIZE_LIST 1138  // cmb3
 
 #endif

@@ -11,5 +11,6 @@ if [ -n "${DISPLAY:-}" ]; then
     exec "$root/scripts/wine-run.sh" "$root/build/win32/Almanark.exe" "$@"
 fi
 echo "run: no DISPLAY set; running under Xvfb (nothing will be visible)"
+export ALMANARK_HEADLESS=1
 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$root/scripts/wine-run.sh" "$root/build/win32/Almanark.exe" "$@"

@@ -5,12 +5,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" all
+export ALMANARK_HEADLESS=1
 # First start of the Wine prefix outside the timed tests.
 "$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
 cat > "$root/build/CTestTestfile.cmake" <<'CT'
 subdirs("native" "win32")
 CT
-export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$root/build/wineprefix-headless WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver -p 60
 trap 'wineserver -k 2>/dev/null || true' EXIT
 cd "$root/build"

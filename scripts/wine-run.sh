@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the build's own prefix.
+# Runs a Windows program under Wine in a prefix of the build's own.
+# With ALMANARK_HEADLESS=1 (tests, Xvfb) the prefix draws its own window
+# frames instead of waiting for a window manager that Xvfb does not have.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
+if [ "${ALMANARK_HEADLESS:-0}" = 1 ]; then
+    export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix-headless}
+else
+    export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
+fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/.almanark-ready" ]; then
     mkdir -p "$WINEPREFIX"
     (
         flock 9
-        [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+        if [ ! -f "$WINEPREFIX/.almanark-ready" ]; then
+            wineboot -i >/dev/null 2>&1
+            if [ "${ALMANARK_HEADLESS:-0}" = 1 ]; then
+                wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            fi
+            wineserver -w
+            touch "$WINEPREFIX/.almanark-ready"
+        fi
     ) 9>"$WINEPREFIX.lock"
 fi
 exec wine "$@"

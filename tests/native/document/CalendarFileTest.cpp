@@ -188,8 +188,8 @@ void FillSample(CCalendarFile& file) {
     file.m_dImageAspect = 4.0 / 3.0;
 }
 
-// Items 1-75 of FillSample's calendar, by hand.
-Bytes SampleItemsUpToPicture(int nHasImage) {
+// FillSample's calendar up to and with the image flag, by hand.
+Bytes SampleUpToPicture(int nHasImage) {
     CCalendarFile sample;
     FillSample(sample);
     CByteWriter w;
@@ -308,10 +308,10 @@ TEST(CalendarFileTest, NewMonthCalendarIsFortyTwoEmptyNotesAndEndsAfterTheImageF
 TEST(CalendarFileTest, EveryItemLandsInItsPlace) {
     CCalendarFile file;
     FillSample(file);
-    EXPECT_EQ(SampleItemsUpToPicture(0), StoreBytes(file));
+    EXPECT_EQ(SampleUpToPicture(0), StoreBytes(file));
 
     CCalendarFile loaded;
-    LoadBytes(SampleItemsUpToPicture(0), loaded);
+    LoadBytes(SampleUpToPicture(0), loaded);
     EXPECT_EQ(StoreBytes(file), StoreBytes(loaded));
     EXPECT_EQ("Summer \xE9t\xE9", loaded.m_strTitle);
     EXPECT_EQ("21\r\nDentist\r\nat 10", loaded.m_strNotes[3][2]);
@@ -323,24 +323,20 @@ TEST(CalendarFileTest, EveryItemLandsInItsPlace) {
 }
 
 TEST(CalendarFileTest, NoteLengthPrefixGrowsAt255) {
-    for (int nLength : {254, 255, 65533, 65534}) {
-        SCOPED_TRACE(nLength);
-        CCalendarFile file;
-        file.m_strNotes[0][0] = CString(std::string((size_t)nLength, 'n'));
-        Bytes bytes = StoreBytes(file);
+    struct Case {
+        int nLength;
         Bytes prefix;
-        if (nLength == 254)
-            prefix = {0xFE};
-        else if (nLength == 255)
-            prefix = {0xFF, 0xFF, 0x00};
-        else if (nLength == 65533)
-            prefix = {0xFF, 0xFD, 0xFF};
-        else
-            prefix = {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00};
-        ASSERT_GT(bytes.size(), prefix.size() + nLength);
-        EXPECT_EQ(prefix, Bytes(bytes.begin(), bytes.begin() + prefix.size()));
-        EXPECT_EQ('n', bytes[prefix.size() + nLength - 1]);
-        EXPECT_EQ(0, bytes[prefix.size() + nLength]) << "the next note follows at once";
+    };
+    for (const Case& c : {Case{254, {0xFE}}, Case{255, {0xFF, 0xFF, 0x00}}}) {
+        SCOPED_TRACE(c.nLength);
+        CCalendarFile file;
+        file.m_strNotes[0][0] = CString(std::string((size_t)c.nLength, 'n'));
+        Bytes bytes = StoreBytes(file);
+        size_t nEnd = c.prefix.size() + c.nLength;
+        ASSERT_GT(bytes.size(), nEnd);
+        EXPECT_EQ(c.prefix, Bytes(bytes.begin(), bytes.begin() + c.prefix.size()));
+        EXPECT_EQ('n', bytes[nEnd - 1]);
+        EXPECT_EQ(0, bytes[nEnd]) << "the next note follows at once";
 
         CCalendarFile loaded;
         LoadBytes(bytes, loaded);
@@ -361,7 +357,7 @@ TEST(CalendarFileTest, PictureSitsBetweenTheImageFlagAndTheImageFileName) {
         Bytes bytes = SampleWithPicture(c.nWidth, c.nHeight, c.nBits);
 
         CByteWriter expected;
-        expected.Raw(SampleItemsUpToPicture(1));
+        expected.Raw(SampleUpToPicture(1));
         size_t nPictureAt = expected.m_bytes.size();
         expected.Raw(picture);
         expected.Raw(SamplePlacement());
@@ -383,13 +379,13 @@ TEST(CalendarFileTest, ImageFlagWithoutPictureIsNotWritten) {
     CCalendarFile file;
     FillSample(file);
     file.m_bHasImage = 1;
-    EXPECT_EQ(SampleItemsUpToPicture(0), StoreBytes(file))
+    EXPECT_EQ(SampleUpToPicture(0), StoreBytes(file))
         << "a flag without the picture would announce bytes that never follow";
 }
 
 TEST(CalendarFileTest, EveryTruncationIsEndOfFile) {
     for (const Bytes& whole :
-         {SampleItemsUpToPicture(0), SampleWithPicture(5, 3, 8), SampleWithPicture(3, 2, 24)}) {
+         {SampleUpToPicture(0), SampleWithPicture(5, 3, 8), SampleWithPicture(3, 2, 24)}) {
         ASSERT_EQ(CArchiveException::none, LoadError(whole));
         for (size_t n = 0; n < whole.size(); ++n) {
             Bytes cut(whole.begin(), whole.begin() + n);
@@ -418,7 +414,7 @@ TEST(CalendarFileTest, LongFaceNamesAreCutToTheFontsField) {
 TEST(CalendarFileTest, UnreadablePictureIsDroppedAndTheRestStillRead) {
     // Not "BM": the reader skips the 14 bytes and goes on with what follows.
     CByteWriter w;
-    w.Raw(SampleItemsUpToPicture(1));
+    w.Raw(SampleUpToPicture(1));
     w.Raw(Bytes{'X', 'Y', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0});
     w.Raw(SamplePlacement());
     CCalendarFile loaded;
@@ -427,7 +423,7 @@ TEST(CalendarFileTest, UnreadablePictureIsDroppedAndTheRestStillRead) {
     EXPECT_EQ(0, loaded.m_bHasImage);
     EXPECT_EQ(nullptr, loaded.m_picture.pHeader);
     EXPECT_EQ("C:\\Pictures\\lake.bmp", loaded.m_strImageFile);
-    EXPECT_EQ(SampleItemsUpToPicture(0), StoreBytes(loaded));
+    EXPECT_EQ(SampleUpToPicture(0), StoreBytes(loaded));
 }
 
 TEST(CalendarFileTest, LyingHeadersAreRejectedWithoutAHugeAllocation) {
@@ -437,7 +433,7 @@ TEST(CalendarFileTest, LyingHeadersAreRejectedWithoutAHugeAllocation) {
             w.Raw(tail);
             return w.m_bytes;
         }
-        w.Raw(SampleItemsUpToPicture(1));
+        w.Raw(SampleUpToPicture(1));
         w.Raw(tail);
         w.Raw(SamplePlacement());
         return w.m_bytes;
@@ -479,5 +475,34 @@ TEST(CalendarFileTest, LyingHeadersAreRejectedWithoutAHugeAllocation) {
         EXPECT_EQ(CArchiveException::endOfFile, nCause);
         if (bMeasured)
             EXPECT_LT(nLargest, 64u * 1024) << "nothing larger than the file may be allocated";
+    }
+}
+
+// The fuzzer's seeds come from an encoder of their own (make-seeds.py).
+TEST(CalendarFileTest, SeedCalendarsLoadAndStoreUnchanged) {
+    const char* apszSeeds[] = {"empty-month", "july",         "year",       "wide-note",
+                               "long-note",   "gray-picture", "rgb-picture"};
+    for (const char* pszSeed : apszSeeds) {
+        SCOPED_TRACE(pszSeed);
+        CString strPath =
+            CString(ALMANARK_SOURCE_DIR "/fuzz/fuzz_document/seeds/") + pszSeed + ".kal";
+        CFile disk;
+        ASSERT_TRUE(disk.Open(strPath, CFile::modeRead));
+        Bytes bytes((size_t)disk.GetLength());
+        ASSERT_EQ(bytes.size(), disk.Read(bytes.data(), (unsigned)bytes.size()));
+        CCalendarFile file;
+        LoadBytes(bytes, file);
+        if (std::string(pszSeed) == "wide-note") {
+            EXPECT_EQ("wide", file.m_strNotes[0][1]);
+            continue; // stored again with 8-bit characters
+        }
+        EXPECT_EQ(bytes, StoreBytes(file));
+        if (std::string(pszSeed) == "july") {
+            EXPECT_EQ("10\r\nDentist\r\nat 10", file.m_strNotes[1][3]);
+            EXPECT_EQ("Family", file.m_strEventFile);
+        }
+        if (std::string(pszSeed) == "gray-picture") {
+            EXPECT_EQ(256, file.m_picture.metrics.nColors);
+        }
     }
 }

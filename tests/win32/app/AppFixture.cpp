@@ -37,6 +37,12 @@ BOOL CAppFixture::Start(const char* pszCmdLine) {
     return bResult;
 }
 
+BOOL CAppFixture::LoadSettingsOnly() {
+    theApp.SetProfileName(Ini());
+    theApp.m_strEventFileArg.Empty();
+    return theApp.LoadSettings();
+}
+
 void CAppFixture::Close() {
     if (theApp.m_pMainWnd && theApp.m_pMainWnd->GetSafeHwnd())
         theApp.m_pMainWnd->DestroyWindow();

@@ -24,6 +24,8 @@ protected:
     // Runs the start-up with the raw command line after the program name.
     BOOL Start(const char* pszCmdLine = "");
     void Close();
+    // Only the settings step of the start-up, on this test's INI file.
+    BOOL LoadSettingsOnly();
     CString Ini() const { return m_dir.File("Almanark.ini"); }
     CString IniValue(const char* pszSection, const char* pszKey) const;
     void SetIniValue(const char* pszSection, const char* pszKey, const char* pszValue) const;

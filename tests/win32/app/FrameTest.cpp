@@ -191,7 +191,7 @@ TEST_F(Frame, ModifiedCalendarAsksAndCancelKeepsTheProgram) {
     m_pFrame->SendMessage(WM_CLOSE);
     PumpMessages();
     ASSERT_EQ(1u, m_answers.Messages().size());
-    EXPECT_EQ(CString("Save changes to Untitled?"), m_answers.Messages()[0]);
+    EXPECT_EQ("Save changes to " + theApp.m_pDoc->GetTitle() + "?", m_answers.Messages()[0]);
     EXPECT_NE(nullptr, theApp.m_pMainWnd);
     m_answers.Queue(IDNO);
     m_pFrame->SendMessage(WM_CLOSE);
@@ -220,6 +220,10 @@ TEST_F(Frame, DeleteButtonCaptionAsksNothingOnClose) {
 
 TEST_F(Frame, NotesOutsideTheGridAreIgnored) {
     CAlmanarkDoc* pDoc = theApp.m_pDoc;
+    CString before[7][6];
+    for (int c = 0; c < 7; ++c)
+        for (int r = 0; r < 6; ++r)
+            before[c][r] = pDoc->GetNote(c, r);
     EXPECT_TRUE(pDoc->SetNote("7\r\nParty", 6, 5));
     EXPECT_EQ(CString("7\r\nParty"), pDoc->GetNote(6, 5));
     EXPECT_TRUE(pDoc->SetNote("x", 7, 0));
@@ -231,7 +235,7 @@ TEST_F(Frame, NotesOutsideTheGridAreIgnored) {
     for (int c = 0; c < 7; ++c)
         for (int r = 0; r < 6; ++r)
             if (c != 6 || r != 5)
-                EXPECT_TRUE(pDoc->GetNote(c, r).IsEmpty());
+                EXPECT_EQ(before[c][r], pDoc->GetNote(c, r));
 }
 
 TEST_F(Frame, DroppedFileThatIsNotACalendarIsRefusedCleanly) {

@@ -16,7 +16,8 @@ TEST_F(Startup, FreshFolderWritesTheProfileAndOpensTheFrame) {
     EXPECT_EQ(CString(""), IniValue("Almanark", "Year Doc"));
     EXPECT_EQ(CString(""), IniValue("Almanark", "Last Event File"));
     EXPECT_FALSE(theApp.m_strPrinter.IsEmpty());
-    EXPECT_EQ(CString("Untitled - Almanark"), theApp.m_pFrame->GetWindowText());
+    // A calendar never saved is named after its month and year.
+    EXPECT_EQ(CString(" [unsaved] - Almanark"), theApp.m_pFrame->GetWindowText().Right(21));
     EXPECT_EQ(CString("Ready"), theApp.m_pFrame->GetStatusText(0));
 }
 
@@ -58,7 +59,7 @@ TEST_F(Startup, GarbageAndOverlongIniValuesAreHarmless) {
 
 TEST_F(Startup, StalePrinterFallsBackToTheDefaultAndIsCleared) {
     SetIniValue("Almanark", "Printer", "Gone Printer");
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(LoadSettingsOnly());
     EXPECT_NE(CString("Gone Printer"), theApp.m_strPrinter);
     EXPECT_FALSE(theApp.m_strPrinter.IsEmpty());
     EXPECT_EQ(CString(""), IniValue("Almanark", "Printer"));
@@ -67,13 +68,12 @@ TEST_F(Startup, StalePrinterFallsBackToTheDefaultAndIsCleared) {
 TEST_F(Startup, DefaultPrinterValueWithAndWithoutCommas) {
     {
         CScopedSystemProfile device("windows", "device", "Office Laser,winspool,LPT1:");
-        ASSERT_TRUE(Start());
+        ASSERT_TRUE(LoadSettingsOnly());
         EXPECT_EQ(CString("Office Laser"), theApp.m_strPrinter);
-        Close();
     }
     {
         CScopedSystemProfile device("windows", "device", "Plain Name");
-        ASSERT_TRUE(Start());
+        ASSERT_TRUE(LoadSettingsOnly());
         EXPECT_EQ(CString("Plain Name"), theApp.m_strPrinter);
     }
 }
@@ -83,13 +83,12 @@ TEST_F(Startup, TwoPrintersKeepSeparateOrientations) {
     SetIniValue("Second Printer", "Orientation", "1");
     SetIniValue("Second Printer", "Paper Size", "9");
     SetIniValue("Almanark", "Printer", "Second Printer");
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(LoadSettingsOnly());
     EXPECT_EQ(CString("Second Printer"), theApp.m_strPrinter);
     EXPECT_EQ(1, theApp.m_nOrientation);
     EXPECT_EQ(9, theApp.m_nPaperSize);
-    Close();
     SetIniValue("Almanark", "Printer", "");
-    ASSERT_TRUE(Start());
+    ASSERT_TRUE(LoadSettingsOnly());
     EXPECT_NE(CString("Second Printer"), theApp.m_strPrinter);
     EXPECT_EQ(2, theApp.m_nOrientation); // the default printer's own section is empty
     EXPECT_EQ(1, theApp.m_nPaperSize);
@@ -97,6 +96,8 @@ TEST_F(Startup, TwoPrintersKeepSeparateOrientations) {
 
 TEST_F(Startup, NoPrinterAtAllEndsTheProgram) {
     CScopedSystemProfile device("windows", "device", nullptr);
+    EXPECT_FALSE(LoadSettingsOnly());
+    EXPECT_TRUE(m_answers.WasAsked("No default printer installed."));
     EXPECT_FALSE(Start());
     EXPECT_TRUE(m_answers.WasAsked("No default printer installed."));
     EXPECT_EQ(nullptr, theApp.m_pMainWnd);

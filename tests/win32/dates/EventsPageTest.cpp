@@ -23,28 +23,24 @@ void FailOnModal() {
     });
 }
 
-CString Value(const char* pszPath, int nKey) {
-    char szValue[1024] = {0};
-    GetPrivateProfileStringA("Events", CString::FromInt(nKey), "END", szValue, sizeof szValue,
-                             pszPath);
-    return szValue;
-}
-
 // Every value of the file, keys 0, 1, ... up to the first missing one.
 Lines AllValues(const char* pszPath) {
     Lines values;
     for (int nKey = 0;; ++nKey) {
-        CString strValue = Value(pszPath, nKey);
-        if (strValue == "END")
+        char szValue[1024] = {0};
+        GetPrivateProfileStringA("Events", CString::FromInt(nKey), "END", szValue, sizeof szValue,
+                                 pszPath);
+        if (CString(szValue) == "END")
             return values;
-        values.push_back(strValue);
+        values.push_back(szValue);
     }
 }
 
-CString NumberedValue(int n) {
-    CString s;
-    s.Format("Jan 01;Entry %03d", n);
-    return s;
+Lines NumberedValues(int nCount) {
+    Lines values(nCount);
+    for (int i = 0; i < nCount; ++i)
+        values[i].Format("Jan 01;Entry %03d", i);
+    return values;
 }
 
 class EventsPageTest : public testing::Test {
@@ -55,14 +51,18 @@ protected:
         theApp.m_strEventFileArg.Empty();
         theApp.m_strAllEvents.Empty();
         theApp.SetProfileName(m_dir.File("Almanark.ini"));
+        // A child dialog needs a parent window; the main frame is not made here.
+        m_host.Attach(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 600,
+                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     }
     void TearDown() override {
         if (m_page.GetSafeHwnd())
             m_page.DestroyWindow();
+        DestroyWindow(m_host.Detach());
         FailOnModal();
     }
 
-    void Open() { ASSERT_TRUE(m_page.Create(IDD_EVENTS_PAGE, nullptr)); }
+    void Open() { ASSERT_TRUE(m_page.Create(IDD_EVENTS_PAGE, &m_host)); }
 
     // Writes an event file as a text editor would, one key per value.
     CString WriteEvents(const char* pszName, const Lines& values, const char* pszDir = nullptr) {
@@ -101,6 +101,10 @@ protected:
         ASSERT_TRUE(m_page.SelectEventFile(pszName)) << pszName;
         m_page.LoadEventFile();
     }
+    void TypeName(const char* pszName) {
+        m_page.m_cbFile.SetCurSel(-1);
+        m_page.m_cbFile.SetWindowText(pszName);
+    }
     void ExpectButtonsEnabled(bool bFile, bool bInsert, bool bRemove) const {
         EXPECT_EQ(bFile, m_page.m_btnFile.IsWindowEnabled());
         EXPECT_EQ(bInsert, m_page.m_btnInsertDate.IsWindowEnabled());
@@ -108,27 +112,21 @@ protected:
     }
 
     CTempDir m_dir{"evp"};
+    CWnd m_host;
     CEventsPage m_page;
 };
 
-TEST_F(EventsPageTest, ReadingStopsAtTheFirstMissingKeyAndAfterFiveHundred) {
-    WriteWholeFile(m_dir.File("Gaps.evn"), "[Events]\r\n0=Jan 01;One\r\n1=Jan 02;Two\r\n"
-                                           "3=Jan 04;Four\r\n");
-    Lines many;
-    for (int i = 0; i < 600; ++i)
-        many.push_back(NumberedValue(i));
-    WriteEvents("Many", many);
+TEST_F(EventsPageTest, LoadingStopsAtTheFirstMissingKeyAndAfterFiveHundred) {
+    WriteWholeFile(m_dir.File("Gaps.evn"),
+                   "[Events]\r\n0=Jan 01;One\r\n1=Jan 02;Two\r\n3=Jan 04;Four\r\n");
+    WriteEvents("Many", NumberedValues(600));
     Open();
 
     Choose("Gaps");
     EXPECT_EQ((Lines{"Jan 01\tOne", "Jan 02\tTwo"}), ListLines());
-
     Choose("Many");
-    Lines lines = ListLines();
-    ASSERT_EQ(500, (int)lines.size());
-    EXPECT_EQ("Jan 01\tEntry 000", lines.front());
-    EXPECT_EQ("Jan 01\tEntry 499", lines.back());
-
+    ASSERT_EQ(500, m_page.m_listDates.GetCount());
+    EXPECT_EQ("Jan 01\tEntry 499", m_page.m_listDates.GetText(499));
     // A file that is not there reads as an empty list.
     m_page.m_cbFile.AddString("Missing");
     Choose("Missing");
@@ -136,15 +134,16 @@ TEST_F(EventsPageTest, ReadingStopsAtTheFirstMissingKeyAndAfterFiveHundred) {
     EXPECT_TRUE(theApp.m_strAllEvents.IsEmpty());
 }
 
-TEST_F(EventsPageTest, ValuesLoadAsSortedLinesAndEventText) {
-    WriteEvents("Year", {"Jun-Sun #3;Dad", "Jan 5;Lunch", "EASTER;Brunch", "Nov 7, 2001;Vote",
-                         "Just a note", "Jan 05;Dup", "Jan 05;Dup"});
+TEST_F(EventsPageTest, LoadedValuesBecomeSortedLinesAndTheEventText) {
+    WriteEvents("Year", {"Dec 25;Xmas", "EASTER;Brunch", "Jan 01;New; Year", "Feb-Mon #3;Pres",
+                         "Apr 01;Fools", "Jan 5;Lunch", "Nov 7, 2001;Vote", "Just a note"});
     WriteEvents("Empty", {});
     SetLastEventFileSetting(m_dir.File("Year.evn"));
     Open();
 
-    Lines expected = {"\tJust a note",  "Jan 05\tDup",     "Jan 05\tDup",       "Jan 05\tLunch",
-                      "EASTER\tBrunch", "Jun-Sun #3\tDad", "Nov 07, 2001\tVote"};
+    Lines expected = {"\tJust a note",      "Jan 01\tNew; Year", "Jan 05\tLunch",
+                      "Feb-Mon #3\tPres",   "Apr 01\tFools",     "EASTER\tBrunch",
+                      "Nov 07, 2001\tVote", "Dec 25\tXmas"};
     EXPECT_EQ(expected, ListLines());
     CString strText;
     for (const CString& strLine : expected)
@@ -156,7 +155,6 @@ TEST_F(EventsPageTest, ValuesLoadAsSortedLinesAndEventText) {
     EXPECT_GT(m_page.m_listDates.GetHorizontalExtent(), 0);
 
     Choose("Empty");
-    EXPECT_TRUE(ListLines().empty());
     EXPECT_TRUE(theApp.m_strAllEvents.IsEmpty());
     EXPECT_FALSE(m_page.m_btnRemoveDate.IsWindowEnabled());
     EXPECT_EQ(0, m_page.m_listDates.GetHorizontalExtent());
@@ -168,24 +166,32 @@ TEST_F(EventsPageTest, SavedListReadsBackUnchanged) {
     Open();
     m_page.m_listDates.AddString("Jan 01\tLunch; then a nap; then tea");
     m_page.m_listDates.AddString("\tNo date");
+    // A line break would end the key's line and start keys or sections of its own.
+    m_page.m_listDates.AddString("May 01\tOne\r\n7=Jun 01;Two\r\n[Other]\r\nx=y");
+    m_page.SortEventList();
     m_page.SaveEventFile();
 
-    EXPECT_EQ((Lines{"Feb 14;Flowers", "Jan 01;Lunch; then a nap; then tea", ";No date"}),
-              AllValues(strPath));
+    Lines values = AllValues(strPath);
+    ASSERT_EQ(4u, values.size());
+    EXPECT_EQ((Lines{";No date", "Jan 01;Lunch; then a nap; then tea", "Feb 14;Flowers"}),
+              Lines(values.begin(), values.begin() + 3));
+    char szSections[64] = {0};
+    GetPrivateProfileSectionNamesA(szSections, sizeof szSections, strPath);
+    EXPECT_EQ(CString("Events\0", 8), CString(szSections, 8)); // one section only
+
     m_page.LoadEventFile();
+    Lines lines = ListLines();
+    ASSERT_EQ(4u, lines.size());
     EXPECT_EQ((Lines{"\tNo date", "Jan 01\tLunch; then a nap; then tea", "Feb 14\tFlowers"}),
-              ListLines());
+              Lines(lines.begin(), lines.begin() + 3));
+    EXPECT_EQ(0, lines[3].Find("May 01\tOne"));
 }
 
 TEST_F(EventsPageTest, SavingUnderATypedNameCreatesAndSelectsTheFile) {
-    CString strHome = WriteEvents("Home", {"Mar 03;Home day"});
-    SetLastEventFileSetting(strHome);
+    SetLastEventFileSetting(WriteEvents("Home", {"Mar 03;Home day"}));
     Open();
-    ASSERT_EQ("Home", SelectedItem());
 
-    // A typed name deselects; the list still shows Home's entries.
-    m_page.m_cbFile.SetCurSel(-1);
-    m_page.m_cbFile.SetWindowText("Trip ");
+    TypeName("Trip ");
     m_page.SaveEventFile();
     EXPECT_EQ((Lines{"Home", "Trip"}), ComboItems());
     EXPECT_EQ("Trip", SelectedItem());
@@ -193,49 +199,24 @@ TEST_F(EventsPageTest, SavingUnderATypedNameCreatesAndSelectsTheFile) {
     EXPECT_EQ((Lines{"Mar 03;Home day"}), AllValues(m_dir.File("Trip.evn")));
 
     // "Default" typed as a name is a file of that name, not the last file.
-    m_page.m_cbFile.SetCurSel(-1);
-    m_page.m_cbFile.SetWindowText("Default");
+    TypeName("Default");
     m_page.m_listDates.AddString("Apr 04\tNew");
     m_page.SaveEventFile();
     EXPECT_EQ("Default", SelectedItem());
-    EXPECT_EQ((Lines{"Mar 03;Home day", "Apr 04;New"}), AllValues(m_dir.File("Default.evn")));
-    EXPECT_EQ((Lines{"Mar 03;Home day"}), AllValues(m_dir.File("Trip.evn")));
-    EXPECT_EQ(m_dir.File("Default.evn"), LastEventFileSetting());
+    EXPECT_EQ(2u, AllValues(m_dir.File("Default.evn")).size());
+    EXPECT_EQ(1u, AllValues(m_dir.File("Trip.evn")).size());
 
-    // No name, nothing written.
-    m_page.m_cbFile.SetCurSel(-1);
-    m_page.m_cbFile.SetWindowText("  ");
+    TypeName("  ");
     m_page.SaveEventFile();
     EXPECT_EQ(3, m_page.m_cbFile.GetCount());
 }
 
-TEST_F(EventsPageTest, LineBreaksInACaptionCannotAddKeysOrSections) {
-    CString strPath = WriteEvents("Notes", {});
-    SetLastEventFileSetting(strPath);
-    Open();
-    m_page.m_listDates.AddString("May 01\tOne\r\n7=Jun 01;Two\r\n[Other]\r\nx=y");
-    m_page.SaveEventFile();
-
-    EXPECT_EQ(1, (int)AllValues(strPath).size());
-    char szSections[256] = {0};
-    GetPrivateProfileSectionNamesA(szSections, sizeof szSections, strPath);
-    EXPECT_STREQ("Events", szSections);
-    EXPECT_EQ('\0', szSections[strlen(szSections) + 1]);
-    m_page.LoadEventFile();
-    ASSERT_EQ(1, m_page.m_listDates.GetCount());
-    EXPECT_EQ(0, ListLines()[0].Find("May 01\tOne"));
-}
-
 TEST_F(EventsPageTest, EntriesPastFiveHundredSurviveLongerAndShorterSaves) {
-    Lines original;
-    for (int i = 0; i < 600; ++i)
-        original.push_back(NumberedValue(i));
+    Lines original = NumberedValues(600);
     CString strPath = WriteEvents("Many", original);
     SetLastEventFileSetting(strPath);
     Open();
-    ASSERT_EQ(500, m_page.m_listDates.GetCount());
 
-    // Growing past 500: the unread entries are kept behind the list.
     m_page.m_listDates.AddString("Dec 31\tNew");
     m_page.SaveEventFile();
     Lines values = AllValues(strPath);
@@ -243,51 +224,28 @@ TEST_F(EventsPageTest, EntriesPastFiveHundredSurviveLongerAndShorterSaves) {
     expected.insert("Dec 31;New");
     EXPECT_EQ(expected, std::multiset<CString>(values.begin(), values.end()));
 
-    // A removal rewrites the section from the list: still nothing is lost
-    // but the removed entry.
+    // A removal rewrites the whole section: still only the removed entry goes.
     m_page.LoadEventFile();
-    ASSERT_EQ(500, m_page.m_listDates.GetCount());
-    CString strRemoved = m_page.m_listDates.GetText(0);
+    ASSERT_EQ("Jan 01\tEntry 000", m_page.m_listDates.GetText(0));
     WritePrivateProfileStringA("Events", nullptr, nullptr, strPath);
     m_page.m_listDates.DeleteString(0);
     m_page.SaveEventFile();
     values = AllValues(strPath);
     expected.erase(expected.find("Jan 01;Entry 000"));
-    EXPECT_EQ("Jan 01\tEntry 000", strRemoved);
     EXPECT_EQ(expected, std::multiset<CString>(values.begin(), values.end()));
     m_page.LoadEventFile();
-    EXPECT_EQ("Jan 01\tEntry 500", m_page.m_listDates.GetText(499));
+    EXPECT_EQ("Dec 31\tNew", m_page.m_listDates.GetText(499));
 
     // Another file gets the shown list only.
-    m_page.m_cbFile.SetCurSel(-1);
-    m_page.m_cbFile.SetWindowText("Copy");
+    TypeName("Copy");
     m_page.SaveEventFile();
-    EXPECT_EQ(500, (int)AllValues(m_dir.File("Copy.evn")).size());
+    EXPECT_EQ(500u, AllValues(m_dir.File("Copy.evn")).size());
 }
 
-TEST_F(EventsPageTest, SortPutsLinesInCalendarOrder) {
-    Open();
-    for (const char* psz : {"Dec 25\tChristmas", "EASTER\tEaster", "Jan 01\tNew Year",
-                            "Feb-Mon #3\tPresidents", "Apr 01\tFools"})
-        m_page.m_listDates.AddString(psz);
-    m_page.SortEventList();
-    EXPECT_EQ((Lines{"Jan 01\tNew Year", "Feb-Mon #3\tPresidents", "Apr 01\tFools",
-                     "EASTER\tEaster", "Dec 25\tChristmas"}),
-              ListLines());
-
-    m_page.m_listDates.ResetContent();
-    for (const char* psz :
-         {"mar 02\tlower", "Zed\tother", "Mar 01\tUpper", "\tempty date", "MAR 01\tapple"})
-        m_page.m_listDates.AddString(psz);
-    m_page.SortEventList();
-    EXPECT_EQ(
-        (Lines{"Zed\tother", "\tempty date", "MAR 01\tapple", "Mar 01\tUpper", "mar 02\tlower"}),
-        ListLines());
-}
-
-TEST_F(EventsPageTest, ComboListsTheEventFilesOfTheStartUpFolderSorted) {
-    for (const char* psz : {"gamma", "alpha", "Beta"})
-        WriteEvents(psz, {});
+TEST_F(EventsPageTest, ComboListsTheEventFilesAndSelectsWithoutRegardToCase) {
+    WriteEvents("gamma", {});
+    WriteEvents("alpha", {"Jan 01;A"});
+    WriteEvents("Beta", {"Feb 02;B", "Feb 01;C"});
     WriteWholeFile(m_dir.File("notes.txt"), "x");
     WriteWholeFile(m_dir.File("other.evnx"), "x");
     WriteWholeFile(m_dir.File(".evn"), "x");
@@ -300,47 +258,40 @@ TEST_F(EventsPageTest, ComboListsTheEventFilesOfTheStartUpFolderSorted) {
     EXPECT_EQ("", m_page.m_cbFile.GetWindowText());
     ExpectButtonsEnabled(false, false, false);
 
-    m_page.DestroyWindow();
-    SetLastEventFileSetting(m_dir.File("Beta.evn"));
-    Open();
-    EXPECT_EQ((Lines{"alpha", "Beta", "gamma"}), ComboItems());
-    EXPECT_EQ("Beta", SelectedItem());
-    EXPECT_EQ("Beta", m_page.m_cbFile.GetWindowText());
-}
-
-TEST_F(EventsPageTest, SelectEventFileMatchesWithoutRegardToCase) {
-    WriteEvents("Alpha", {});
-    WriteEvents("Beta", {});
-    SetLastEventFileSetting(m_dir.File("Alpha.evn"));
-    Open();
+    // Chosen from the drop-down list.
+    m_page.m_cbFile.SetCurSel(1);
+    m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EVENT_FILE, CBN_SELCHANGE),
+                       (LPARAM)m_page.m_cbFile.GetSafeHwnd());
+    EXPECT_EQ("Feb 01\tC\r\nFeb 02\tB\r\n", theApp.m_strAllEvents);
+    EXPECT_EQ(m_dir.File("Beta.evn"), LastEventFileSetting());
+    ExpectButtonsEnabled(true, true, true);
 
     EXPECT_FALSE(m_page.SelectEventFile(""));
-    EXPECT_FALSE(m_page.SelectEventFile("Gamma"));
-    EXPECT_EQ("Alpha", SelectedItem());
-    EXPECT_EQ(m_dir.File("Alpha.evn"), LastEventFileSetting());
-
-    EXPECT_TRUE(m_page.SelectEventFile("BETA"));
+    EXPECT_FALSE(m_page.SelectEventFile("delta"));
     EXPECT_EQ("Beta", SelectedItem());
-    EXPECT_EQ(m_dir.File("Beta.evn"), LastEventFileSetting());
+    EXPECT_TRUE(m_page.SelectEventFile("ALPHA"));
+    EXPECT_EQ("alpha", SelectedItem());
+    EXPECT_EQ(m_dir.File("alpha.evn"), LastEventFileSetting());
 
-    m_page.SetLastEventFile("");
-    EXPECT_EQ("", LastEventFileSetting());
-    EXPECT_EQ("", m_page.GetLastEventFile());
+    // The next start selects the last event file.
+    m_page.DestroyWindow();
+    Open();
+    EXPECT_EQ("alpha", m_page.m_cbFile.GetWindowText());
+    EXPECT_EQ((Lines{"Jan 01\tA"}), ListLines());
 }
 
-TEST_F(EventsPageTest, CommandLineFileIsListedSelectedAndLoaded) {
+TEST_F(EventsPageTest, CommandLineFileIsListedSelectedLoadedAndDeletable) {
     WriteEvents("Home", {"Jul 04;Home"});
     CreateDirectoryA(m_dir.File("elsewhere"), nullptr);
     CString strArg = WriteEvents("Party", {"Aug 08;Cake"}, m_dir.File("elsewhere\\"));
     theApp.m_strEventFileArg = strArg;
-    // Start-up records the command-line file as the last event file.
-    SetLastEventFileSetting(strArg);
     Open();
 
+    // With no setting, "Default" falls back to the command-line file.
     EXPECT_EQ((Lines{"Home", "Party"}), ComboItems());
     EXPECT_EQ("Party", SelectedItem());
     EXPECT_EQ((Lines{"Aug 08\tCake"}), ListLines());
-    EXPECT_EQ(strArg, m_page.ResolveEventFilePath("Party"));
+    EXPECT_EQ(strArg, LastEventFileSetting());
     EXPECT_EQ(m_dir.File("Home.evn"), m_page.ResolveEventFilePath("Home"));
 
     // Chosen under another case, it is still the command-line file.
@@ -348,105 +299,55 @@ TEST_F(EventsPageTest, CommandLineFileIsListedSelectedAndLoaded) {
     ASSERT_TRUE(m_page.SelectEventFile("PARTY"));
     EXPECT_EQ(strArg, LastEventFileSetting());
 
-    // With no setting at all, "Default" falls back to the command-line file.
-    m_page.DestroyWindow();
-    SetLastEventFileSetting("");
-    Open();
-    EXPECT_EQ("Party", SelectedItem());
-    EXPECT_EQ((Lines{"Aug 08\tCake"}), ListLines());
+    CScopedAnswers answers(IDYES);
+    m_page.DeleteEventFile();
+    EXPECT_FALSE(FileExistsOnDisk(strArg));
+    EXPECT_TRUE(theApp.m_strEventFileArg.IsEmpty());
+    EXPECT_EQ("", LastEventFileSetting());
+    EXPECT_EQ((Lines{"Home"}), ComboItems());
+    EXPECT_EQ("<none>", SelectedItem());
+    EXPECT_TRUE(ListLines().empty());
 }
 
-TEST_F(EventsPageTest, ChoosingAFileInTheComboLoadsAndRecordsIt) {
-    WriteEvents("Alpha", {"Jan 01;A"});
-    WriteEvents("Beta", {"Feb 02;B", "Feb 01;C"});
-    Open();
-    ExpectButtonsEnabled(false, false, false);
-
-    m_page.m_cbFile.SetCurSel(1);
-    m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EVENT_FILE, CBN_SELCHANGE),
-                       (LPARAM)m_page.m_cbFile.GetSafeHwnd());
-    EXPECT_EQ((Lines{"Feb 01\tC", "Feb 02\tB"}), ListLines());
-    EXPECT_EQ("Feb 01\tC\r\nFeb 02\tB\r\n", theApp.m_strAllEvents);
-    EXPECT_EQ(m_dir.File("Beta.evn"), LastEventFileSetting());
-    ExpectButtonsEnabled(true, true, true);
-}
-
-TEST_F(EventsPageTest, DeletingTheLastEventFileAsksAndEmptiesTheSetting) {
-    WriteEvents("Home", {"Mar 03;Home day"});
+TEST_F(EventsPageTest, DeletingAsksFirstAndForgetsTheLastEventFile) {
+    CString strHome = WriteEvents("Home", {"Mar 03;Home day"});
     CString strWork = WriteEvents("Work", {"Oct 10;Review"});
     SetLastEventFileSetting(strWork);
     Open();
-    ASSERT_EQ("Work", SelectedItem());
-    const CString strQuestion = "Please confirm that you want to delete the file:\n\n     Work.evn";
     {
         CScopedAnswers answers(IDNO);
         m_page.DeleteEventFile();
         ASSERT_EQ(1u, answers.Asked().size());
-        EXPECT_EQ(strQuestion, answers.Asked()[0].strText);
+        EXPECT_EQ("Please confirm that you want to delete the file:\n\n     Work.evn",
+                  answers.Asked()[0].strText);
         EXPECT_EQ("Almanark", answers.Asked()[0].strCaption);
         EXPECT_EQ((UINT)(MB_YESNO | MB_TOPMOST), answers.Asked()[0].nType);
     }
     EXPECT_TRUE(FileExistsOnDisk(strWork));
     EXPECT_EQ(strWork, LastEventFileSetting());
+    EXPECT_EQ((Lines{"Oct 10\tReview"}), ListLines());
+
+    // Another file than the last: the last stays selected and loaded.
+    m_page.m_cbFile.SetWindowText(" home  ");
+    CScopedAnswers answers(IDYES);
+    m_page.DeleteEventFile();
+    EXPECT_FALSE(FileExistsOnDisk(strHome));
     EXPECT_EQ("Work", SelectedItem());
     EXPECT_EQ((Lines{"Oct 10\tReview"}), ListLines());
-    {
-        // The typed name is trimmed and matched without regard to case.
-        m_page.m_cbFile.SetWindowText("  work ");
-        CScopedAnswers answers(IDYES);
-        m_page.DeleteEventFile();
-        EXPECT_EQ((std::vector<CString>{strQuestion}), answers.Messages());
-    }
+    ExpectButtonsEnabled(true, true, true);
+
+    m_page.DeleteEventFile();
     EXPECT_FALSE(FileExistsOnDisk(strWork));
     EXPECT_EQ("", LastEventFileSetting());
-    EXPECT_EQ((Lines{"Home"}), ComboItems());
-    EXPECT_EQ("<none>", SelectedItem());
+    EXPECT_TRUE(ComboItems().empty());
     EXPECT_EQ("", m_page.m_cbFile.GetWindowText());
     EXPECT_TRUE(ListLines().empty());
     EXPECT_TRUE(theApp.m_strAllEvents.IsEmpty());
     ExpectButtonsEnabled(false, false, false);
-}
 
-TEST_F(EventsPageTest, DeletingAnotherFileKeepsTheLastOneLoaded) {
-    CString strHome = WriteEvents("Home", {"Mar 03;Home day"});
-    CString strWork = WriteEvents("Work", {"Oct 10;Review"});
-    SetLastEventFileSetting(strHome);
-    Open();
-    m_page.m_cbFile.SetWindowText("Work");
-    {
-        CScopedAnswers answers(IDYES);
-        m_page.DeleteEventFile();
-        EXPECT_EQ(1u, answers.Messages().size());
-    }
-    EXPECT_FALSE(FileExistsOnDisk(strWork));
-    EXPECT_TRUE(FileExistsOnDisk(strHome));
-    EXPECT_EQ(strHome, LastEventFileSetting());
-    EXPECT_EQ("Home", SelectedItem());
-    EXPECT_EQ((Lines{"Mar 03\tHome day"}), ListLines());
-    ExpectButtonsEnabled(true, true, true);
-
-    // An empty name asks nothing and deletes nothing.
-    m_page.m_cbFile.SetWindowText("   ");
+    // Without a name nothing is asked.
     m_page.DeleteEventFile();
-    EXPECT_TRUE(FileExistsOnDisk(strHome));
-}
-
-TEST_F(EventsPageTest, DeletingTheCommandLineFileForgetsIt) {
-    CreateDirectoryA(m_dir.File("elsewhere"), nullptr);
-    CString strArg = WriteEvents("Party", {"Aug 08;Cake"}, m_dir.File("elsewhere\\"));
-    theApp.m_strEventFileArg = strArg;
-    SetLastEventFileSetting(strArg);
-    Open();
-    ASSERT_EQ("Party", SelectedItem());
-    {
-        CScopedAnswers answers(IDYES);
-        m_page.DeleteEventFile();
-    }
-    EXPECT_FALSE(FileExistsOnDisk(strArg));
-    EXPECT_TRUE(theApp.m_strEventFileArg.IsEmpty());
-    EXPECT_EQ("", LastEventFileSetting());
-    EXPECT_TRUE(ComboItems().empty());
-    EXPECT_TRUE(ListLines().empty());
+    EXPECT_EQ(2u, answers.Messages().size());
 }
 
 TEST_F(EventsPageTest, AFileThatCannotBeDeletedStaysListed) {
@@ -463,7 +364,6 @@ TEST_F(EventsPageTest, AFileThatCannotBeDeletedStaysListed) {
     EXPECT_TRUE(FileExistsOnDisk(strPath));
     ASSERT_EQ(2u, answers.Messages().size());
     EXPECT_EQ("The file could not be deleted:\n\n     Locked.evn", answers.Messages()[1]);
-    EXPECT_EQ((Lines{"Locked"}), ComboItems());
     EXPECT_EQ("Locked", SelectedItem());
     EXPECT_EQ(strPath, LastEventFileSetting());
     EXPECT_EQ((Lines{"Sep 09\tKept"}), ListLines());
@@ -471,11 +371,10 @@ TEST_F(EventsPageTest, AFileThatCannotBeDeletedStaysListed) {
 
 TEST_F(EventsPageTest, ListExtentLetsTheLongestLineBeScrolledIntoView) {
     CString strCaption(std::string(60, 'W'));
-    CString strPath = WriteEvents("Wide", {"Jan 01;" + strCaption, "Feb 02;x"});
-    SetLastEventFileSetting(strPath);
+    SetLastEventFileSetting(WriteEvents("Wide", {"Jan 01;" + strCaption, "Feb 02;x"}));
     Open();
 
-    // Where the list draws the caption: after the tab stop of 45 dialog units.
+    // The list draws the caption after its tab stop of 45 dialog units.
     RECT rcTab = {0, 0, 45, 0};
     MapDialogRect(m_page.GetSafeHwnd(), &rcTab);
     HDC hdc = GetDC(m_page.m_listDates);
@@ -488,7 +387,6 @@ TEST_F(EventsPageTest, ListExtentLetsTheLongestLineBeScrolledIntoView) {
     EXPECT_GE(nExtent, rcTab.right + size.cx);
     EXPECT_LT(nExtent, rcTab.right + size.cx + 40);
 
-    // A shorter line never narrows it.
     m_page.UpdateListExtent("Mar 03\tshort");
     EXPECT_EQ(nExtent, m_page.m_listDates.GetHorizontalExtent());
 }

@@ -9,8 +9,11 @@
 #include "common/TestSupport.h"
 #include "document/AlmanarkDoc.h"
 #include "document/CalendarFile.h"
+#include "frame/MainFrame.h"
 #include "framework/Archive.h"
 #include "framework/MemFile.h"
+#include "resources/resource.h"
+#include "view/AlmanarkView.h"
 
 namespace {
 const char kUnexpectedFormat[] = "Unexpected file format.";
@@ -314,13 +317,18 @@ TEST_F(DocumentFileTest, UnreadablePictureIsSkippedAndTheLoadGoesOn) {
     EXPECT_EQ(0, m_pDoc->m_bHasImage) << "the flag follows the picture";
     EXPECT_EQ("no image loaded", m_pDoc->m_strImageFile);
 
-    // Saved again, the calendar holds no trace of the lost picture.
+    // Saved again, even with the flag raised and no picture behind it, the
+    // calendar ends after the flag and holds no trace of the lost picture.
+    m_pDoc->m_bHasImage = 1;
     CString strAgain = m_dir.File("again.kal");
-    m_answers.Messages();
     ASSERT_TRUE(m_pDoc->OnSaveDocument(strAgain));
+    EXPECT_EQ(std::vector<CString>{"Read error"}, m_answers.Messages());
     std::vector<BYTE> again = FileBytes(strAgain);
     ASSERT_GE(again.size(), 4u);
     EXPECT_EQ(std::vector<BYTE>(4, 0), std::vector<BYTE>(again.end() - 4, again.end()));
+    CAlmanarkDoc reopened;
+    EXPECT_TRUE(reopened.OnOpenDocument(strAgain));
+    theApp.m_pDoc = nullptr;
 }
 
 TEST_F(DocumentFileTest, FailedSaveKeepsTheOldFile) {
@@ -360,20 +368,6 @@ TEST_F(DocumentFileTest, PictureThatCannotBeWrittenFailsTheSave) {
     EXPECT_EQ(std::vector<CString>{"write error"}, m_answers.Messages());
 }
 
-TEST_F(DocumentFileTest, ImageFlagWithoutAPictureIsNotStored) {
-    m_pDoc->m_bHasImage = 1; // as left by a picture that could not be read
-    CString strPath = m_dir.File("flag.kal");
-    Save(*m_pDoc, strPath);
-    std::vector<BYTE> bytes = FileBytes(strPath);
-    ASSERT_GE(bytes.size(), 4u);
-    EXPECT_EQ(std::vector<BYTE>(4, 0), std::vector<BYTE>(bytes.end() - 4, bytes.end()));
-
-    CAlmanarkDoc reopened;
-    EXPECT_TRUE(reopened.OnOpenDocument(strPath));
-    EXPECT_TRUE(m_answers.Messages().empty());
-    theApp.m_pDoc = nullptr;
-}
-
 TEST_F(DocumentFileTest, EmptyFileOpensAndKeepsTheContent) {
     CString strPath = m_dir.File("empty.kal");
     ASSERT_TRUE(WriteWholeFile(strPath, ""));
@@ -385,4 +379,95 @@ TEST_F(DocumentFileTest, EmptyFileOpensAndKeepsTheContent) {
     EXPECT_EQ("5\r\nstays", m_pDoc->GetNote(4, 0));
     EXPECT_EQ("stays too", m_pDoc->m_strTitle);
     EXPECT_EQ(1, m_pDoc->m_bResetOnNew) << "nothing was loaded";
+}
+
+namespace {
+// A main frame without its window: only the Events page is created.
+class DocumentEventsTest : public DocumentFileTest {
+protected:
+    void SetUp() override {
+        DocumentFileTest::SetUp();
+        theApp.m_strCurDir = m_dir.Path();
+        theApp.m_strEventFileArg.Empty();
+        WriteWholeFile(m_dir.File("Family.evn"), "[Events]\r\n0=Jul 04;Picnic\r\n1=Dec 24;Eve\r\n");
+        WriteWholeFile(m_dir.File("Work.evn"), "[Events]\r\n0=Mar 01;Audit\r\n");
+        m_pFrame = std::make_unique<CMainFrame>();
+        m_pView = std::make_unique<CAlmanarkView>();
+        // A child dialog needs a parent window.
+        m_host.Attach(::CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 600,
+                                        nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
+        ASSERT_TRUE(Page().Create(IDD_EVENTS_PAGE, &m_host));
+    }
+    void TearDown() override {
+        if (Page().GetSafeHwnd())
+            Page().DestroyWindow();
+        ::DestroyWindow(m_host.Detach());
+        m_pView.reset();
+        m_pFrame.reset();
+        theApp.m_pFrame = nullptr;
+        DocumentFileTest::TearDown();
+    }
+    CEventsPage& Page() { return m_pFrame->m_wndEventsPage; }
+    CString Combo() { return Page().m_cbFile.GetWindowText(); }
+
+    CWnd m_host;
+    std::unique_ptr<CMainFrame> m_pFrame;
+    std::unique_ptr<CAlmanarkView> m_pView;
+};
+} // namespace
+
+TEST_F(DocumentEventsTest, MonthCalendarRemembersItsEventFile) {
+    ASSERT_TRUE(Page().SelectEventFile("Family"));
+    CString strMonth = m_dir.File("month.kal"), strYear = m_dir.File("year.kal");
+    Save(*m_pDoc, strMonth);
+    std::vector<BYTE> bytes = FileBytes(strMonth);
+    ASSERT_GT(bytes.size(), 49u);
+    EXPECT_EQ(std::vector<BYTE>({6, 'F', 'a', 'm', 'i', 'l', 'y'}),
+              std::vector<BYTE>(bytes.begin() + 42, bytes.begin() + 49));
+    m_pDoc->m_bYearDoc = 1;
+    Save(*m_pDoc, strYear);
+    EXPECT_EQ(0, FileBytes(strYear)[42]) << "a year calendar keeps no event file";
+
+    ASSERT_TRUE(Page().SelectEventFile("Work"));
+    Page().LoadEventFile();
+    Page().m_btnInsertDate.EnableWindow(false);
+    Page().m_btnFile.SetWindowText("Load");
+    Page().m_btnFile.EnableWindow(false);
+    m_pView->m_nEvalEvents = 0;
+    m_pView->m_nImgPositioning = 1;
+    ASSERT_TRUE(m_pDoc->OnOpenDocument(strMonth));
+    EXPECT_GT(m_pView->m_nEvalEvents, 0) << "the next paint evaluates the events";
+    EXPECT_EQ(0, m_pView->m_nImgPositioning);
+    EXPECT_EQ("Family", Combo());
+    EXPECT_EQ(2, Page().m_listDates.GetCount());
+    EXPECT_TRUE(::IsWindowEnabled(Page().m_btnInsertDate.GetSafeHwnd()));
+    EXPECT_EQ("Delete", Page().m_btnFile.GetWindowText());
+    EXPECT_TRUE(::IsWindowEnabled(Page().m_btnFile.GetSafeHwnd()));
+    EXPECT_GE(theApp.m_strAllEvents.Find("Picnic"), 0);
+
+    // A year calendar leaves the page as it is.
+    ASSERT_TRUE(Page().SelectEventFile("Work"));
+    Page().LoadEventFile();
+    m_pView->m_nEvalEvents = 0;
+    ASSERT_TRUE(m_pDoc->OnOpenDocument(strYear));
+    EXPECT_EQ(0, m_pView->m_nEvalEvents);
+    EXPECT_EQ("Work", Combo());
+    EXPECT_EQ(1, Page().m_listDates.GetCount());
+    EXPECT_TRUE(m_answers.Messages().empty());
+}
+
+TEST_F(DocumentEventsTest, MissingEventFileDoesNotEnableInsertDate) {
+    ASSERT_TRUE(Page().SelectEventFile("Family"));
+    CString strPath = m_dir.File("month.kal");
+    Save(*m_pDoc, strPath);
+    ASSERT_TRUE(::DeleteFileA(m_dir.File("Family.evn")));
+    Page().m_cbFile.ResetContent();
+    Page().FillEventFileCombo();
+    ASSERT_TRUE(Page().SelectEventFile("Work"));
+    Page().m_btnInsertDate.EnableWindow(false);
+
+    ASSERT_TRUE(m_pDoc->OnOpenDocument(strPath));
+    EXPECT_FALSE(::IsWindowEnabled(Page().m_btnInsertDate.GetSafeHwnd()));
+    EXPECT_EQ("Work", Combo()) << "the list is reloaded from the file still selected";
+    EXPECT_EQ(1, Page().m_listDates.GetCount());
 }

@@ -2,7 +2,7 @@
 
 CDialogTemplate::CDialogTemplate(DWORD dwStyle, short cx, short cy, const char* pszTitle) {
     AddDword(dwStyle | DS_SETFONT);
-    AddDword(0); // extended style
+    AddDword(0);          // extended style
     m_words.push_back(0); // number of items, counted by AddControl
     for (short n : {short(0), short(0), cx, cy})
         m_words.push_back((WORD)n);
@@ -48,8 +48,8 @@ void CDialogTemplate::AddControl(WORD wClassAtom, const char* pszText, WORD nID,
     m_words.push_back(0); // no creation data
 }
 
-void CDialogTemplate::AddControl(const char* pszClass, const char* pszText, WORD nID,
-                                 DWORD dwStyle, short x, short y, short cx, short cy) {
+void CDialogTemplate::AddControl(const char* pszClass, const char* pszText, WORD nID, DWORD dwStyle,
+                                 short x, short y, short cx, short cy) {
     Begin(dwStyle, x, y, cx, cy);
     m_words.push_back(nID);
     AddString(pszClass);

@@ -6,7 +6,13 @@
 
 class CDialogTemplate {
 public:
-    enum : WORD { button = 0x0080, edit = 0x0081, stat = 0x0082, listBox = 0x0083, comboBox = 0x0085 };
+    enum : WORD {
+        button = 0x0080,
+        edit = 0x0081,
+        stat = 0x0082,
+        listBox = 0x0083,
+        comboBox = 0x0085
+    };
 
     CDialogTemplate(DWORD dwStyle, short cx, short cy, const char* pszTitle = "");
     void AddControl(WORD wClassAtom, const char* pszText, WORD nID, DWORD dwStyle, short x, short y,

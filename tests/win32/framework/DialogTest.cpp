@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "framework/Button.h"
 #include "framework/DataExchange.h"
@@ -14,15 +16,17 @@ const WORD IDC_APPLY = 1002;
 const WORD IDC_MISSING = 1999;
 const WORD IDC_THROW = 1003;
 const WORD IDC_FINISH = 1004;
+const WORD IDC_ANNUAL = 1005;
 
 CDialogTemplate MakeTemplate(DWORD dwStyle) {
     CDialogTemplate t(dwStyle, 120, 60, "Test");
-    t.AddControl(CDialogTemplate::edit, "", IDC_NAME, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 5,
-                 5, 100, 12);
-    t.AddControl(CDialogTemplate::button, "Apply", IDC_APPLY, BS_PUSHBUTTON | WS_TABSTOP, 5, 22,
-                 40, 14);
+    t.AddControl(CDialogTemplate::edit, "", IDC_NAME, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 5, 5,
+                 100, 12);
+    t.AddControl(CDialogTemplate::button, "Apply", IDC_APPLY, BS_PUSHBUTTON | WS_TABSTOP, 5, 22, 40,
+                 14);
     t.AddControl(CDialogTemplate::button, "Throw", IDC_THROW, BS_PUSHBUTTON, 50, 22, 40, 14);
     t.AddControl(CDialogTemplate::button, "Finish", IDC_FINISH, BS_PUSHBUTTON, 50, 40, 40, 14);
+    t.AddControl(CDialogTemplate::button, "Annual", IDC_ANNUAL, BS_AUTOCHECKBOX, 5, 40, 40, 10);
     return t;
 }
 
@@ -41,6 +45,7 @@ public:
     bool m_bBindMissing = false;
     int m_nOK = 0, m_nCancel = 0, m_nApply = 0, m_nChanges = 0;
     CString m_strName;
+    int m_nAnnual = BST_UNCHECKED;
     CEdit m_edit;
     CButton m_apply;
     HWND m_hEditAtInit = nullptr;
@@ -52,6 +57,7 @@ protected:
         DDX_Control(pDX, IDC_NAME, m_edit);
         DDX_Control(pDX, IDC_APPLY, m_apply);
         DDX_Text(pDX, IDC_NAME, m_strName);
+        DDX_Check(pDX, IDC_ANNUAL, m_nAnnual);
         if (m_bBindMissing) {
             CEdit missing;
             DDX_Control(pDX, IDC_MISSING, missing);
@@ -124,11 +130,15 @@ TEST(Dialog, ModelessBindsControlsAndDispatchesByIdAndCode) {
     EXPECT_EQ(dlg.m_nApply, 1);
     EXPECT_EQ(dlg.m_nChanges, 1);
 
+    dlg.CheckDlgButton(IDC_ANNUAL, BST_CHECKED);
     EXPECT_TRUE(dlg.UpdateData(true));
     EXPECT_EQ(dlg.m_strName, "Dates");
+    EXPECT_EQ(dlg.m_nAnnual, BST_CHECKED);
     dlg.m_strName = "Holidays";
+    dlg.m_nAnnual = BST_UNCHECKED;
     EXPECT_TRUE(dlg.UpdateData(false));
     EXPECT_EQ(dlg.m_edit.GetWindowText(), "Holidays");
+    EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_ANNUAL), (UINT)BST_UNCHECKED);
 
     dlg.m_bBindMissing = true;
     EXPECT_FALSE(dlg.UpdateData(true));
@@ -272,4 +282,57 @@ TEST(Dialog, MissingTemplateFailsCleanly) {
     EXPECT_EQ(dlg.DoModal(), -1);
     EXPECT_FALSE(dlg.Create(31999));
     EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+}
+
+TEST(Dialog, InitialisationDataFillsTheControls) {
+    CDialogTemplate t(WS_POPUP, 100, 100);
+    t.AddControl(CDialogTemplate::comboBox, "", 1001, CBS_DROPDOWNLIST, 5, 5, 60, 80);
+    t.AddControl(CDialogTemplate::listBox, "", 1002, 0, 5, 25, 60, 60);
+    CDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(t.Get()));
+
+    // Records of id, message, byte count and bytes; the last string has no
+    // terminating zero of its own.
+    std::vector<BYTE> data;
+    auto add = [&](WORD nID, WORD nMsg, const std::string& bytes) {
+        DWORD cb = (DWORD)bytes.size();
+        data.insert(data.end(), (BYTE*)&nID, (BYTE*)&nID + 2);
+        data.insert(data.end(), (BYTE*)&nMsg, (BYTE*)&nMsg + 2);
+        data.insert(data.end(), (BYTE*)&cb, (BYTE*)&cb + 4);
+        data.insert(data.end(), bytes.begin(), bytes.end());
+    };
+    add(1001, CB_ADDSTRING, std::string("January\0", 8));
+    add(1001, CB_ADDSTRING, std::string("February\0", 9));
+    add(1002, LB_ADDSTRING, "Dec 25");
+    data.push_back(0);
+    data.push_back(0);
+    EXPECT_TRUE(dlg.ExecuteDlgInit(data.data(), data.size()));
+    EXPECT_EQ(dlg.SendDlgItemMessage(1001, CB_GETCOUNT), 2);
+    char sz[32] = {0};
+    dlg.SendDlgItemMessage(1002, LB_GETTEXT, 0, (LPARAM)sz);
+    EXPECT_STREQ(sz, "Dec 25");
+
+    // Cut short: the complete records are sent, the rest is refused.
+    std::vector<BYTE> cut(data.begin(), data.end() - 5);
+    EXPECT_FALSE(dlg.ExecuteDlgInit(cut.data(), cut.size()));
+    EXPECT_EQ(dlg.SendDlgItemMessage(1001, CB_GETCOUNT), 4);
+    EXPECT_EQ(dlg.SendDlgItemMessage(1002, LB_GETCOUNT), 1);
+    EXPECT_FALSE(dlg.ExecuteDlgInit(data.data(), 1));
+}
+
+// The program's own templates, as the module's resources hold them.
+TEST(Dialog, PageFromTheModuleResourcesRunsItsInitialisationData) {
+    CTestFrame frame;
+    ASSERT_TRUE(frame.Create());
+    const UINT IDD_CALENDAR_PAGE = 130;
+    if (!::FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_CALENDAR_PAGE), (LPCSTR)RT_DIALOG))
+        GTEST_SKIP() << "built without the program's resources";
+    CDialog page;
+    ASSERT_TRUE(page.Create(IDD_CALENDAR_PAGE, &frame));
+    EXPECT_EQ(page.GetTemplateID(), IDD_CALENDAR_PAGE);
+    EXPECT_TRUE(::GetWindowLongA(page, GWL_STYLE) & WS_CHILD);
+    ASSERT_EQ(page.SendDlgItemMessage(1001, CB_GETCOUNT), 12);
+    char sz[32] = {0};
+    page.SendDlgItemMessage(1001, CB_GETLBTEXT, 11, (LPARAM)sz);
+    EXPECT_STREQ(sz, "December");
 }

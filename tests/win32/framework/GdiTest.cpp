@@ -11,13 +11,19 @@
 #include "framework/TestFrame.h"
 
 namespace {
-// A memory DC drawing into a 64 x 64 bitmap, white at start.
+// A memory DC drawing into a 64 x 64 true-colour bitmap, white at start.
 class CGdiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dc.CreateCompatibleDC(nullptr));
-        CClientDC screen(nullptr);
-        m_hBitmap = ::CreateCompatibleBitmap(screen, 64, 64);
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+        bmi.bmiHeader.biWidth = 64;
+        bmi.bmiHeader.biHeight = 64;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        void* pBits = nullptr;
+        m_hBitmap = ::CreateDIBSection(m_dc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
         ASSERT_NE(m_hBitmap, nullptr);
         m_hOldBitmap = m_dc.SelectObject(m_hBitmap);
         m_dc.FillSolidRect(CRect(0, 0, 64, 64), RGB(255, 255, 255));

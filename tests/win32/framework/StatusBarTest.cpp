@@ -14,7 +14,7 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_INDICATOR_CAPS, ID_IN
 CString IndicatorText(UINT nID, const char* pszDefault) {
     char sz[64] = {0};
     return ::LoadStringA(::GetModuleHandleA(nullptr), nID, sz, sizeof sz) > 0 ? CString(sz)
-                                                                             : CString(pszDefault);
+                                                                              : CString(pszDefault);
 }
 
 CString ControlText(const CStatusBar& bar, int nPane) {

@@ -1,0 +1,146 @@
+// What a paint does besides drawing: the month it shows, the panel and
+// frame it updates, the flags it consumes, and the picture's stacking.
+#include "ViewFixture.h"
+
+#include <cstring>
+
+#include "app/AlmanarkApp.h"
+#include "dates/DateCalc.h"
+#include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "view/AlmanarkView.h"
+
+class PaintPassTest : public CViewTest {
+protected:
+    void TearDown() override {
+        Doc().m_dib.Clear();
+        Doc().m_bHasImage = 0;
+        CViewTest::TearDown();
+    }
+    // A 2 by 2 picture of pure red, covering the whole page.
+    void LoadRedPicture() {
+        const int cbBits = 2 * 8; // two rows of 6 bytes, padded to 8
+        BYTE* pBlock = new BYTE[sizeof(BITMAPINFOHEADER) + cbBits];
+        BITMAPINFOHEADER header = {};
+        header.biSize = sizeof header;
+        header.biWidth = 2;
+        header.biHeight = 2;
+        header.biPlanes = 1;
+        header.biBitCount = 24;
+        header.biSizeImage = cbBits;
+        memcpy(pBlock, &header, sizeof header);
+        BYTE* pBits = pBlock + sizeof header;
+        const BYTE row[8] = {0, 0, 255, 0, 0, 255, 0, 0};
+        memcpy(pBits, row, 8);
+        memcpy(pBits + 8, row, 8);
+        ASSERT_TRUE(Doc().m_dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + cbBits));
+        Doc().m_bHasImage = 1;
+        Doc().m_dImgLeft = Doc().m_dImgTop = 0.0;
+        Doc().m_dImgRight = Doc().m_dImgBottom = 1.0;
+        // The calendar in the lower half leaves picture above it.
+        Doc().m_dCalLeft = Doc().m_dCalTop = 0.5;
+        Doc().m_dCalRight = Doc().m_dCalBottom = 0.9;
+    }
+    int RedInsideFirstBox(const CPaintedPage& page) {
+        CRect rc = View().m_boxRects[CMonthLayout::BoxIndex(3, 2)];
+        rc.DeflateRect(4, 4);
+        return page.CountOf(rc, kRed);
+    }
+};
+
+TEST_F(PaintPassTest, MonthZeroShowsTodaysMonthWithTodaySelected) {
+    Doc().m_nMonth = 0;
+    Doc().m_nYear = 0;
+    Paint(900, 1000);
+    const CalDate today = GetToday();
+    EXPECT_EQ(Doc().m_nMonth, today.m_nMonth);
+    EXPECT_EQ(Doc().m_nYear, std::min(today.m_nYear, LAST_YEAR));
+    EXPECT_EQ(View().m_selDay, today.m_nDay);
+    const int nSlot = WeekdayOf(Doc().m_nYear, today.m_nMonth, 1) + today.m_nDay - 1;
+    EXPECT_EQ(View().m_selCol, nSlot % 7);
+    EXPECT_EQ(View().m_selRow, nSlot / 7);
+}
+
+TEST_F(PaintPassTest, CalendarPageShowsTheMonthAndYearPainted) {
+    Doc().m_nMonth = 11;
+    Doc().m_nYear = 2030;
+    Paint(900, 1000);
+    CCalendarPage& page = Frame().m_wndCalendarPage;
+    EXPECT_EQ(page.m_cbMonth.GetCurSel(), 10);
+    EXPECT_EQ(page.m_cbYear.GetCurSel(), 2030 - 1970);
+}
+
+TEST_F(PaintPassTest, YearOutsideTheCalendarsRangeIsBroughtIntoIt) {
+    Doc().m_nYear = 1812;
+    Paint(900, 1000);
+    EXPECT_EQ(Doc().m_nYear, 1970);
+    EXPECT_EQ(Frame().m_wndCalendarPage.m_cbYear.GetCurSel(), 0);
+    Doc().m_nYear = 99999;
+    Paint(900, 1000);
+    EXPECT_EQ(Doc().m_nYear, 2037);
+}
+
+TEST_F(PaintPassTest, NewDocumentIsNamedAfterItsMonthOnce) {
+    Doc().m_bResetOnNew = 1;
+    Paint(900, 1000);
+    EXPECT_EQ(Doc().GetTitle(), "May1999 [unsaved]");
+    EXPECT_NE(Frame().GetWindowText().Find("May1999 [unsaved]"), -1);
+    EXPECT_EQ(Doc().m_bResetOnNew, 0);
+    Doc().m_nMonth = 6;
+    Paint(900, 1000);
+    EXPECT_EQ(Doc().GetTitle(), "May1999 [unsaved]");
+}
+
+TEST_F(PaintPassTest, ModifiedFlagIsClearedOnlyWhenAsked) {
+    Doc().SetModifiedFlag(true);
+    Paint(900, 1000);
+    EXPECT_TRUE(Doc().IsModified());
+    View().m_nClearModified = 2;
+    Paint(900, 1000);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(View().m_nClearModified, 0);
+}
+
+TEST_F(PaintPassTest, PrinterNameStandsInStatusPaneOne) {
+    Frame().SetStatusText(1, "");
+    Paint(900, 1000);
+    EXPECT_EQ(Frame().GetStatusText(1), theApp.m_strPrinter);
+    EXPECT_FALSE(theApp.m_strPrinter.IsEmpty());
+}
+
+TEST_F(PaintPassTest, PictureLiesUnderTheWhiteFramesUnlessItShowsThrough) {
+    LoadRedPicture();
+    auto hidden = Paint(900, 1000);
+    EXPECT_EQ(RedInsideFirstBox(*hidden), 0);
+    // Above the calendar the picture is seen, inside the printable area only.
+    const CRect& rcPrintable = theApp.m_rectPrintable;
+    EXPECT_GT(
+        hidden->CountOf(CRect(rcPrintable.left, rcPrintable.top, rcPrintable.right, 300), kRed),
+        1000);
+    EXPECT_EQ(hidden->CountOf(CRect(0, 0, 900, rcPrintable.top), kRed), 0);
+
+    Doc().m_bImageShowsThrough = 1;
+    auto through = Paint(900, 1000);
+    Keep(*through, "shows-through");
+    EXPECT_GT(RedInsideFirstBox(*through), 100);
+    // The frames are still drawn over it.
+    const CRect rc = View().m_boxRects[CMonthLayout::BoxIndex(3, 2)];
+    EXPECT_EQ(through->At(rc.left, (rc.top + rc.bottom) / 2), kGridGrey);
+}
+
+TEST_F(PaintPassTest, PictureBeingPlacedLiesOnTop) {
+    LoadRedPicture();
+    View().m_nPictureFirst = 1;
+    auto page = Paint(900, 1000);
+    const CRect rc = View().m_boxRects[CMonthLayout::BoxIndex(3, 2)];
+    EXPECT_EQ(page->At(rc.left, (rc.top + rc.bottom) / 2), kRed);
+    EXPECT_GT(RedInsideFirstBox(*page), 100);
+}
+
+TEST_F(PaintPassTest, PrintedPictureIsDrawnFirstAndCovered) {
+    LoadRedPicture();
+    View().m_nImgPositioning = 1;
+    auto page = PaintAsPrinter();
+    EXPECT_EQ(RedInsideFirstBox(*page), 0);
+    EXPECT_GT(page->CountOf(CRect(0, 0, page->Width(), 300), kRed), 1000);
+}
