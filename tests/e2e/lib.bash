@@ -1,0 +1,53 @@
+# Shared by the end-to-end tests: run the real program under Wine in a
+# fresh folder, find its windows, answer them, look at what it leaves behind.
+set -euo pipefail
+EXE=$(realpath "$1")
+SRC=${ALMANARK_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+WINE_RUN="$SRC/scripts/wine-run.sh"
+export ALMANARK_HEADLESS=1
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+cd "$WORK"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# wait_window NAME SECONDS: prints the X id of the first window whose name
+# matches NAME (a regular expression) once it is visible.
+wait_window() {
+    local name=$1 seconds=$2 id
+    for _ in $(seq $((seconds * 5))); do
+        id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# wait_exit PID SECONDS
+wait_exit() {
+    local pid=$1 seconds=$2
+    for _ in $(seq $((seconds * 5))); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; return 0; }
+        sleep 0.2
+    done
+    kill "$pid" 2>/dev/null || true
+    return 1
+}
+
+ini_value() { # ini_value SECTION KEY: the value of KEY in section SECTION of Almanark.ini
+    tr -d '\r' < "$WORK/Almanark.ini" | awk -F= -v s="[$1]" -v k="$2" '
+        $0 == s {in_s = 1; next} /^\[/ {in_s = 0} in_s && $1 == k {print substr($0, length(k) + 2); exit}'
+}
+
+reg_default() { # reg_default KEY: the default value of HKEY_CLASSES_ROOT\KEY, or nothing
+    "$WINE_RUN" reg query "HKCR\\$1" /ve 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 {sub(/^ +/, "", $2); print $2}'
+}
+
+press() { # press WINDOW KEY...: a click on the caption gives the window the focus
+    local id=$1; shift
+    xdotool mousemove --window "$id" 20 45 click 1
+    sleep 0.3
+    xdotool key "$@"
+}
+
+screenshot() { import -window root "$1" 2>/dev/null || true; }
