@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/HelpDialog.h"
 #include "app/ProgramArgument.h"
 #include "app/ShellRegistration.h"
 #include "document/AlmanarkDoc.h"
@@ -138,6 +139,11 @@ bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {
 
 void CAlmanarkApp::OnAppAbout() {
     CDialog dlg(IDD_ABOUTBOX, m_pMainWnd);
+    dlg.DoModal();
+}
+
+void CAlmanarkApp::OnHelp() {
+    CHelpDialog dlg(m_pMainWnd);
     dlg.DoModal();
 }
 

@@ -27,6 +27,7 @@ public:
     // Nonzero when any key could not be deleted.
     LONG DeleteRegistryKeys();
     void OnAppAbout();
+    void OnHelp() override;
 
     // Look settings shared by every calendar (profile section "Almanark").
     BYTE m_bTitleItalic = 0;

@@ -4,6 +4,7 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShellRegistration.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpDialog.cpp
 )
 list(APPEND APP_MAIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Main.cpp

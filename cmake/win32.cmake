@@ -60,7 +60,9 @@ foreach(dir ${WIN32_TEST_DIRS})
     target_compile_definitions(${target} PRIVATE ALMANARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     target_link_libraries(${target} PRIVATE almanark_win GTest::gtest)
     add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
-    set_tests_properties(${target} PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS win32)
+    # Tests that show windows take turns on the one display.
+    set_tests_properties(${target} PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS win32
+        RESOURCE_LOCK display)
 endforeach()
 
 # End-to-end tests: tests/e2e/*.sh drive the real program.
@@ -68,7 +70,7 @@ file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
 foreach(script ${E2E_TESTS})
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME e2e_${name} COMMAND bash ${script} $<TARGET_FILE:Almanark>)
-    set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 LABELS e2e
+    set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 LABELS e2e RESOURCE_LOCK display
         ENVIRONMENT "ALMANARK_SOURCE_DIR=${CMAKE_SOURCE_DIR};ALMANARK_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endforeach()
 

@@ -56,7 +56,9 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
-    void OnHelp();
+    // Help Topics, F1 and Shift+F1: the program's help file beside the
+    // executable, or a message saying why it could not be opened.
+    virtual void OnHelp();
     CString GetHelpFilePath() const;
 
     HINSTANCE m_hInstance = nullptr;

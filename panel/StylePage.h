@@ -9,6 +9,12 @@ class CStylePage : public CPanelPage {
 public:
     CStylePage();
 
+    // Checks the alignment radio of m_nDateStyle; any other value leaves
+    // all four clear.
+    void CheckDateStyleRadio();
+    // Group captions and the controls a year calendar has no use for.
+    void ShowDocumentKind(bool bYearDoc);
+
     CEdit m_editTitle;
     CButton m_btnNotesLarge;
     CButton m_btnTitleLarge;

@@ -12,6 +12,12 @@
 // is initialised.
 #ifndef RT_DLGINIT
 #define RT_DLGINIT 240
+// ---------------------------------------------------------------------------
+// Dialog 140: the program's help, with its text (plain text, resource 141).
+#define IDD_HELP 140
+#define IDC_HELP_TEXT 1100
+#define IDR_HELPTEXT 141
+
 #endif
 
 // ---------------------------------------------------------------------------
@@ -209,5 +215,11 @@
 // Font dialog: the system's own template; the program hides its size choice.
 #define IDC_FONT_SIZE_LABEL 1090 // stc3
 #define IDC_FONT_SIZE_LIST 1138  // cmb3
+
+// ---------------------------------------------------------------------------
+// Dialog 140: the program's help, with its text (plain text, resource 141).
+#define IDD_HELP 140
+#define IDC_HELP_TEXT 1100
+#define IDR_HELPTEXT 141
 
 #endif

@@ -256,11 +256,26 @@ TEST_F(Frame, MissingFileGivesTheCannotFindMessage) {
               m_answers.Messages().back());
 }
 
-TEST_F(Frame, HelpDoesNotFailSilently) {
-    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_FINDER);
-    PumpMessages();
-    // Either the help file opened, or the user was told why not.
-    bool bHelpFile = FileExistsOnDisk(theApp.GetHelpFilePath());
-    EXPECT_TRUE(bHelpFile || !m_answers.Messages().empty());
+CString g_strHelpSeen;
+// Runs inside the help window's modal loop: reads its text and closes it.
+void CALLBACK CloseHelpWindow(HWND, UINT, UINT_PTR nID, DWORD) {
+    HWND hHelp = ::FindWindowA(nullptr, "Almanark Help");
+    if (!hHelp)
+        return;
+    char sz[32] = {0};
+    ::GetDlgItemTextA(hHelp, IDC_HELP_TEXT, sz, sizeof sz);
+    g_strHelpSeen = sz;
+    ::KillTimer(nullptr, nID);
+    ::PostMessageA(hHelp, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(Frame, HelpTopicsAndF1ShowTheHelp) {
+    for (UINT nCommand : {ID_HELP_FINDER, ID_HELP, ID_CONTEXT_HELP}) {
+        g_strHelpSeen.Empty();
+        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 50, CloseHelpWindow);
+        m_pFrame->SendMessage(WM_COMMAND, nCommand);
+        ::KillTimer(nullptr, nTimer);
+        EXPECT_EQ(CString("ALMANARK HELP"), g_strHelpSeen.Left(13)) << nCommand;
+    }
 }
 } // namespace

@@ -181,21 +181,23 @@ TEST_F(CCommonDialogTest, PrintDialogDefaultsAndOwnership) {
     EXPECT_EQ(dlg.GetDevMode(), nullptr);
     EXPECT_EQ(dlg.GetDeviceName(), "");
 
-    m_answer = [](CModalRequest& request) {
-        auto* pPd = static_cast<PRINTDLGA*>(request.pStruct);
-        EXPECT_TRUE(pPd->Flags & PD_RETURNDEFAULT);
-        // Return-default mode fails when handles are passed in.
-        EXPECT_EQ(pPd->hDevMode, nullptr);
-        EXPECT_EQ(pPd->hDevNames, nullptr);
-        return AnswerPrinter(request, "PDF", DMORIENT_PORTRAIT);
+    // Return-default mode shows no dialog: it reads the real default
+    // printer even while a responder answers the dialogs.
+    bool bAsked = false;
+    m_answer = [&bAsked](CModalRequest&) {
+        bAsked = true;
+        return 0;
     };
+    char szDevice[256] = {0};
+    ::GetProfileStringA("windows", "device", "", szDevice, sizeof szDevice);
+    CString strDefault(szDevice);
+    strDefault = strDefault.Left(strDefault.Find(','));
     ASSERT_TRUE(dlg.GetDefaults());
+    EXPECT_FALSE(bAsked);
     EXPECT_FALSE(dlg.m_pd.Flags & PD_RETURNDEFAULT);
-    EXPECT_EQ(dlg.GetDeviceName(), "PDF");
-    EXPECT_EQ(dlg.GetDriverName(), "winspool");
-    EXPECT_EQ(dlg.GetPortName(), "CUPS:PDF");
+    EXPECT_EQ(dlg.GetDeviceName(), strDefault);
     ASSERT_NE(dlg.GetDevMode(), nullptr);
-    EXPECT_EQ(dlg.GetDevMode()->dmOrientation, DMORIENT_PORTRAIT);
+    EXPECT_EQ(CString((const char*)dlg.GetDevMode()->dmDeviceName), strDefault.Left(31));
     HDC hFirstDC = dlg.GetPrinterDC();
     ASSERT_NE(hFirstDC, nullptr);
 
