@@ -20,9 +20,11 @@ void CStylePage::CheckDateStyleRadio() {
     static const struct {
         int nID;
         int nStyle;
-    } s_radios[] = {{IDC_DATE_LEFT, 0}, {IDC_DATE_CENTER, 1}, {IDC_DATE_RIGHT, 2}, {IDC_DATE_SPLIT, -1}};
+    } s_radios[] = {
+        {IDC_DATE_LEFT, 0}, {IDC_DATE_CENTER, 1}, {IDC_DATE_RIGHT, 2}, {IDC_DATE_SPLIT, -1}};
     for (const auto& radio : s_radios)
-        CheckDlgButton(radio.nID, radio.nStyle == theApp.m_nDateStyle ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(radio.nID,
+                       radio.nStyle == theApp.m_nDateStyle ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CStylePage::ShowDocumentKind(bool bYearDoc) {
@@ -30,7 +32,7 @@ void CStylePage::ShowDocumentKind(bool bYearDoc) {
         return;
     SetDlgItemText(IDC_WEEKDAY_GROUP, bYearDoc ? "Months" : "Days of the Week");
     SetDlgItemText(IDC_NOTES_GROUP, bYearDoc ? "Days" : "Day Notes");
-    SetDlgItemText(IDC_DATE_GROUP, bYearDoc                ? "Year"
+    SetDlgItemText(IDC_DATE_GROUP, bYearDoc             ? "Year"
                                    : theApp.m_nDateSwap ? "Year and Month"
                                                         : "Month and Year");
     for (int nID : {IDC_DATE_SPLIT, IDC_DATE_SWAP, IDC_NOTES_LARGE})

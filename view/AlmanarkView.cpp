@@ -212,7 +212,7 @@ void CAlmanarkView::OnDraw(CDC* pDC) {
     else
         DrawScreenPage(dc, doc);
     if (!doc.m_bYearDoc && m_nRefreshNote) {
-        RefreshNoteEdit(doc);
+        RefreshNoteEdit();
         m_nRefreshNote = 0;
     }
     m_nEvalEvents = 0;
@@ -260,6 +260,7 @@ void CAlmanarkView::FitDesign(CAlmanarkDoc& doc) {
 
 void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     FitDesign(doc);
+    m_rectCalFrame.SetRectEmpty();
     const CRect rcClient = GetClientRect();
     const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
                              rcClient.Height());
@@ -317,6 +318,8 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge,
                               WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
     dc.Rectangle(layout.Frame());
+    if (!dc.IsPrinting())
+        m_rectCalFrame = layout.Frame();
     dc.Rectangle(layout.TitleBox());
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
@@ -456,14 +459,20 @@ void CAlmanarkView::DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonth
                         rcNext.Height() / 7);
 }
 
-void CAlmanarkView::RefreshNoteEdit(const CAlmanarkDoc& doc) {
-    CMainFrame* pFrame = Frame();
-    if (!pFrame)
-        return;
-    CString strText = doc.GetNote(m_selCol, m_selRow);
-    if (theApp.m_nDaySwap == 2 && !strText.IsEmpty())
-        strText = "\t" + strText;
-    SetControlText(pFrame->m_wndCalendarPage.m_editNote, strText);
+void CAlmanarkView::RefreshNoteEdit() {
+    if (CMainFrame* pFrame = Frame())
+        pFrame->m_wndCalendarPage.ReloadNote();
+}
+
+CRect CAlmanarkView::CalendarFrame() const {
+    const CAlmanarkDoc* pDoc = GetDocument();
+    if (!m_rectCalFrame.IsRectEmpty() || !pDoc)
+        return m_rectCalFrame;
+    const CRect rcClient = GetClientRect();
+    const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
+                             rcClient.Height());
+    return page.ScreenRect(pDoc->m_dCalLeft, pDoc->m_dCalTop, pDoc->m_dCalRight,
+                           pDoc->m_dCalBottom);
 }
 
 // ---- view initialisation ----
@@ -488,7 +497,7 @@ void CAlmanarkView::OnInitialUpdate() {
         ReadPrinter();
     }
     ShowPrinterOnPages();
-    RememberDocumentPath(*pDoc);
+    ShowDocumentKind(*pDoc);
 }
 
 void CAlmanarkView::CopyFaceNames(CAlmanarkDoc& doc) {
@@ -508,25 +517,66 @@ void CAlmanarkView::ShowDocumentOnPages(const CAlmanarkDoc& doc) {
     SetButtonCheck(style.m_btnTitleLarge, doc.m_bTitleLarge);
     SetButtonCheck(pFrame->m_wndImagePage.m_btnShowsThrough, doc.m_bImageShowsThrough);
     SetControlText(style.m_editTitle, doc.m_strTitle);
-    // The button names the side a click moves the day numbers to.
-    SetControlText(pFrame->m_wndCalendarPage.m_btnDaySwap,
-                   theApp.m_nDaySwap == 2 ? "Left" : "Right");
+    pFrame->m_wndCalendarPage.ShowDaySwapSide();
 }
 
 void CAlmanarkView::ShowPrinterOnPages() {
     CMainFrame* pFrame = Frame();
     if (!pFrame)
         return;
-    SetControlText(pFrame->m_wndCalendarPage.m_btnOrientation,
-                   theApp.m_nOrientation == 2 ? "Portrait" : "Landscape");
+    pFrame->m_wndCalendarPage.ShowOrientation();
     const CAlmanarkDoc* pDoc = GetDocument();
     pFrame->m_wndImagePage.EnableControls(pDoc && pDoc->m_bHasImage);
 }
 
-void CAlmanarkView::RememberDocumentPath(const CAlmanarkDoc& doc) {
+void CAlmanarkView::ShowDocumentKind(const CAlmanarkDoc& doc) {
     if (!doc.GetPathName().IsEmpty())
         theApp.WriteProfileString(kSection, doc.m_bYearDoc ? "Year Doc" : "Month Doc",
                                   doc.GetPathName());
+    CMainFrame* pFrame = Frame();
+    if (!pFrame)
+        return;
+    // A document just loaded keeps its own heading alignment.
+    if (doc.m_bYearDoc)
+        pFrame->m_wndCalendarPage.ShowYearControls();
+    else
+        pFrame->m_wndCalendarPage.ShowMonthControls(false);
+}
+
+// ---- File New ----
+
+bool CAlmanarkView::OnCmdMsg(unsigned nID, int nCode) {
+    if (nID == ID_FILE_NEW && (nCode == 0 || nCode == 1)) {
+        OnFileNew();
+        return true;
+    }
+    return CScrollView::OnCmdMsg(nID, nCode);
+}
+
+void CAlmanarkView::OnFileNew() {
+    CAlmanarkDoc* pDoc = GetDocument();
+    if (!pDoc || !pDoc->SaveModified())
+        return;
+    ++pDoc->m_bResetOnNew;
+    m_selCol = m_selRow = -1;
+    CMainFrame* pFrame = Frame();
+    if (pFrame)
+        pFrame->m_wndImagePage.RemoveImage();
+    pDoc->OnNewDocument();
+    pDoc->SetModifiedFlag(false);
+    ++m_nRefreshNote;
+    ++m_nEvalEvents;
+    if (pFrame) {
+        // The pages would otherwise give the old title and check marks back
+        // to the new calendar.
+        ShowDocumentOnPages(*pDoc);
+        pFrame->m_wndCalendarPage.ShowMonthControls();
+        pFrame->m_wndEventsPage.SelectEventFile("Default");
+        pFrame->m_wndEventsPage.LoadEventFile();
+    }
+    Invalidate();
+    theApp.WriteProfileString(kSection, "Year Doc", "");
+    theApp.WriteProfileString(kSection, "Month Doc", "");
 }
 
 // ---- the printer ----
@@ -601,6 +651,14 @@ void CAlmanarkView::ResetPrinterDC() {
     const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
     if (hDC && pDevMode)
         ::ResetDCA(hDC, pDevMode);
+}
+
+void CAlmanarkView::SetPrinterOrientation(short nOrientation) {
+    if (!m_pPrintDlg)
+        return;
+    PutIntoDevMode(m_pPrintDlg->GetDevMode(), settingOrientation, nOrientation);
+    ResetPrinterDC();
+    ReadPrinter();
 }
 
 void CAlmanarkView::CreatePrintDialog() {

@@ -25,6 +25,9 @@ public:
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+    bool OnCmdMsg(unsigned nID, int nCode) override;
+    // File New: a month calendar with the fonts of this run and nothing else.
+    void OnFileNew();
 
     // Makes the print dialog refer to the document's printer, or tells the
     // user it is missing and takes the default printer.
@@ -37,6 +40,8 @@ public:
     int SyncPrinterSettings(bool bDocTakesApp);
     // Applies the print dialog's device mode to its printer DC.
     void ResetPrinterDC();
+    // Puts the orientation into the device mode and reads the printer again.
+    void SetPrinterOrientation(short nOrientation);
     // Prints the page as one job on the print dialog's printer; false when
     // nothing was printed.
     bool PrintPage();
@@ -53,6 +58,9 @@ public:
     double m_pageWidth = 0.0;
     double m_pageHeight = 0.0;
     CRect m_boxRects[42];
+    // The calendar's outer frame as last drawn on screen, where positioning
+    // starts from; empty when no frame was drawn.
+    CRect m_rectCalFrame;
     int m_selCol = -1;
     int m_selRow = -1;
     int m_selDay = 1;
@@ -66,6 +74,12 @@ public:
     // The day box being drawn did not take its whole text.
     int m_nOverflow = 0;
     CString m_strEaster;
+
+    bool HasSelection() const {
+        return m_selCol >= 0 && m_selCol < 7 && m_selRow >= 0 && m_selRow < 6;
+    }
+    // m_rectCalFrame, or without one the block as its page fractions place it.
+    CRect CalendarFrame() const;
 
 protected:
     CPrinterMetrics Metrics() const;
@@ -92,14 +106,15 @@ private:
                       int nHeight, int nFloor);
     void MarkBox(CDC& dc, const CRect& rcBox, bool bSelected);
     void DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
-    void RefreshNoteEdit(const CAlmanarkDoc& doc);
+    void RefreshNoteEdit();
     CString ReadTitleFromStylePage(CAlmanarkDoc& doc);
 
     // View initialisation steps.
     void CopyFaceNames(CAlmanarkDoc& doc);
     void ShowDocumentOnPages(const CAlmanarkDoc& doc);
     void ShowPrinterOnPages();
-    void RememberDocumentPath(const CAlmanarkDoc& doc);
+    // Remembers the document's path for its kind and shows that kind's controls.
+    void ShowDocumentKind(const CAlmanarkDoc& doc);
 
     void CreatePrintDialog();
     // The device name of the print dialog's printer, empty without one.

@@ -1,4 +1,4 @@
-#include "AppFixture.h"
+#include "common/AppFixture.h"
 
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"

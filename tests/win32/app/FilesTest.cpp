@@ -1,0 +1,176 @@
+#include "common/AppFixture.h"
+
+#include <shlobj.h>
+
+#include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/RecentFileList.h"
+#include "resources/resource.h"
+
+namespace {
+class Files : public CAppFixture {
+protected:
+    void SetUp() override {
+        CAppFixture::SetUp();
+        ASSERT_TRUE(Start());
+    }
+    // Saves the current calendar under strPath through the framework.
+    void SaveAs(const CString& strPath) {
+        m_answers.OnDialog([strPath](CModalRequest& request) {
+            auto* pOfn = static_cast<OPENFILENAMEA*>(request.pStruct);
+            lstrcpynA(pOfn->lpstrFile, strPath, pOfn->nMaxFile);
+            return 1;
+        });
+        theApp.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
+        PumpMessages();
+    }
+    // A shell drop of one file on the main window.
+    void DropFile(const CString& strPath) {
+        size_t cb = sizeof(DROPFILES) + strPath.GetLength() + 2;
+        HGLOBAL hDrop = ::GlobalAlloc(GHND, cb);
+        auto* pDrop = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+        pDrop->pFiles = sizeof(DROPFILES);
+        memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), strPath.c_str(),
+               strPath.GetLength());
+        ::GlobalUnlock(hDrop);
+        theApp.m_pFrame->SendMessage(WM_DROPFILES, (WPARAM)hDrop);
+        PumpMessages();
+    }
+};
+
+TEST_F(Files, SaveAsNamesTheDocumentAndEntersTheRecentList) {
+    CString strPath = m_dir.File("June.kal");
+    theApp.m_pDoc->m_strTitle = "Our June";
+    theApp.MarkModified();
+    SaveAs(strPath);
+    ASSERT_TRUE(FileExistsOnDisk(strPath));
+    EXPECT_FALSE(FileExistsOnDisk(strPath + ".tmp"));
+    EXPECT_FALSE(theApp.m_pDoc->IsModified());
+    EXPECT_EQ(strPath, theApp.m_pDoc->GetPathName());
+    EXPECT_EQ(CString("June.kal - Almanark"), theApp.m_pFrame->GetWindowText());
+    ASSERT_NE(nullptr, theApp.GetRecentFileList());
+    EXPECT_EQ(strPath, (*theApp.GetRecentFileList())[0]);
+    // The file dialog offered the calendar filter and extension.
+    ASSERT_FALSE(m_answers.Asked().empty());
+    EXPECT_EQ(CModalRequest::fileSave, m_answers.Asked().back().kind);
+    theApp.ExitInstance();
+    EXPECT_EQ(strPath, IniValue("Recent File List", "File1"));
+}
+
+TEST_F(Files, RecentFilesAppearInTheFileMenu) {
+    CString strPath = m_dir.File("Menu.kal");
+    SaveAs(strPath);
+    HMENU hFile = ::GetSubMenu(::GetMenu(theApp.m_pFrame->GetSafeHwnd()), 0);
+    theApp.m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hFile, 0);
+    char sz[MAX_PATH] = {0};
+    ::GetMenuStringA(hFile, ID_FILE_MRU_FILE1, sz, sizeof sz, MF_BYCOMMAND);
+    EXPECT_EQ(CString("&1 "), CString(sz).Left(3));
+    EXPECT_NE(-1, CString(sz).Find("Menu.kal"));
+    EXPECT_EQ(0u, ::GetMenuState(hFile, ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(Files, SaveReopenAndSaveAgainGivesTheSameBytes) {
+    CString strPath = m_dir.File("Same.kal");
+    theApp.m_pDoc->SetNote("3\r\nDentist", 3, 0);
+    SaveAs(strPath);
+    CString strFirst = ReadWholeFile(strPath);
+    ASSERT_FALSE(strFirst.IsEmpty());
+    ASSERT_NE(nullptr, theApp.OpenDocumentFile(strPath));
+    theApp.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+    PumpMessages();
+    EXPECT_EQ(strFirst, ReadWholeFile(strPath));
+}
+
+TEST_F(Files, DroppedCalendarOpens) {
+    CString strPath = m_dir.File("Dropped.kal");
+    theApp.m_pDoc->m_strTitle = "Dropped title";
+    SaveAs(strPath);
+    theApp.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    PumpMessages();
+    DropFile(strPath);
+    EXPECT_EQ(strPath, theApp.m_pDoc->GetPathName());
+    EXPECT_EQ(CString("Dropped title"), theApp.m_pDoc->m_strTitle);
+}
+
+TEST_F(Files, DroppedFileThatIsNotACalendarLeavesTheDocument) {
+    CString strFile = m_dir.File("picture.bmp");
+    ASSERT_TRUE(WriteWholeFile(strFile, "BM not really a calendar"));
+    theApp.m_pDoc->m_strTitle = "kept";
+    DropFile(strFile);
+    ASSERT_FALSE(m_answers.Messages().empty());
+    EXPECT_EQ(CString("Unexpected file format."), m_answers.Messages().back());
+    EXPECT_NE(strFile, theApp.m_pDoc->GetPathName());
+}
+
+TEST_F(Files, LeftoverTemporaryFileIsOfferedForRemoval) {
+    CString strPath = m_dir.File("Crash.kal");
+    SaveAs(strPath);
+    ASSERT_TRUE(WriteWholeFile(strPath + ".tmp", "half a calendar"));
+    m_answers.Queue(IDNO);
+    ASSERT_NE(nullptr, theApp.OpenDocumentFile(strPath));
+    ASSERT_FALSE(m_answers.Messages().empty());
+    EXPECT_NE(-1, m_answers.Messages().back().Find("unfinished copy"));
+    EXPECT_TRUE(FileExistsOnDisk(strPath + ".tmp"));
+    m_answers.Queue(IDYES);
+    ASSERT_NE(nullptr, theApp.OpenDocumentFile(strPath));
+    EXPECT_FALSE(FileExistsOnDisk(strPath + ".tmp"));
+}
+
+TEST_F(Files, RecentEntryThatNoLongerOpensLeavesTheList) {
+    CString strPath = m_dir.File("Gone.kal");
+    SaveAs(strPath);
+    ASSERT_TRUE(::DeleteFileA(strPath));
+    theApp.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE1);
+    PumpMessages();
+    EXPECT_NE(strPath, (*theApp.GetRecentFileList())[0]);
+}
+
+// The start-up folder is used as it is up to 195 characters; a longer one
+// is replaced by its short form before the settings file is named.
+class LongFolder : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (theApp.m_pMainWnd && theApp.m_pMainWnd->GetSafeHwnd())
+            theApp.m_pMainWnd->DestroyWindow();
+        PumpMessages();
+        ::SetCurrentDirectoryA(m_szOldDir);
+        for (auto it = m_made.rbegin(); it != m_made.rend(); ++it) {
+            ::DeleteFileA(*it + "\\Almanark.ini");
+            ::RemoveDirectoryA(*it);
+        }
+    }
+    // A folder under the temporary folder whose path is nLength characters.
+    CString MakeFolder(int nLength) {
+        int nName = nLength - m_base.Path().GetLength();
+        EXPECT_GT(nName, 0);
+        CString strDir = m_base.Path() + CString('d', nName);
+        EXPECT_TRUE(::CreateDirectoryA(strDir, nullptr));
+        m_made.push_back(strDir);
+        return strDir;
+    }
+    CTempDir m_base{"lf"};
+    CScopedAnswers m_answers{IDOK};
+    std::vector<CString> m_made;
+    char m_szOldDir[MAX_PATH] = {0};
+};
+
+TEST_F(LongFolder, Exactly195IsKeptAnd196IsShortened) {
+    ::GetCurrentDirectoryA(MAX_PATH, m_szOldDir);
+    CString strDir195 = MakeFolder(195);
+    ASSERT_TRUE(::SetCurrentDirectoryA(strDir195));
+    theApp.m_lpCmdLine = "";
+    ASSERT_TRUE(theApp.InitInstance());
+    EXPECT_EQ(strDir195 + "\\", theApp.m_strCurDir);
+    EXPECT_TRUE(FileExistsOnDisk(strDir195 + "\\Almanark.ini"));
+    theApp.m_pMainWnd->DestroyWindow();
+    PumpMessages();
+
+    ::SetCurrentDirectoryA(m_szOldDir);
+    CString strDir196 = MakeFolder(196);
+    ASSERT_TRUE(::SetCurrentDirectoryA(strDir196));
+    ASSERT_TRUE(theApp.InitInstance());
+    EXPECT_LT(theApp.m_strCurDir.GetLength(), 196);
+    EXPECT_EQ(CString("\\"), theApp.m_strCurDir.Right(1));
+    EXPECT_TRUE(FileExistsOnDisk(strDir196 + "\\Almanark.ini"));
+}
+} // namespace
