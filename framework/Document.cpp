@@ -105,6 +105,13 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName) {
 }
 
 BOOL CDocument::OnSaveDocument(const char* pszPathName) {
+    // The rename would replace a read-only file where the platform lets it
+    // (Wine does); a read-only file is refused as Windows refuses it.
+    DWORD dwAttrib = ::GetFileAttributesA(pszPathName);
+    if (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)) {
+        ReportSaveLoadException(pszPathName, CFileException::accessDenied, false, true);
+        return FALSE;
+    }
     CString strTemp = TempSavePath(pszPathName);
     CFile file;
     CFileException fe;

@@ -35,6 +35,13 @@ const char* StreamMode(unsigned nFlags, bool bExists) {
         return (nFlags & CFile::modeReadWrite) ? "w+b" : "wb";
     return "r+b";
 }
+
+// The errno of a failed write. A write cut short without an error of its own
+// ran out of room: the C runtime then leaves errno at 0 (or sets EINVAL, as
+// Wine's does when WriteFile succeeds with fewer bytes).
+int WriteErrno() {
+    return errno == 0 || errno == EINVAL ? ENOSPC : errno;
+}
 } // namespace
 
 CFile::~CFile() {
@@ -96,7 +103,7 @@ void CFile::Write(const void* pBuf, unsigned nCount) {
     SwitchTo(opWrite);
     errno = 0;
     if (fwrite(pBuf, 1, nCount, m_pStream) != nCount) {
-        int nErr = errno;
+        int nErr = WriteErrno();
         clearerr(m_pStream);
         ThrowErrno(nErr);
     }
@@ -144,7 +151,7 @@ void CFile::Flush() {
         return;
     errno = 0;
     if (fflush(m_pStream) != 0)
-        ThrowErrno(errno);
+        ThrowErrno(WriteErrno());
 }
 
 // A full disk often shows only when the stream's buffer is written out, so a
@@ -155,7 +162,7 @@ void CFile::Close() {
     errno = 0;
     int nErr = 0;
     if (fflush(m_pStream) != 0)
-        nErr = errno ? errno : EIO;
+        nErr = WriteErrno();
     errno = 0;
     if (fclose(m_pStream) != 0 && nErr == 0)
         nErr = errno ? errno : EIO;

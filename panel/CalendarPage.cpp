@@ -221,6 +221,9 @@ void CCalendarPage::OnListSelChange(bool bYear) {
     }
     if (bYear)
         pDoc->SetModifiedFlag(false);
+    // The new calendar keeps the design. Left raised by a change not yet
+    // painted, the flag would have it reset (quick keys in the list).
+    pDoc->m_bResetOnNew = 0;
     pDoc->OnNewDocument();
     if (bYear)
         pDoc->m_nYear = FIRST_YEAR + nSel;
