@@ -12,7 +12,12 @@ cat > "$root/build/CTestTestfile.cmake" <<'CT'
 subdirs("native" "win32")
 CT
 export WINEPREFIX=$root/build/wineprefix-headless WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineserver -p 60 2>/dev/null || true  # already running is fine
-trap 'wineserver -k 2>/dev/null || true' EXIT
+# A Wine server left from another display would keep its desktop there:
+# start one afresh inside the test display and keep it for the whole run.
+wineserver -k 2>/dev/null || true
 cd "$root/build"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j2 "$@"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    wineserver -p 60
+    ctest --output-on-failure -j2 "$@"; status=$?
+    wineserver -k 2>/dev/null
+    exit $status' ctest "$@"

@@ -16,11 +16,11 @@ TARGET=$WORK/cal/cal.kal TEMP=$WORK/cal/cal.kal.tmp
 cp "$OLD" "$TARGET"
 
 # killed_save SYSCALL N: saves the new calendar over the target, the program
-# killed by strace at the Nth SYSCALL on the temporary file.
+# killed by strace at the Nth SYSCALL on the temporary file (or the target).
 killed_save() {
     RC=0
     OUT=$(timeout -k 5 60 strace -f -o /dev/null -e trace="$1" -e inject="$1:signal=SIGKILL:when=$2" \
-        -P "$TEMP" "$WINE_RUN" "$HELPER" --save "$(winpath "$TARGET")" 50000 2 2>/dev/null) || RC=$?
+        -P "$TEMP" -P "$TARGET" "$WINE_RUN" "$HELPER" --save "$(winpath "$TARGET")" 50000 2 2>/dev/null) || RC=$?
     OUT=${OUT//$'\r'/}
     [ "$RC" != 124 ] || fail "the save hung ($1 $2)"
 }
@@ -52,6 +52,8 @@ while :; do
         break
     fi
     [ "$OUT" != saved ] || fail "write $n: saved though killed"
+    same "$TARGET" "$OLD" "write $n: the target is not the old file"
+    [ -f "$TEMP" ] || fail "write $n: no temporary file"
     size=$(stat -c %s "$TEMP")
     [ "$size" -gt "$last" ] && [ "$size" -lt "$(stat -c %s "$NEW")" ] ||
         fail "write $n: the kill was not at write $n (temporary file of $size bytes)"
@@ -74,6 +76,7 @@ for call in fsync close; do
 done
 
 # The rename is the Wine server's: kill the server at it.
+echo "killing the Wine server at the rename"
 cp "$OLD" "$TARGET"
 strace -p "$WS_PID" -o /dev/null -e trace=rename,renameat,renameat2 \
     -e inject=rename,renameat,renameat2:signal=SIGKILL -P "$TEMP" 2>"$WORK/strace.log" & tracer=$!
@@ -85,8 +88,8 @@ grep -q attached "$WORK/strace.log" || fail "strace did not attach to the Wine s
 helper --save "$(winpath "$TARGET")" 50000 2
 [ "$OUT" != saved ] || fail "rename: saved though the server was killed"
 timeout 30 tail --pid="$tracer" -f /dev/null || fail "the Wine server was not killed at the rename"
-wait "$WS_PID" 2>/dev/null || true
-wait "$HOLD_PID" 2>/dev/null || true
+wait "$tracer" 2>/dev/null || true
+end_session
 same "$TEMP" "$NEW" "rename: the temporary file is not the whole new file"
 start_server
 after_kill rename yes

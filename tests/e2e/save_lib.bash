@@ -10,13 +10,24 @@ WORK=$(realpath "$WORK")
 cd "$WORK"
 
 PFX="" WS_PID="" WS_DIR="" HOLD_PID="" MOUNTS=()
+
+# end_session: ends the processes of this prefix, also those that a killed
+# server left behind (they run on, not knowing it is gone).
+end_session() {
+    rm -f "$WORK/hold"
+    WINEPREFIX=$PFX wineserver -k >/dev/null 2>&1 || true
+    local p
+    for p in /proc/[0-9]*; do
+        tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qxF "WINEPREFIX=$PFX" && kill -9 "${p#/proc/}" 2>/dev/null
+    done
+    [ -z "$WS_PID" ] || wait "$WS_PID" 2>/dev/null || true
+    [ -z "$HOLD_PID" ] || wait "$HOLD_PID" 2>/dev/null || true
+    WS_PID="" HOLD_PID=""
+}
+
 cleanup() {
     set +e
-    rm -f "$WORK/hold"
-    if [ -n "$PFX" ]; then
-        WINEPREFIX=$PFX wineserver -k >/dev/null 2>&1
-        [ -n "$WS_PID" ] && wait "$WS_PID" 2>/dev/null
-    fi
+    [ -z "$PFX" ] || end_session
     for m in "${MOUNTS[@]}"; do umount -l "$m" 2>/dev/null; done
     case "$WS_DIR" in /tmp/*/server-*) rm -rf "$WS_DIR" ;; esac
     case "$PFX" in */wineprefix-save.*) rm -rf "$PFX" ;; esac
@@ -26,8 +37,10 @@ trap cleanup EXIT
 
 winpath() { echo "Z:${1//\//\\}"; }
 
-# A copy of the shared headless prefix made of hard links: no time, no room.
-# The registry files, which this prefix's server rewrites, are copied for real.
+# A copy of the shared headless prefix made of hard links: no time, no room
+# (a full copy where links cannot be made). A first run in the shared prefix
+# creates or updates it before, so that nothing rewrites the linked files;
+# the registry files, which this prefix's server rewrites, are copied for real.
 SHARED=${WINEPREFIX:-$SRC/build/wineprefix-headless}
 "$WINE_RUN" "$HELPER" --hold "$WORK/none" 0 >/dev/null 2>&1 || fail "Wine does not start"
 PFX=$(mktemp -d "$(dirname "$SHARED")/wineprefix-save.XXXXXX")
