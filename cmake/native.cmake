@@ -13,6 +13,7 @@ add_subdirectory(${GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB_RECURSE NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(native_tests ${NATIVE_TESTS})
+target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
 target_compile_options(native_tests PRIVATE ${WARNINGS} ${SANITIZE} -g)
 target_compile_definitions(native_tests PRIVATE
     ALMANARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

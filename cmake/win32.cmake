@@ -36,10 +36,12 @@ add_subdirectory(${GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 # The portable core's tests once more, as 32-bit Windows code.
 file(GLOB_RECURSE CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(win32_core_tests ${CORE_TESTS})
+target_include_directories(win32_core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
 target_link_libraries(win32_core_tests PRIVATE almanark_core GTest::gtest_main)
 target_compile_definitions(win32_core_tests PRIVATE ALMANARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_test(NAME win32_core_tests COMMAND win32_core_tests --gtest_brief=1)
-set_tests_properties(win32_core_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS win32)
+set_tests_properties(win32_core_tests PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS win32
+    RESOURCE_LOCK display)
 
 # One test program per folder of tests/win32, linked with the program's
 # classes and resources; tests/win32/common holds shared helpers.

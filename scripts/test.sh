@@ -18,6 +18,8 @@ wineserver -k 2>/dev/null || true
 cd "$root/build"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     wineserver -p 60
+    # Bring up the Wine desktop once, before tests start programs in parallel.
+    wine win32/win32_framework_tests.exe --gtest_filter=-* >/dev/null 2>&1
     ctest --output-on-failure -j2 "$@"; status=$?
     wineserver -k 2>/dev/null
     exit $status' ctest "$@"

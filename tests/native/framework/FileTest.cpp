@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/TempDir.h"
+
 #include <filesystem>
 #include <string>
 
@@ -7,25 +9,9 @@
 #include "framework/MemFile.h"
 
 namespace {
-class TempDir {
+class TempDir : public CTestTempDir {
 public:
-    TempDir() {
-        std::filesystem::path base = std::filesystem::temp_directory_path();
-        for (int i = 0;; ++i) {
-            m_path = base / ("almanark-file-" + std::to_string(i));
-            if (std::filesystem::create_directory(m_path))
-                break;
-        }
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    std::string File(const char* pszName) const { return (m_path / pszName).string(); }
-    std::string Path() const { return m_path.string(); }
-
-private:
-    std::filesystem::path m_path;
+    TempDir() : CTestTempDir("almanark-file-") {}
 };
 
 template <typename F> CFileException::Cause FileFailure(F fn) {
