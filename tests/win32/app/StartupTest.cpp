@@ -189,3 +189,19 @@ TEST_F(Startup, ShellNewLeftByAnInterruptedStartMakesUninstallPartial) {
     ::RegDeleteKeyA(HKEY_CLASSES_ROOT, ".kal");
 }
 } // namespace
+
+namespace {
+TEST_F(Startup, FrameworksUnregisterSwitchRemovesTheDocumentType) {
+    ASSERT_TRUE(Start());
+    CCommandLineInfo info;
+    info.ParseParam("Unregister", true, true);
+    ASSERT_EQ(CCommandLineInfo::AppUnregister, info.m_nShellCommand);
+    EXPECT_FALSE(theApp.ProcessShellCommand(info));
+    bool bExists = true;
+    RegDefault("Almanark.Document", &bExists);
+    EXPECT_FALSE(bExists);
+    RegDefault(".kal", &bExists);
+    EXPECT_FALSE(bExists);
+    EXPECT_TRUE(m_answers.WasAsked("System registry entries have been removed."));
+}
+} // namespace
