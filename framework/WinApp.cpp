@@ -214,10 +214,10 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
     case CCommandLineInfo::FilePrint:
     case CCommandLineInfo::FilePrintTo: {
         m_nCmdShow = SW_HIDE;
-        m_bPrintingFromShell = true;
+        m_pCmdInfo = &rCmdInfo;
         if (OpenDocumentFile(rCmdInfo.m_strFileName) && m_pMainWnd)
             m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
-        m_bPrintingFromShell = false;
+        m_pCmdInfo = nullptr;
         // Printing from the shell ends the program afterwards.
         if (m_pMainWnd)
             m_pMainWnd->DestroyWindow();

@@ -68,7 +68,9 @@ public:
     // Owned, allocated with malloc: whoever replaces it frees the old name.
     char* m_pszProfileName = nullptr;
     CWnd* m_pMainWnd = nullptr;
-    bool m_bPrintingFromShell = false;
+    // The command line being carried out while it prints from the shell
+    // (/p or /pt); null otherwise.
+    CCommandLineInfo* m_pCmdInfo = nullptr;
 
 protected:
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;

@@ -546,11 +546,30 @@ void CAlmanarkView::ShowDocumentKind(const CAlmanarkDoc& doc) {
 // ---- File New ----
 
 bool CAlmanarkView::OnCmdMsg(unsigned nID, int nCode) {
-    if (nID == ID_FILE_NEW && (nCode == 0 || nCode == 1)) {
+    if (nCode != 0 && nCode != 1)
+        return CScrollView::OnCmdMsg(nID, nCode);
+    if (nID == ID_FILE_NEW) {
         OnFileNew();
         return true;
     }
+    if (nID == ID_FILE_PRINT_DIRECT) {
+        OnFilePrintDirect();
+        return true;
+    }
     return CScrollView::OnCmdMsg(nID, nCode);
+}
+
+void CAlmanarkView::OnFilePrintDirect() {
+    CAlmanarkDoc* pDoc = GetDocument();
+    const CCommandLineInfo* pCmdInfo = theApp.m_pCmdInfo;
+    // "/pt" names the printer to use instead of the calendar's own.
+    if (pDoc && pCmdInfo && pCmdInfo->m_nShellCommand == CCommandLineInfo::FilePrintTo &&
+        !pCmdInfo->m_strPrinterName.IsEmpty()) {
+        pDoc->m_strPrinter = pCmdInfo->m_strPrinterName;
+        EnsureDocumentPrinter();
+    }
+    if (!PrintPage())
+        AfxMessageBox("The calendar could not be printed.", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CAlmanarkView::OnFileNew() {

@@ -28,6 +28,8 @@ public:
     bool OnCmdMsg(unsigned nID, int nCode) override;
     // File New: a month calendar with the fonts of this run and nothing else.
     void OnFileNew();
+    // Prints the page without a dialog: the shell's print and print-to.
+    void OnFilePrintDirect();
 
     // Makes the print dialog refer to the document's printer, or tells the
     // user it is missing and takes the default printer.
