@@ -16,6 +16,9 @@ public:
     BOOL InitInstance() override;
     BOOL OnIdle(LONG lCount) override;
     bool OnCmdMsg(unsigned nID, int nCode) override;
+    bool HandlesCommand(unsigned nID) const override {
+        return nID == ID_APP_ABOUT || CWinApp::HandlesCommand(nID);
+    }
 
     void InvalidateView();
     void MarkModified();

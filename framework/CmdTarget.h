@@ -12,4 +12,10 @@ public:
         (void)nCode;
         return false;
     }
+    // Whether OnCmdMsg carries out menu command nID; menu items that no
+    // target carries out are shown grayed.
+    virtual bool HandlesCommand(unsigned nID) const {
+        (void)nID;
+        return false;
+    }
 };

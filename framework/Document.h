@@ -4,6 +4,7 @@
 // so that a failed save never damages the old file.
 #pragma once
 #include <windows.h>
+#include "framework/AfxRes.h"
 #include "framework/CmdTarget.h"
 #include "framework/String.h"
 
@@ -26,6 +27,9 @@ public:
     // a failed save.
     virtual BOOL SaveModified();
     bool OnCmdMsg(unsigned nID, int nCode) override;
+    bool HandlesCommand(unsigned nID) const override {
+        return nID == ID_FILE_SAVE || nID == ID_FILE_SAVE_AS;
+    }
 
     BOOL DoSave(const char* pszPathName, bool bReplace = true);
     BOOL DoFileSave();

@@ -131,6 +131,17 @@ void CFrameWnd::OnInitMenuPopup(HMENU hMenu) {
     CWinApp* pApp = AfxGetApp();
     if (pApp && pApp->GetRecentFileList())
         pApp->GetRecentFileList()->UpdateMenu(hMenu);
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i) {
+        UINT nID = ::GetMenuItemID(hMenu, i);
+        // Submenus give -1, separators 0; the empty recent-file entry stays gray.
+        if (nID == (UINT)-1 || nID == 0 ||
+            (nID == ID_FILE_MRU_FILE1 && pApp && pApp->GetRecentFileList() &&
+             (*pApp->GetRecentFileList())[0].IsEmpty()))
+            continue;
+        ::EnableMenuItem(hMenu, i,
+                         MF_BYPOSITION | (IsCommandAvailable(nID) ? MF_ENABLED : MF_GRAYED));
+    }
 }
 
 bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM) {
@@ -143,6 +154,17 @@ bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM) {
     if (OnCmdMsg(nID, nCode))
         return true;
     return AfxGetApp() && AfxGetApp()->OnCmdMsg(nID, nCode);
+}
+
+bool CFrameWnd::HandlesCommand(unsigned nID) const {
+    return nID == ID_EDIT_COPY || nID == ID_EDIT_CUT || nID == ID_EDIT_PASTE ||
+           nID == ID_EDIT_UNDO;
+}
+
+bool CFrameWnd::IsCommandAvailable(unsigned nID) const {
+    return (m_pView && m_pView->HandlesCommand(nID)) ||
+           (m_pDocument && m_pDocument->HandlesCommand(nID)) || HandlesCommand(nID) ||
+           (AfxGetApp() && AfxGetApp()->HandlesCommand(nID));
 }
 
 bool CFrameWnd::OnCmdMsg(unsigned nID, int nCode) {

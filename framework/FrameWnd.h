@@ -33,6 +33,10 @@ public:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     bool OnCmdMsg(unsigned nID, int nCode) override;
+    bool HandlesCommand(unsigned nID) const override;
+    // Whether the view, the document, the frame or the application carries
+    // out command nID.
+    bool IsCommandAvailable(unsigned nID) const;
     bool PreTranslateMessage(MSG* pMsg) override;
     void PostNcDestroy() override;
 

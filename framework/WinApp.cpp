@@ -307,6 +307,21 @@ void CWinApp::OnHelp() {
     AfxShowMessageBox(hOwner, strMsg, m_pszAppName, MB_OK | MB_ICONEXCLAMATION);
 }
 
+bool CWinApp::HandlesCommand(unsigned nID) const {
+    switch (nID) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_APP_EXIT:
+    case ID_HELP_FINDER:
+    case ID_HELP_INDEX:
+    case ID_HELP:
+    case ID_CONTEXT_HELP:
+    case ID_DEFAULT_HELP:
+        return true;
+    }
+    return nID >= ID_FILE_MRU_FILE1 && nID <= ID_FILE_MRU_FILE4;
+}
+
 bool CWinApp::OnCmdMsg(unsigned nID, int nCode) {
     if (nCode != 0 && nCode != 1)
         return false;

@@ -27,6 +27,7 @@ public:
     virtual BOOL OnIdle(LONG lCount);
     virtual bool PreTranslateMessage(MSG* pMsg);
     bool OnCmdMsg(unsigned nID, int nCode) override;
+    bool HandlesCommand(unsigned nID) const override;
     // Runs one message through translation and dispatch; false on WM_QUIT.
     bool PumpMessage();
 

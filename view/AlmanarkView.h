@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "framework/PrintDialog.h"
+#include "framework/AfxRes.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
 #include "view/PrinterMetrics.h"
@@ -28,6 +29,9 @@ public:
     bool OnCmdMsg(unsigned nID, int nCode) override;
     // File New: a month calendar with the fonts of this run and nothing else.
     void OnFileNew();
+    bool HandlesCommand(unsigned nID) const override {
+        return nID == ID_FILE_NEW || nID == ID_FILE_PRINT_DIRECT;
+    }
     // Prints the page without a dialog: the shell's print and print-to.
     void OnFilePrintDirect();
 

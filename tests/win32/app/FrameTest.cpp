@@ -279,3 +279,25 @@ TEST_F(Frame, HelpTopicsAndF1ShowTheHelp) {
     }
 }
 } // namespace
+
+namespace {
+class Menus : public CAppFixture {};
+
+TEST_F(Menus, CommandsWithoutAHandlerAreGrayed) {
+    ASSERT_TRUE(Start());
+    HMENU hFile = ::GetSubMenu(::GetMenu(theApp.m_pFrame->GetSafeHwnd()), 0);
+    theApp.m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hFile, 0);
+    auto grayed = [hFile](UINT nID) {
+        return (::GetMenuState(hFile, nID, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    EXPECT_FALSE(grayed(ID_FILE_NEW));
+    EXPECT_FALSE(grayed(ID_FILE_OPEN));
+    EXPECT_FALSE(grayed(ID_FILE_SAVE));
+    EXPECT_FALSE(grayed(ID_FILE_SAVE_AS));
+    EXPECT_FALSE(grayed(ID_APP_EXIT));
+    EXPECT_TRUE(grayed(ID_FILE_MRU_FILE1)); // the list is empty
+    // Each grayed item is one that no part of the program carries out.
+    for (UINT nID : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
+        EXPECT_EQ(!theApp.m_pFrame->IsCommandAvailable(nID), grayed(nID)) << nID;
+}
+} // namespace
