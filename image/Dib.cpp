@@ -192,14 +192,13 @@ BOOL CDib::BuildPalette() {
     return m_hPal != nullptr;
 }
 
+// The view asks at every screen paint; a picture without a colour table
+// keeps the one it got, since only Clear or a new picture can change it.
 BOOL CDib::BuildHalftonePalette(HDC hDC) {
     if (IsEmpty() || m_nColors != 0)
         return FALSE;
-    if (m_hPal) {
-        DeleteObject(m_hPal);
-        m_hPal = nullptr;
-    }
-    m_hPal = CreateHalftonePalette(hDC);
+    if (!m_hPal)
+        m_hPal = CreateHalftonePalette(hDC);
     return m_hPal != nullptr;
 }
 

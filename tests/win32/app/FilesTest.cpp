@@ -174,3 +174,53 @@ TEST_F(LongFolder, Exactly195IsKeptAnd196IsShortened) {
     EXPECT_TRUE(FileExistsOnDisk(strDir196 + "\\Almanark.ini"));
 }
 } // namespace
+
+namespace {
+// A 2 x 2 24-bit bitmap file.
+CString SmallBitmapFile() {
+    BYTE data[54 + 16] = {'B', 'M'};
+    auto put = [&data](int nAt, DWORD dw, int nBytes) {
+        for (int i = 0; i < nBytes; ++i)
+            data[nAt + i] = (BYTE)(dw >> (8 * i));
+    };
+    put(2, sizeof data, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, 2, 4);
+    put(22, 2, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int i = 54; i < (int)sizeof data; ++i)
+        data[i] = (BYTE)(i * 7);
+    return CString(reinterpret_cast<const char*>(data), sizeof data);
+}
+
+TEST_F(Files, FailedOpenLeavesThePictureFileIntact) {
+    CString strBitmap = m_dir.File("photo.bmp");
+    CString strBytes = SmallBitmapFile();
+    ASSERT_TRUE(WriteWholeFile(strBitmap, strBytes));
+    CString strCalendar = m_dir.File("WithPicture.kal");
+    {
+        CAlmanarkDoc* pDoc = theApp.m_pDoc;
+        ASSERT_TRUE(pDoc->m_dib.AttachFile(strBitmap, TRUE));
+        pDoc->m_bHasImage = 1;
+        SaveAs(strCalendar);
+    }
+    // The calendar cut in half: the load fails part-way.
+    CString strWhole = ReadWholeFile(strCalendar);
+    CString strCut = m_dir.File("Cut.kal");
+    ASSERT_TRUE(WriteWholeFile(strCut, strWhole.Left(strWhole.GetLength() / 2)));
+    EXPECT_EQ(nullptr, theApp.OpenDocumentFile(strCut));
+    EXPECT_EQ(CString("Unexpected file format."), m_answers.Messages().back());
+    // A file that cannot be opened at all leaves the document and its picture.
+    ASSERT_NE(nullptr, theApp.OpenDocumentFile(strCalendar));
+    ASSERT_TRUE(theApp.m_pDoc->m_bHasImage);
+    EXPECT_EQ(nullptr, theApp.OpenDocumentFile(m_dir.File("missing.kal")));
+    EXPECT_TRUE(theApp.m_pDoc->m_bHasImage);
+    EXPECT_EQ(2, theApp.m_pDoc->m_dib.GetSize().cx);
+    theApp.m_pDoc->m_dib.Clear();
+    EXPECT_EQ(strBytes, ReadWholeFile(strBitmap));
+    // The embedded copy is the picture, byte for byte after its headers.
+    EXPECT_NE(-1, strWhole.Find(strBytes.Mid(54)));
+}
+} // namespace

@@ -301,3 +301,23 @@ TEST_F(Menus, CommandsWithoutAHandlerAreGrayed) {
         EXPECT_EQ(!theApp.m_pFrame->IsCommandAvailable(nID), grayed(nID)) << nID;
 }
 } // namespace
+
+namespace {
+class CursorHint : public CAppFixture {};
+
+TEST_F(CursorHint, FontButtonsShowTheirFaceOtherwiseThePrinter) {
+    ASSERT_TRUE(Start());
+    CMainFrame* pFrame = theApp.m_pFrame;
+    theApp.m_strTitleFont = "Times New Roman";
+    pFrame->ShowPage(CMainFrame::kStylePage);
+    PumpMessages();
+    RECT rc;
+    ASSERT_TRUE(::GetWindowRect(pFrame->m_wndStylePage.GetDlgItem(IDC_TITLE_FONT), &rc));
+    ASSERT_TRUE(::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
+    pFrame->SendMessage(WM_SETCURSOR, (WPARAM)pFrame->GetSafeHwnd(), MAKELPARAM(HTCLIENT, 0));
+    EXPECT_EQ(CString("Times New Roman"), pFrame->GetStatusText(1));
+    ::SetCursorPos(1, 1);
+    pFrame->SendMessage(WM_SETCURSOR, (WPARAM)pFrame->GetSafeHwnd(), MAKELPARAM(HTCLIENT, 0));
+    EXPECT_EQ(theApp.m_pDoc->m_strPrinter, pFrame->GetStatusText(1));
+}
+} // namespace
