@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# build.sh [native|win32|all]: configures and builds under build/.
+# build.sh [native|win32|program|all]: configures and builds under build/;
+# "program" builds Almanark.exe alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 what=${1:-all}
@@ -9,8 +10,10 @@ if [ "$what" = native ] || [ "$what" = all ]; then
         -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
     cmake --build build/native -j"$jobs" -- --no-print-directory -s
 fi
-if [ "$what" = win32 ] || [ "$what" = all ]; then
+if [ "$what" = win32 ] || [ "$what" = program ] || [ "$what" = all ]; then
     [ -f build/win32/CMakeCache.txt ] || cmake -S . -B build/win32 -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build/win32 -j"$jobs" -- --no-print-directory -s
+    target=()
+    [ "$what" = program ] && target=(--target Almanark)
+    cmake --build build/win32 "${target[@]}" -j"$jobs" -- --no-print-directory -s
 fi

@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" win32
+"$root/scripts/build.sh" program
 mkdir -p "$root/build/run"
 cd "$root/build/run"
 if [ -n "${DISPLAY:-}" ]; then
