@@ -1,6 +1,5 @@
 #include "app/AlmanarkApp.h"
 
-#include <cstdio>
 #include <vector>
 
 #include <windows.h>
@@ -77,10 +76,9 @@ BOOL CAlmanarkApp::InitInstance() {
     if (!LoadSettings())
         return FALSE;
     LoadStdProfileSettings(4);
-    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME,
-                                          RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
-                                          RuntimeClassOf<CMainFrame>("CMainFrame"),
-                                          RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
+    AddDocTemplate(new CSingleDocTemplate(
+        IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
+        RuntimeClassOf<CMainFrame>("CMainFrame"), RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
     EnableShellOpen();
     RegisterShellFileTypes(TRUE);
 
@@ -212,26 +210,11 @@ BOOL CAlmanarkApp::LoadSettings() {
     m_nPrintColor = (short)GetProfileInt(m_strPrinter, "Print Color", 1);
     m_nDaySwap = (int)GetProfileInt(kSection, "Day Swap", 0);
 
-    m_strWeekdayFont = GetProfileString(kSection, "Weekday Font", "Arial");
-    m_crWeekdayColor = GetProfileInt(kSection, "Weekday Color", 0);
-    m_nWeekdayWeight = (int)GetProfileInt(kSection, "Weekday Weight", 400);
-    m_bWeekdayItalic = (BYTE)GetProfileInt(kSection, "Weekday Italic", 0);
-
-    m_strNotesFont = GetProfileString(kSection, "Notes Font", "Arial");
-    m_crNotesColor = GetProfileInt(kSection, "Notes Color", 0);
-    m_nNotesWeight = (int)GetProfileInt(kSection, "Notes Weight", 400);
-    m_bNotesItalic = (BYTE)GetProfileInt(kSection, "Notes Italic", 0);
+    LoadLook("Weekday", m_strWeekdayFont, m_crWeekdayColor, m_nWeekdayWeight, m_bWeekdayItalic);
+    LoadLook("Notes", m_strNotesFont, m_crNotesColor, m_nNotesWeight, m_bNotesItalic);
     m_nNoteSize = (int)GetProfileInt(kSection, "Note Size", 1);
-
-    m_strTitleFont = GetProfileString(kSection, "Title Font", "Arial");
-    m_crTitleColor = GetProfileInt(kSection, "Title Color", 0);
-    m_nTitleWeight = (int)GetProfileInt(kSection, "Title Weight", 400);
-    m_bTitleItalic = (BYTE)GetProfileInt(kSection, "Title Italic", 0);
-
-    m_strDateFont = GetProfileString(kSection, "Date Font", "Arial");
-    m_crDateColor = GetProfileInt(kSection, "Date Color", 0);
-    m_nDateWeight = (int)GetProfileInt(kSection, "Date Weight", 400);
-    m_bDateItalic = (BYTE)GetProfileInt(kSection, "Date Italic", 0);
+    LoadLook("Title", m_strTitleFont, m_crTitleColor, m_nTitleWeight, m_bTitleItalic);
+    LoadLook("Date", m_strDateFont, m_crDateColor, m_nDateWeight, m_bDateItalic);
     m_nDateSize = (int)GetProfileInt(kSection, "Date Size", 0);
     m_nDateSwap = (int)GetProfileInt(kSection, "Date Swap", 0);
 
@@ -241,6 +224,19 @@ BOOL CAlmanarkApp::LoadSettings() {
     return TRUE;
 }
 
-void CAlmanarkApp::RegisterEventFileType() { CShellRegistration::RegisterEventFileType(); }
+void CAlmanarkApp::LoadLook(const char* pszElement, CString& strFace, COLORREF& crColor,
+                            int& nWeight, BYTE& bItalic) {
+    const CString strElement = CString(pszElement) + " ";
+    strFace = GetProfileString(kSection, strElement + "Font", "Arial");
+    crColor = GetProfileInt(kSection, strElement + "Color", 0);
+    nWeight = (int)GetProfileInt(kSection, strElement + "Weight", 400);
+    bItalic = (BYTE)GetProfileInt(kSection, strElement + "Italic", 0);
+}
 
-LONG CAlmanarkApp::DeleteRegistryKeys() { return CShellRegistration::DeleteRegistryKeys(); }
+void CAlmanarkApp::RegisterEventFileType() {
+    CShellRegistration::RegisterEventFileType();
+}
+
+LONG CAlmanarkApp::DeleteRegistryKeys() {
+    return CShellRegistration::DeleteRegistryKeys();
+}

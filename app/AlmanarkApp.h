@@ -75,6 +75,10 @@ public:
 private:
     // Start-up steps 3 and 4: the start-up folder and the profile beside it.
     void SetUpProfilePath();
+    // One text element's face, colour, weight and italic flag from the
+    // profile keys "<element> Font", "... Color", "... Weight", "... Italic".
+    void LoadLook(const char* pszElement, CString& strFace, COLORREF& crColor, int& nWeight,
+                  BYTE& bItalic);
     // Idle upkeep of the note edit: the caret never rests in its first line.
     void KeepNoteCaretOffFirstLine();
 };

@@ -7,12 +7,25 @@
 #include "view/AlmanarkView.h"
 
 namespace {
+const char kNoImage[] = "no image loaded";
+
 bool InGrid(int nCol, int nRow) {
     return nCol >= 0 && nCol < 7 && nRow >= 0 && nRow < 6;
 }
+
+// The record belongs to the document; face, colour, weight and italic flag
+// to the application.
+void TakeFont(const CCalendarFont& font, LOGFONT& lf, CString& strFace, COLORREF& crColor,
+              int& nWeight, BYTE& bItalic) {
+    lf = font.m_lf;
+    strFace = font.m_strFace;
+    crColor = font.m_crColor;
+    nWeight = lf.lfWeight;
+    bItalic = lf.lfItalic;
+}
 } // namespace
 
-CAlmanarkDoc::CAlmanarkDoc() : m_strImageFile("no image loaded") {
+CAlmanarkDoc::CAlmanarkDoc() : m_strImageFile(kNoImage) {
     theApp.m_pDoc = this;
     m_bResetOnNew = 1;
     BuildFont(m_lfDate, theApp.m_strDateFont, theApp.m_nDateWeight, theApp.m_bDateItalic);
@@ -58,7 +71,7 @@ BOOL CAlmanarkDoc::OnNewDocument() {
         for (CString& note : column)
             note.Empty();
     theApp.ClearEventText();
-    m_strImageFile = "no image loaded";
+    m_strImageFile = kNoImage;
     m_dCalTop = -1.0;
     m_bHasImage = 0;
     m_nMonth = 0;
@@ -144,7 +157,7 @@ void CAlmanarkDoc::LoadFile(CArchive& ar) {
     for (int nCol = 0; nCol < 7; ++nCol)
         for (int nRow = 0; nRow < 6; ++nRow)
             m_strNotes[nCol][nRow] = file.m_strNotes[nCol][nRow];
-    RemovePictureForLoad();
+    RemovePicture();
     file.LoadSettings(ar);
     TakeSettings(file);
     if (m_bHasImage) {
@@ -187,32 +200,17 @@ void CAlmanarkDoc::TakeSettings(const CCalendarFile& file) {
     m_dCalRight = file.m_dCalRight;
     m_dCalBottom = file.m_dCalBottom;
 
-    m_lfWeekday = file.m_weekday.m_lf;
-    theApp.m_strWeekdayFont = file.m_weekday.m_strFace;
-    theApp.m_crWeekdayColor = file.m_weekday.m_crColor;
-    theApp.m_nWeekdayWeight = m_lfWeekday.lfWeight;
-    theApp.m_bWeekdayItalic = m_lfWeekday.lfItalic;
+    TakeFont(file.m_weekday, m_lfWeekday, theApp.m_strWeekdayFont, theApp.m_crWeekdayColor,
+             theApp.m_nWeekdayWeight, theApp.m_bWeekdayItalic);
     theApp.m_nDaySwap = file.m_nDaySwap;
-
-    m_lfNotes = file.m_notes.m_lf;
-    theApp.m_strNotesFont = file.m_notes.m_strFace;
-    theApp.m_crNotesColor = file.m_notes.m_crColor;
-    theApp.m_nNotesWeight = m_lfNotes.lfWeight;
-    theApp.m_bNotesItalic = m_lfNotes.lfItalic;
+    TakeFont(file.m_notes, m_lfNotes, theApp.m_strNotesFont, theApp.m_crNotesColor,
+             theApp.m_nNotesWeight, theApp.m_bNotesItalic);
     theApp.m_nNoteSize = file.m_nNoteSize;
-
-    m_lfTitle = file.m_title.m_lf;
-    theApp.m_strTitleFont = file.m_title.m_strFace;
-    theApp.m_crTitleColor = file.m_title.m_crColor;
-    theApp.m_nTitleWeight = m_lfTitle.lfWeight;
-    theApp.m_bTitleItalic = m_lfTitle.lfItalic;
+    TakeFont(file.m_title, m_lfTitle, theApp.m_strTitleFont, theApp.m_crTitleColor,
+             theApp.m_nTitleWeight, theApp.m_bTitleItalic);
     m_bTitleLarge = file.m_bTitleLarge;
-
-    m_lfDate = file.m_date.m_lf;
-    theApp.m_strDateFont = file.m_date.m_strFace;
-    theApp.m_crDateColor = file.m_date.m_crColor;
-    theApp.m_nDateWeight = m_lfDate.lfWeight;
-    theApp.m_bDateItalic = m_lfDate.lfItalic;
+    TakeFont(file.m_date, m_lfDate, theApp.m_strDateFont, theApp.m_crDateColor,
+             theApp.m_nDateWeight, theApp.m_bDateItalic);
     theApp.m_nDateSize = file.m_nDateSize;
     theApp.m_nDateSwap = file.m_nDateSwap;
     theApp.m_nDateStyle = file.m_nDateStyle;
@@ -224,10 +222,10 @@ void CAlmanarkDoc::TakeSettings(const CCalendarFile& file) {
     m_bHasImage = file.m_bHasImage;
 }
 
-void CAlmanarkDoc::RemovePictureForLoad() {
+void CAlmanarkDoc::RemovePicture() {
     m_dib.Clear();
     m_bHasImage = 0;
-    m_strImageFile = "no image loaded";
+    m_strImageFile = kNoImage;
     if (theApp.m_pView)
         theApp.m_pView->m_nImgPositioning = 0;
     if (theApp.m_pFrame) {

@@ -15,6 +15,9 @@ public:
 
     CString GetNote(int nCol, int nRow) const;
     BOOL SetNote(const CString& strNote, int nCol, int nRow);
+    // Drops the picture and what shows it, without marking the document: a
+    // load replaces it too, and only the user's removal is a change.
+    void RemovePicture();
 
     int m_nMonth = 0;
     int m_nYear = 0;
@@ -53,8 +56,6 @@ private:
     // Overwrites the application's look settings too, without writing them
     // to the profile: the profile keeps the user's own choice.
     void TakeSettings(const CCalendarFile& file);
-    // As the Image page's removal, but a load does not mark the document.
-    void RemovePictureForLoad();
     // The Events page's event file name for a month calendar, else empty.
     CString EventFileToStore() const;
     void SelectLoadedEventFile(const CString& strEventFile);

@@ -28,6 +28,17 @@ const char* RegisterFrameClass(UINT nIDResource) {
     }
     return kFrameClass;
 }
+
+// A string resource up to its first line break: the window title of a
+// document string, the status-bar prompt of a command's string.
+CString LoadFirstLine(UINT nID) {
+    char sz[256] = {0};
+    if (::LoadStringA(::GetModuleHandleA(nullptr), nID, sz, sizeof sz) <= 0)
+        return CString();
+    if (char* pNewline = strchr(sz, '\n'))
+        *pNewline = 0;
+    return sz;
+}
 } // namespace
 
 bool CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwStyle) {
@@ -39,13 +50,10 @@ bool CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwStyle) {
     cs.hInstance = hInst;
     if (!PreCreateWindow(cs))
         return false;
-    char szTitle[256] = {0};
-    ::LoadStringA(hInst, nIDResource, szTitle, sizeof szTitle);
-    if (char* pNewline = strchr(szTitle, '\n'))
-        *pNewline = 0;
+    const CString strTitle = LoadFirstLine(nIDResource);
     HMENU hMenu = ::LoadMenuA(hInst, MAKEINTRESOURCEA(nIDResource));
     m_hAccel = ::LoadAcceleratorsA(hInst, MAKEINTRESOURCEA(nIDResource));
-    if (!CreateEx(cs.dwExStyle | WS_EX_ACCEPTFILES, RegisterFrameClass(nIDResource), szTitle,
+    if (!CreateEx(cs.dwExStyle | WS_EX_ACCEPTFILES, RegisterFrameClass(nIDResource), strTitle,
                   cs.style, cs.x, cs.y, cs.cx, cs.cy, nullptr, hMenu)) {
         if (hMenu && !m_hWnd)
             ::DestroyMenu(hMenu);
@@ -54,9 +62,13 @@ bool CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwStyle) {
     return true;
 }
 
-bool CFrameWnd::PreCreateWindow(CREATESTRUCTA&) { return true; }
+bool CFrameWnd::PreCreateWindow(CREATESTRUCTA&) {
+    return true;
+}
 
-int CFrameWnd::OnCreate(LPCREATESTRUCTA) { return OnCreateClient() ? 0 : -1; }
+int CFrameWnd::OnCreate(LPCREATESTRUCTA) {
+    return OnCreateClient() ? 0 : -1;
+}
 
 bool CFrameWnd::OnCreateClient() {
     if (!m_pNewViewClass)
@@ -98,13 +110,10 @@ void CFrameWnd::RecalcLayout() {
 void CFrameWnd::OnUpdateFrameTitle() {
     if (!m_hWnd)
         return;
-    char szApp[256] = {0};
-    ::LoadStringA(::GetModuleHandleA(nullptr), m_nIDResource, szApp, sizeof szApp);
-    if (char* pNewline = strchr(szApp, '\n'))
-        *pNewline = 0;
-    CString strTitle = szApp;
+    const CString strApp = LoadFirstLine(m_nIDResource);
+    CString strTitle = strApp;
     if (m_pDocument && !m_pDocument->GetTitle().IsEmpty())
-        strTitle = m_pDocument->GetTitle() + " - " + szApp;
+        strTitle = m_pDocument->GetTitle() + " - " + strApp;
     if (GetWindowText() != strTitle)
         SetWindowText(strTitle);
 }
@@ -157,8 +166,7 @@ bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 bool CFrameWnd::HandlesCommand(unsigned nID) const {
-    return nID == ID_EDIT_COPY || nID == ID_EDIT_CUT || nID == ID_EDIT_PASTE ||
-           nID == ID_EDIT_UNDO;
+    return nID == ID_EDIT_COPY || nID == ID_EDIT_CUT || nID == ID_EDIT_PASTE || nID == ID_EDIT_UNDO;
 }
 
 bool CFrameWnd::IsCommandAvailable(unsigned nID) const {
@@ -189,7 +197,8 @@ bool CFrameWnd::OnCmdMsg(unsigned nID, int nCode) {
         return false;
     HWND hFocus = ::GetFocus();
     char szClass[16] = {0};
-    if (hFocus && ::GetClassNameA(hFocus, szClass, sizeof szClass) && lstrcmpiA(szClass, "Edit") == 0)
+    if (hFocus && ::GetClassNameA(hFocus, szClass, sizeof szClass) &&
+        lstrcmpiA(szClass, "Edit") == 0)
         ::SendMessageA(hFocus, nMsg, 0, 0);
     return true;
 }
@@ -226,18 +235,15 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MENUSELECT:
         if (m_hStatusBar) {
-            char szPrompt[256] = "Ready";
+            CString strPrompt = "Ready";
             UINT nID = LOWORD(wParam), nFlags = HIWORD(wParam);
             bool bClosed = nFlags == 0xFFFF && lParam == 0;
             if (!bClosed && !(nFlags & (MF_POPUP | MF_SEPARATOR)) && nID != 0) {
-                char szText[256] = {0};
-                if (::LoadStringA(::GetModuleHandleA(nullptr), nID, szText, sizeof szText) > 0) {
-                    if (char* pNewline = strchr(szText, '\n'))
-                        *pNewline = 0;
-                    lstrcpynA(szPrompt, szText, sizeof szPrompt);
-                }
+                CString strText = LoadFirstLine(nID);
+                if (!strText.IsEmpty())
+                    strPrompt = strText;
             }
-            ::SendMessageA(m_hStatusBar, SB_SETTEXTA, 0, (LPARAM)szPrompt);
+            ::SendMessageA(m_hStatusBar, SB_SETTEXTA, 0, (LPARAM)strPrompt.c_str());
         }
         return 0;
     }

@@ -15,7 +15,6 @@
 namespace {
 CWinApp* g_pApp = nullptr;
 
-
 // Messages after which the idle work is worth doing again.
 bool IsIdleMessage(const MSG& msg) {
     static POINT s_ptLast = {-1, -1};
@@ -66,9 +65,13 @@ CString ModuleShortPath() {
 }
 } // namespace
 
-CWinApp* AfxGetApp() { return g_pApp; }
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
 
-CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(pszAppName) { g_pApp = this; }
+CWinApp::CWinApp(const char* pszAppName) : m_pszAppName(pszAppName) {
+    g_pApp = this;
+}
 
 CWinApp::~CWinApp() {
     free(m_pszProfileName);
@@ -112,9 +115,8 @@ BOOL CWinApp::WriteProfileString(const char* pszSection, const char* pszEntry,
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
     if (nMaxMRU > 0) {
-        m_pRecentFileList = std::make_unique<CRecentFileList>(ID_FILE_MRU_FILE1,
-                                                              "Recent File List", "File%d",
-                                                              (int)nMaxMRU);
+        m_pRecentFileList = std::make_unique<CRecentFileList>(ID_FILE_MRU_FILE1, "Recent File List",
+                                                              "File%d", (int)nMaxMRU);
         m_pRecentFileList->ReadList(this);
     }
     m_nPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
@@ -133,7 +135,9 @@ int CWinApp::ExitInstance() {
 
 // ---- templates, shell and command line ----
 
-void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate) { m_pDocTemplate.reset(pTemplate); }
+void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate) {
+    m_pDocTemplate.reset(pTemplate);
+}
 
 void CWinApp::RegisterShellFileTypes(BOOL bCompat) {
     if (!m_pDocTemplate)
@@ -147,7 +151,7 @@ void CWinApp::RegisterShellFileTypes(BOOL bCompat) {
     SetRegKey(strTypeId, strTypeName.IsEmpty() ? strTypeId : strTypeName);
 
     // The document icon is the module's second icon when it has one.
-    UINT nIcons = (UINT)(UINT_PTR)::ExtractIconA(m_hInstance, ModuleShortPath(), (UINT)-1);
+    UINT nIcons = (UINT)(UINT_PTR)::ExtractIconA(m_hInstance, strModule, (UINT)-1);
     CString strIcon = strModule + (nIcons >= 2 ? ",1" : ",0");
     SetRegKey(strTypeId + "\\DefaultIcon", strIcon);
 
@@ -179,10 +183,15 @@ void CWinApp::UnregisterShellFileTypes() {
     if (strTypeId.IsEmpty())
         return;
     // RegDeleteTree is not on every system: delete children first.
-    static const char* const s_apszSubKeys[] = {
-        "\\shell\\printto\\command", "\\shell\\printto", "\\shell\\print\\command",
-        "\\shell\\print",          "\\shell\\open\\command", "\\shell\\open",
-        "\\shell",                  "\\DefaultIcon",         ""};
+    static const char* const s_apszSubKeys[] = {"\\shell\\printto\\command",
+                                                "\\shell\\printto",
+                                                "\\shell\\print\\command",
+                                                "\\shell\\print",
+                                                "\\shell\\open\\command",
+                                                "\\shell\\open",
+                                                "\\shell",
+                                                "\\DefaultIcon",
+                                                ""};
     for (const char* pszSub : s_apszSubKeys)
         ::RegDeleteKeyA(HKEY_CLASSES_ROOT, strTypeId + pszSub);
     if (!strExt.IsEmpty() && QueryRegDefault(strExt) == strTypeId) {
@@ -226,8 +235,8 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
     case CCommandLineInfo::AppUnregister:
         UnregisterShellFileTypes();
         if (!rCmdInfo.m_bRunEmbedded)
-            AfxShowMessageBox(nullptr, "System registry entries have been removed.",
-                              m_pszAppName, MB_OK);
+            AfxShowMessageBox(nullptr, "System registry entries have been removed.", m_pszAppName,
+                              MB_OK);
         return FALSE;
     case CCommandLineInfo::FileNothing:
         return TRUE;
@@ -245,11 +254,7 @@ CDocument* CWinApp::OpenDocumentFile(const char* pszFileName) {
 }
 
 void CWinApp::OnFileNew() {
-    if (m_pDocTemplate) {
-        m_pDocTemplate->OpenDocumentFile(nullptr);
-        if (!m_pMainWnd && m_pDocTemplate->GetFrame())
-            m_pMainWnd = m_pDocTemplate->GetFrame();
-    }
+    OpenDocumentFile(nullptr);
 }
 
 bool CWinApp::DoPromptFileName(CString& strFileName, bool bOpen, const char* pszTitle) {
@@ -274,8 +279,8 @@ bool CWinApp::DoPromptFileName(CString& strFileName, bool bOpen, const char* psz
     ofn.nMaxFile = (DWORD)file.size();
     ofn.lpstrTitle = pszTitle;
     ofn.lpstrDefExt = strExt.IsEmpty() ? nullptr : strExt.c_str() + (strExt[0] == '.');
-    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    ofn.Flags =
+        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
     BOOL bOK = bOpen ? AfxGetOpenFileName(&ofn) : AfxGetSaveFileName(&ofn);
     if (bOK)
         strFileName = file.data();

@@ -6,6 +6,16 @@ const char kClassName[] = "AlmanarkWnd";
 // The object whose window CreateEx is making: messages such as
 // WM_GETMINMAXINFO arrive before WM_NCCREATE can carry the pointer.
 thread_local CWnd* t_pCreating = nullptr;
+
+CString TextOf(HWND hWnd) {
+    CString s;
+    int n = hWnd ? ::GetWindowTextLengthA(hWnd) : 0;
+    if (n > 0) {
+        ::GetWindowTextA(hWnd, s.GetBuffer(n + 1), n + 1);
+        s.ReleaseBuffer();
+    }
+    return s;
+}
 } // namespace
 
 CWnd::~CWnd() {
@@ -82,7 +92,9 @@ HWND CWnd::Detach() {
     return hWnd;
 }
 
-bool CWnd::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd); }
+bool CWnd::DestroyWindow() {
+    return m_hWnd && ::DestroyWindow(m_hWnd);
+}
 
 LRESULT CALLBACK CWnd::WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     CWnd* pWnd = FromHandlePermanent(hWnd);
@@ -133,29 +145,20 @@ bool CWnd::OnCommand(WPARAM wParam, LPARAM) {
     return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
 }
 
-bool CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return false; }
+bool CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) {
+    return false;
+}
 
-bool CWnd::PreTranslateMessage(MSG*) { return false; }
+bool CWnd::PreTranslateMessage(MSG*) {
+    return false;
+}
 
 CString CWnd::GetWindowText() const {
-    CString s;
-    int n = ::GetWindowTextLengthA(m_hWnd);
-    if (n > 0) {
-        ::GetWindowTextA(m_hWnd, s.GetBuffer(n + 1), n + 1);
-        s.ReleaseBuffer();
-    }
-    return s;
+    return TextOf(m_hWnd);
 }
 
 CString CWnd::GetDlgItemText(int nID) const {
-    CString s;
-    HWND hItem = GetDlgItem(nID);
-    int n = hItem ? ::GetWindowTextLengthA(hItem) : 0;
-    if (n > 0) {
-        ::GetWindowTextA(hItem, s.GetBuffer(n + 1), n + 1);
-        s.ReleaseBuffer();
-    }
-    return s;
+    return TextOf(GetDlgItem(nID));
 }
 
 CRect CWnd::GetClientRect() const {

@@ -2,10 +2,8 @@
 
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
-#include "frame/MainFrame.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
-#include "view/AlmanarkView.h"
 
 CImagePage::CImagePage() : CPanelPage(IDD_IMAGE_PAGE) {}
 
@@ -19,10 +17,9 @@ void CImagePage::DoDataExchange(CDataExchange* pDX) {
 void CImagePage::EnableControls(BOOL bEnable) {
     if (!m_hWnd)
         return;
-    static const int s_anPlacement[] = {IDC_IMG_FULL_WIDTH,  IDC_IMG_FILL_WIDTH,
-                                        IDC_IMG_CENTER_H,    IDC_IMG_FULL_HEIGHT,
-                                        IDC_IMG_FILL_HEIGHT, IDC_IMG_CENTER_V,
-                                        IDC_IMAGE_SHOWS_THROUGH};
+    static const int s_anPlacement[] = {
+        IDC_IMG_FULL_WIDTH,  IDC_IMG_FILL_WIDTH, IDC_IMG_CENTER_H,       IDC_IMG_FULL_HEIGHT,
+        IDC_IMG_FILL_HEIGHT, IDC_IMG_CENTER_V,   IDC_IMAGE_SHOWS_THROUGH};
     for (int nID : s_anPlacement)
         ::EnableWindow(GetDlgItem(nID), bEnable);
     CAlmanarkDoc* pDoc = theApp.m_pDoc;
@@ -35,14 +32,7 @@ void CImagePage::RemoveImage() {
     CAlmanarkDoc* pDoc = theApp.m_pDoc;
     if (!pDoc || !pDoc->m_bHasImage)
         return;
-    pDoc->m_dib.Clear();
-    pDoc->m_bHasImage = 0;
-    if (theApp.m_pView)
-        theApp.m_pView->m_nImgPositioning = 0;
-    if (theApp.m_pFrame)
-        theApp.m_pFrame->SetStatusText(0, "");
-    pDoc->m_strImageFile = "no image loaded";
-    EnableControls(FALSE);
+    pDoc->RemovePicture();
     theApp.MarkModified();
     theApp.InvalidateView();
 }
