@@ -9,8 +9,7 @@ void SetDefaultValue(const char* pszKey, const char* pszValue) {
     if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, pszKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
                           KEY_ALL_ACCESS, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
         return;
-    ::RegSetValueExA(hKey, nullptr, 0, REG_SZ, (const BYTE*)pszValue,
-                     (DWORD)strlen(pszValue) + 1);
+    ::RegSetValueExA(hKey, nullptr, 0, REG_SZ, (const BYTE*)pszValue, (DWORD)strlen(pszValue) + 1);
     ::RegCloseKey(hKey);
 }
 

@@ -12,10 +12,14 @@ const char kSection[] = "Almanark";
 const UINT s_anIndicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                ID_INDICATOR_SCRL};
 
-bool KeyDown(int nVirtKey) { return (::GetKeyState(nVirtKey) & 0x8000) != 0; }
+bool KeyDown(int nVirtKey) {
+    return (::GetKeyState(nVirtKey) & 0x8000) != 0;
+}
 } // namespace
 
-CMainFrame::CMainFrame() { theApp.m_pFrame = this; }
+CMainFrame::CMainFrame() {
+    theApp.m_pFrame = this;
+}
 
 CPanelPage* CMainFrame::GetPage(int nIndex) {
     switch (nIndex) {
@@ -61,8 +65,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs) {
         !m_wndStatusBar.SetIndicators(s_anIndicators, (int)(sizeof s_anIndicators / sizeof(UINT))))
         return -1;
     SetStatusBarWindow(m_wndStatusBar.GetSafeHwnd());
-    if (!m_wndPanelBar.Create(this, IDD_PANELBAR, CBRS_RIGHT | CBRS_FLYBY,
-                              IDD_PANELBAR))
+    if (!m_wndPanelBar.Create(this, IDD_PANELBAR, CBRS_RIGHT | CBRS_FLYBY, IDD_PANELBAR))
         return -1;
     SetRightBarWindow(m_wndPanelBar.GetSafeHwnd());
     m_tabs.Attach(m_wndPanelBar.GetDlgItem(IDC_PANEL_TABS));
@@ -210,8 +213,9 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnClose() {
-    CString strName = m_wndEventsPage.m_cbFile.GetSafeHwnd() ? m_wndEventsPage.m_cbFile.GetWindowText()
-                                                          : CString();
+    CString strName = m_wndEventsPage.m_cbFile.GetSafeHwnd()
+                          ? m_wndEventsPage.m_cbFile.GetWindowText()
+                          : CString();
     if (m_wndEventsPage.m_btnFile.GetSafeHwnd() &&
         m_wndEventsPage.m_btnFile.GetWindowText() == "Save" && !strName.IsEmpty()) {
         CString strPrompt = "Save Event file: " + strName + ".evn";

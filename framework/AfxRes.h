@@ -2,7 +2,6 @@
 // resource header may define the same ids with the same values.
 #pragma once
 
-
 #ifndef ID_FILE_NEW
 #define ID_FILE_NEW 0xE100
 #endif

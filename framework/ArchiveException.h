@@ -3,7 +3,16 @@
 
 class CArchiveException {
 public:
-    enum Cause { none, genericException, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
+    enum Cause {
+        none,
+        genericException,
+        readOnly,
+        endOfFile,
+        writeOnly,
+        badIndex,
+        badClass,
+        badSchema
+    };
 
     explicit CArchiveException(Cause cause = none) : m_cause(cause) {}
 

@@ -138,8 +138,7 @@ BOOL CDocument::OnSaveDocument(const char* pszPathName) {
         return FALSE;
     }
     // One rename: the target is always either the old file or the new one.
-    if (!::MoveFileExA(strTemp, pszPathName,
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!::MoveFileExA(strTemp, pszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DWORD dwError = ::GetLastError();
         ::DeleteFileA(strTemp);
         ReportSaveLoadException(pszPathName,

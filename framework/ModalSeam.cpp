@@ -11,8 +11,8 @@ int Ask(CModalRequest::Kind kind, HWND hOwner, void* pStruct) {
 
 int AfxShowMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
     if (CModalSeam::HasResponder()) {
-        CModalRequest request{CModalRequest::messageBox, hOwner, pszText, pszCaption, nType,
-                              nullptr};
+        CModalRequest request{
+            CModalRequest::messageBox, hOwner, pszText, pszCaption, nType, nullptr};
         return CModalSeam::Answer(request);
     }
     return MessageBoxA(hOwner, pszText, pszCaption, nType);

@@ -5,8 +5,8 @@ namespace {
 const int kMaxMenuPath = 40;
 }
 
-CRecentFileList::CRecentFileList(UINT nStartID, const char* pszSection,
-                                 const char* pszEntryFormat, int nSize)
+CRecentFileList::CRecentFileList(UINT nStartID, const char* pszSection, const char* pszEntryFormat,
+                                 int nSize)
     : m_nStartID(nStartID), m_strSection(pszSection), m_strEntryFormat(pszEntryFormat),
       m_arrNames(nSize > 0 ? nSize : 0) {}
 

@@ -9,9 +9,15 @@
 
 namespace {
 // Character tests on unsigned values: 8-bit characters above 127 are legal.
-char Upper(char c) { return (char)toupper((unsigned char)c); }
-char Lower(char c) { return (char)tolower((unsigned char)c); }
-bool IsSpace(char c) { return isspace((unsigned char)c) != 0; }
+char Upper(char c) {
+    return (char)toupper((unsigned char)c);
+}
+char Lower(char c) {
+    return (char)tolower((unsigned char)c);
+}
+bool IsSpace(char c) {
+    return isspace((unsigned char)c) != 0;
+}
 } // namespace
 
 CString& CString::operator=(const char* psz) {
@@ -35,12 +41,22 @@ CString& CString::operator+=(char ch) {
     return *this;
 }
 
-CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
-CString operator+(const CString& a, const char* b) { return CString(a.m_s + (b ? b : "")); }
-CString operator+(const char* a, const CString& b) { return CString((a ? a : "") + b.m_s); }
-CString operator+(const CString& a, char ch) { return CString(a.m_s + ch); }
+CString operator+(const CString& a, const CString& b) {
+    return CString(a.m_s + b.m_s);
+}
+CString operator+(const CString& a, const char* b) {
+    return CString(a.m_s + (b ? b : ""));
+}
+CString operator+(const char* a, const CString& b) {
+    return CString((a ? a : "") + b.m_s);
+}
+CString operator+(const CString& a, char ch) {
+    return CString(a.m_s + ch);
+}
 
-int CString::Compare(const char* psz) const { return strcmp(m_s.c_str(), psz ? psz : ""); }
+int CString::Compare(const char* psz) const {
+    return strcmp(m_s.c_str(), psz ? psz : "");
+}
 
 int CString::CompareNoCase(const char* psz) const {
     const unsigned char* a = (const unsigned char*)m_s.c_str();
@@ -54,7 +70,9 @@ int CString::CompareNoCase(const char* psz) const {
     }
 }
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
+CString CString::Mid(int nFirst) const {
+    return Mid(nFirst, GetLength());
+}
 
 CString CString::Mid(int nFirst, int nCount) const {
     if (nFirst < 0)
@@ -64,7 +82,9 @@ CString CString::Mid(int nFirst, int nCount) const {
     return CString(m_s.substr(nFirst, nCount));
 }
 
-CString CString::Left(int nCount) const { return Mid(0, nCount); }
+CString CString::Left(int nCount) const {
+    return Mid(0, nCount);
+}
 
 CString CString::Right(int nCount) const {
     if (nCount <= 0)

@@ -40,7 +40,9 @@ void RemoveTree(const CString& strDir) {
 }
 } // namespace
 
-CTempDir::~CTempDir() { RemoveTree(m_strPath); }
+CTempDir::~CTempDir() {
+    RemoveTree(m_strPath);
+}
 
 CScopedAnswers::CScopedAnswers(int nDefault) : m_nDefault(nDefault) {
     CModalSeam::SetResponder([this](CModalRequest& request) {
@@ -55,7 +57,9 @@ CScopedAnswers::CScopedAnswers(int nDefault) : m_nDefault(nDefault) {
     });
 }
 
-CScopedAnswers::~CScopedAnswers() { CModalSeam::SetResponder(nullptr); }
+CScopedAnswers::~CScopedAnswers() {
+    CModalSeam::SetResponder(nullptr);
+}
 
 std::vector<CString> CScopedAnswers::Messages() const {
     std::vector<CString> texts;
