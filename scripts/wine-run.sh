@@ -17,6 +17,11 @@ if [ ! -f "$WINEPREFIX/.almanark-ready" ]; then
         flock 9
         if [ ! -f "$WINEPREFIX/.almanark-ready" ]; then
             wineboot -i >/dev/null 2>&1
+            # The glyphs of the caption buttons: Wine does not find its own
+            # font folder here, so the prefix gets a copy of the font.
+            if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+                cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+            fi
             if [ "${ALMANARK_HEADLESS:-0}" = 1 ]; then
                 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             fi
