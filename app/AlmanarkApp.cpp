@@ -155,10 +155,14 @@ void CAlmanarkApp::MarkModified() {
         m_pDoc->SetModifiedFlag(true);
 }
 
-void CAlmanarkApp::ClearEventText() {
+void CAlmanarkApp::EmptyEventCaptions() {
     for (auto& column : m_strEventText)
         for (CString& text : column)
             text.Empty();
+}
+
+void CAlmanarkApp::ClearEventText() {
+    EmptyEventCaptions();
     if (m_pView)
         ++m_pView->m_nEvalEvents;
 }

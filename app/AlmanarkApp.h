@@ -23,6 +23,8 @@ public:
     void InvalidateView();
     void MarkModified();
     void ClearEventText();
+    // Empties the 42 day-box captions without asking for a new evaluation.
+    void EmptyEventCaptions();
     static bool FileExists(const char* pszPath);
     // Reads the settings and finds the printer; FALSE when there is none.
     BOOL LoadSettings();

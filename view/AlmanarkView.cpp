@@ -350,9 +350,7 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
     // Evaluation replaces every caption, so that none of another month or
     // event list stays behind.
     if (m_nEvalEvents)
-        for (auto& column : theApp.m_strEventText)
-            for (CString& strCaptions : column)
-                strCaptions.Empty();
+        theApp.EmptyEventCaptions();
     for (int r = 0; r < CMonthLayout::kRows; ++r) {
         for (int c = 0; c < CMonthLayout::kColumns; ++c) {
             const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(c, r)];
