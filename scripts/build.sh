@@ -5,14 +5,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 what=${1:-all}
 jobs=$(nproc)
+# ccache, when present, shares compiled objects between checkouts of the tree.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 if [ "$what" = native ] || [ "$what" = all ]; then
     [ -f build/native/CMakeCache.txt ] || cmake -S . -B build/native -Wno-dev \
-        -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+        -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
     cmake --build build/native -j"$jobs" -- --no-print-directory -s
 fi
 if [ "$what" = win32 ] || [ "$what" = program ] || [ "$what" = all ]; then
     [ -f build/win32/CMakeCache.txt ] || cmake -S . -B build/win32 -Wno-dev \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
     target=()
     [ "$what" = program ] && target=(--target Almanark)
     cmake --build build/win32 "${target[@]}" -j"$jobs" -- --no-print-directory -s
