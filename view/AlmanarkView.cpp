@@ -22,6 +22,7 @@
 #include "view/DeviceUnits.h"
 #include "view/MonthLayout.h"
 #include "view/PageGeometry.h"
+#include "view/YearPage.h"
 
 namespace {
 const char kSection[] = "Almanark";
@@ -274,10 +275,12 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     const bool bPictureOnTop = m_nImgPositioning || m_nPictureFirst;
     if (!bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
-    if (!doc.m_bYearDoc)
-        DrawMonthPage(
-            dc, doc,
-            page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
+    const CCalendarBox box =
+        page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom);
+    if (doc.m_bYearDoc)
+        DrawYearPage(dc, doc, box);
+    else
+        DrawMonthPage(dc, doc, box);
     if (bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
 }
@@ -291,10 +294,12 @@ void CAlmanarkView::DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc) {
     DrawPicture(
         dc, doc,
         metrics.PrinterRect(doc.m_dImgLeft, doc.m_dImgTop, doc.m_dImgRight, doc.m_dImgBottom));
-    if (!doc.m_bYearDoc)
-        DrawMonthPage(dc, doc,
-                      CCalendarBox::OnPrinter(metrics.PrinterRect(
-                          doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom)));
+    const CCalendarBox box = CCalendarBox::OnPrinter(
+        metrics.PrinterRect(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
+    if (doc.m_bYearDoc)
+        DrawYearPage(dc, doc, box);
+    else
+        DrawMonthPage(dc, doc, box);
 }
 
 void CAlmanarkView::DrawPaper(CDC& dc, const CPageGeometry& page) {
@@ -307,10 +312,20 @@ void CAlmanarkView::DrawPaper(CDC& dc, const CPageGeometry& page) {
 void CAlmanarkView::DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc) {
     if (!doc.m_bHasImage || doc.m_dib.IsEmpty())
         return;
+    if (dc.IsPrinting())
+        CPicturePainter::DrawOnPrinter(dc, doc.m_dib, rc);
+    else
+        m_picturePainter.DrawOnScreen(dc, doc.m_dib, rc);
+}
+
+void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
+    const CCalendarPage* pPage = Frame() ? &Frame()->m_wndCalendarPage : nullptr;
+    CYearPage page(dc, doc);
+    const CRect rcFrame = page.Draw(box, pPage ? pPage->m_nArrangeCols : 3,
+                                    pPage ? pPage->m_nArrangeRows : 4, YearText(doc),
+                                    ReadTitleFromStylePage(doc));
     if (!dc.IsPrinting())
-        doc.m_dib.BuildHalftonePalette(dc);
-    doc.m_dib.ApplyPalette(dc, FALSE);
-    doc.m_dib.Draw(dc, rc.left, rc.top, rc.Width(), rc.Height());
+        m_rectCalFrame = rcFrame;
 }
 
 void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
@@ -471,6 +486,21 @@ CRect CAlmanarkView::CalendarFrame() const {
                              rcClient.Height());
     return page.ScreenRect(pDoc->m_dCalLeft, pDoc->m_dCalTop, pDoc->m_dCalRight,
                            pDoc->m_dCalBottom);
+}
+
+CRect CAlmanarkView::PictureRect() const {
+    const CAlmanarkDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return CRect();
+    return CImagePlacement::ScreenRect(pDoc->m_dImgLeft, pDoc->m_dImgTop, pDoc->m_dImgRight,
+                                       pDoc->m_dImgBottom, m_pageWidth, m_pageHeight);
+}
+
+bool CAlmanarkView::SetPictureRect(const RECT& rc, int nEdges) {
+    CAlmanarkDoc* pDoc = GetDocument();
+    return pDoc && CImagePlacement::WriteFractions(rc, nEdges, m_pageWidth, m_pageHeight,
+                                                   pDoc->m_dImgLeft, pDoc->m_dImgTop,
+                                                   pDoc->m_dImgRight, pDoc->m_dImgBottom);
 }
 
 // ---- view initialisation ----

@@ -7,6 +7,8 @@
 #include "framework/AfxRes.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
+#include "view/ImagePlacement.h"
+#include "view/PicturePainter.h"
 #include "view/PrinterMetrics.h"
 
 class CAlmanarkDoc;
@@ -86,6 +88,11 @@ public:
     }
     // m_rectCalFrame, or without one the block as its page fractions place it.
     CRect CalendarFrame() const;
+    // The picture's rectangle on the page drawn last, from the document's
+    // fractions; and back: the named edges (CImagePlacement::Edges) of rc
+    // become the document's fractions. False while no page was drawn.
+    CRect PictureRect() const;
+    bool SetPictureRect(const RECT& rc, int nEdges = CImagePlacement::edgesAll);
 
 protected:
     CPrinterMetrics Metrics() const;
@@ -103,6 +110,7 @@ private:
     void DrawPaper(CDC& dc, const CPageGeometry& page);
     void DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc);
     void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
+    void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
     void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nDays, int nCol,
                     int nRow);
@@ -128,4 +136,5 @@ private:
     void SetStatusText(int nPane, const char* pszText);
 
     std::unique_ptr<CPrintDialog> m_pPrintDlg;
+    CPicturePainter m_picturePainter;
 };

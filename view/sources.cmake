@@ -1,5 +1,6 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CalendarBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImagePlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MonthLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MonthPanelLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PageFractions.cpp
@@ -11,4 +12,6 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PicturePainter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/YearPage.cpp
 )
