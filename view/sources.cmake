@@ -17,4 +17,5 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Positioning.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ViewInteraction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
 )
