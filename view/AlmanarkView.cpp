@@ -72,11 +72,6 @@ void SetButtonCheck(CButton& button, int nValue) {
     if (button.GetSafeHwnd())
         button.SetCheck(nValue ? BST_CHECKED : BST_UNCHECKED);
 }
-
-void SetControlText(CWnd& wnd, const char* pszText) {
-    if (wnd.GetSafeHwnd())
-        wnd.SetWindowText(pszText);
-}
 } // namespace
 
 CAlmanarkView::CAlmanarkView()
@@ -200,6 +195,7 @@ void CAlmanarkView::FitDesign(CAlmanarkDoc& doc) {
 void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     FitDesign(doc);
     m_rectCalFrame.SetRectEmpty();
+    m_rectTitle.SetRectEmpty();
     const CPageGeometry page = ScreenPage();
     m_pageWidth = page.PageWidth();
     m_pageHeight = page.PageHeight();
@@ -258,8 +254,10 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge,
                               WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
     dc.Rectangle(layout.Frame());
-    if (!dc.IsPrinting())
+    if (!dc.IsPrinting()) {
         m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
+        m_rectTitle = layout.TitleBox();
+    }
     dc.Rectangle(layout.TitleBox());
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
@@ -278,7 +276,8 @@ CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
     if (!pFrame || !pFrame->m_wndStylePage.m_editTitle.GetSafeHwnd())
         return doc.m_strTitle;
     CStylePage& page = pFrame->m_wndStylePage;
-    doc.m_strTitle = page.m_editTitle.GetWindowText();
+    if (page.TitleEdited())
+        doc.m_strTitle = page.m_editTitle.GetWindowText();
     const bool bHasTitle = !doc.m_strTitle.IsEmpty();
     ::EnableWindow(page.GetDlgItem(IDC_TITLE_FONT), bHasTitle);
     ::EnableWindow(page.GetDlgItem(IDC_TITLE_LARGE), bHasTitle);
@@ -469,7 +468,7 @@ void CAlmanarkView::ShowDocumentOnPages(const CAlmanarkDoc& doc) {
     SetButtonCheck(style.m_btnDateLarge, theApp.m_nDateSize);
     SetButtonCheck(style.m_btnTitleLarge, doc.m_bTitleLarge);
     SetButtonCheck(pFrame->m_wndImagePage.m_btnShowsThrough, doc.m_bImageShowsThrough);
-    SetControlText(style.m_editTitle, doc.m_strTitle);
+    style.ShowTitle(doc.m_strTitle);
     pFrame->m_wndCalendarPage.ShowDaySwapSide();
 }
 

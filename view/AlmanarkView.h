@@ -56,6 +56,8 @@ public:
     // The calendar's outer frame as last drawn on screen, where positioning
     // starts from; empty when no frame was drawn.
     CRect m_rectCalFrame;
+    // The title band as last drawn on screen, what a title change repaints.
+    CRect m_rectTitle;
     int m_selCol = -1;
     int m_selRow = -1;
     int m_selDay = 1;
