@@ -4,10 +4,9 @@
 #include "document/AlmanarkDoc.h"
 #include "framework/Dc.h"
 #include "view/CalendarText.h"
-#include "view/YearLayout.h"
 
-CRect CYearPage::Draw(const CCalendarBox& box, int nCols, int nRows, const CString& strYear,
-                      const CString& strTitle) {
+CYearLayout CYearPage::Draw(const CCalendarBox& box, int nCols, int nRows, const CString& strYear,
+                            const CString& strTitle) {
     const CYearLayout layout(box, theApp.m_nDateSize || m_doc.m_bTitleLarge, nCols, nRows);
     if (!m_dc.IsPrinting())
         m_dc.Rectangle(layout.Frame());
@@ -18,5 +17,5 @@ CRect CYearPage::Draw(const CCalendarBox& box, int nCols, int nRows, const CStri
     for (int nMonth = 1; nMonth <= 12; ++nMonth)
         text.DrawMonthPanel(layout.PanelRect(nMonth), nMonth, m_doc.m_nYear,
                             layout.PanelTitleHeight(nMonth));
-    return layout.Frame();
+    return layout;
 }

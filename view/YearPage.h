@@ -4,18 +4,18 @@
 #pragma once
 #include "framework/Rect.h"
 #include "framework/String.h"
+#include "view/YearLayout.h"
 
 class CAlmanarkDoc;
-class CCalendarBox;
 class CDC;
 
 class CYearPage {
 public:
     CYearPage(CDC& dc, CAlmanarkDoc& doc) : m_dc(dc), m_doc(doc) {}
 
-    // Returns the outer frame (what the calendar tracker takes on screen).
-    CRect Draw(const CCalendarBox& box, int nCols, int nRows, const CString& strYear,
-               const CString& strTitle);
+    // Returns the layout drawn: its frame is what the calendar tracker takes.
+    CYearLayout Draw(const CCalendarBox& box, int nCols, int nRows, const CString& strYear,
+                     const CString& strTitle);
 
 private:
     CDC& m_dc;

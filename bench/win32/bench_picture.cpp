@@ -4,11 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <functional>
+#include <algorithm>
 
+#include "BenchClock.h"
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
@@ -22,13 +22,6 @@ namespace {
 const int kPageHeight = 1000;
 const int kRounds = 5;
 const int kPaintsPerRound = 10;
-
-double Now() {
-    LARGE_INTEGER f, t;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(f.QuadPart);
-}
 
 bool StartProgram(const char* pszIni) {
     CModalSeam::SetResponder([](CModalRequest& request) {
@@ -91,16 +84,8 @@ bool AttachLargePicture(CAlmanarkDoc& doc) {
     return true;
 }
 
-// Milliseconds per paint, the best of several rounds.
 double TimePaints(CAlmanarkView& view, CDC& dc) {
-    double dBest = 1e9;
-    for (int round = 0; round < kRounds; ++round) {
-        const double dStart = Now();
-        for (int i = 0; i < kPaintsPerRound; ++i)
-            view.OnDraw(&dc);
-        dBest = std::min(dBest, (Now() - dStart) * 1000.0 / kPaintsPerRound);
-    }
-    return dBest;
+    return MedianMs(kRounds, kPaintsPerRound, [&] { view.OnDraw(&dc); });
 }
 } // namespace
 
@@ -132,13 +117,13 @@ int main() {
         fprintf(stderr, "bench_picture: the picture was refused\n");
         return 1;
     }
-    double dStart = Now();
+    double dStart = BenchNow();
     view.OnDraw(&screen.m_dc);
-    const double dFirst = (Now() - dStart) * 1000.0;
+    const double dFirst = (BenchNow() - dStart) * 1000.0;
     const double dPicture = TimePaints(view, screen.m_dc);
-    dStart = Now();
+    dStart = BenchNow();
     view.OnDraw(&printer.m_dc);
-    const double dPicturePrinter = (Now() - dStart) * 1000.0;
+    const double dPicturePrinter = (BenchNow() - dStart) * 1000.0;
     doc.m_bYearDoc = 1;
     doc.m_bHasImage = 0;
     view.OnDraw(&screen.m_dc);
