@@ -21,4 +21,5 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PicturePainter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/YearPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NoteFitter.cpp
 )
