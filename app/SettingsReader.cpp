@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "document/CalendarFile.h"
+#include "app/LookLimits.h"
 
 namespace {
 const char kSection[] = "Almanark";
@@ -88,10 +88,9 @@ CLookSettings CSettingsReader::Look(const char* pszElement) const {
     const CString strElement = CString(pszElement) + " ";
     CLookSettings look;
     look.m_strFace = String(kSection, strElement + "Font", "Arial");
-    // The top byte of a COLORREF selects palette entries, not colours.
-    look.m_crColor = (COLORREF)Int(kSection, strElement + "Color", 0) & 0x00FFFFFF;
-    look.m_nWeight = CCalendarFile::FitWeight(Int(kSection, strElement + "Weight", 400));
-    look.m_bItalic = Int(kSection, strElement + "Italic", 0) != 0;
+    look.m_crColor = CLookLimits::Color((unsigned)Int(kSection, strElement + "Color", 0));
+    look.m_nWeight = CLookLimits::Weight(Int(kSection, strElement + "Weight", 400));
+    look.m_bItalic = CLookLimits::Italic((unsigned)Int(kSection, strElement + "Italic", 0));
     return look;
 }
 

@@ -1,5 +1,7 @@
 #include "document/CalendarFile.h"
 
+#include "app/LookLimits.h"
+
 #include <cstring>
 
 namespace {
@@ -43,17 +45,13 @@ CString CCalendarFile::FitFaceName(const CString& strFace) {
     return CString(strFace.c_str(), (int)nLength);
 }
 
-int CCalendarFile::FitWeight(int nWeight) {
-    return nWeight < 0 ? 0 : nWeight > 1000 ? 1000 : nWeight;
-}
-
 void CCalendarFile::FitFontRecord(LOGFONT& lf) {
     lf.lfHeight = Clamp(lf.lfHeight, kMaxFontHeight);
     lf.lfWidth = Clamp(lf.lfWidth, kMaxFontWidth);
     lf.lfEscapement %= kFullTurn;
     lf.lfOrientation %= kFullTurn;
-    lf.lfWeight = FitWeight(lf.lfWeight);
-    lf.lfItalic = lf.lfItalic != 0;
+    lf.lfWeight = CLookLimits::Weight(lf.lfWeight);
+    lf.lfItalic = CLookLimits::Italic(lf.lfItalic);
     lf.lfUnderline = lf.lfUnderline != 0;
     lf.lfStrikeOut = lf.lfStrikeOut != 0;
     if (lf.lfOutPrecision > kMaxOutPrecision)

@@ -50,8 +50,6 @@ public:
     // engine takes minutes over a width of INT_MAX: every field is brought
     // into the range that fonts use.
     static void FitFontRecord(LOGFONT& lf);
-    // Within 0 (any weight) to 1000 (heaviest).
-    static int FitWeight(int nWeight);
     static void SetFaceName(LOGFONT& lf, const CString& strFace);
 
     CString m_strNotes[kColumns][kRows];

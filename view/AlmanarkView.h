@@ -3,17 +3,23 @@
 #pragma once
 #include <memory>
 
-#include "framework/PrintDialog.h"
 #include "framework/AfxRes.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
+#include "view/ImagePlacement.h"
+#include "view/PicturePainter.h"
+#include "view/CalendarTracker.h"
+#include "view/ImageTracker.h"
+#include "view/NoteFitter.h"
 #include "view/PrinterMetrics.h"
+#include "view/PrinterSettings.h"
 
 class CAlmanarkDoc;
 class CCalendarBox;
 class CDC;
 class CMonthLayout;
 class CPageGeometry;
+class CViewInteraction;
 
 class CAlmanarkView : public CScrollView {
 public:
@@ -35,23 +41,9 @@ public:
     // Prints the page without a dialog: the shell's print and print-to.
     void OnFilePrintDirect();
 
-    // Makes the print dialog refer to the document's printer, or tells the
-    // user it is missing and takes the default printer.
-    void EnsureDocumentPrinter();
-    // Metrics and the application's printer settings from the print
-    // dialog's printer DC and device mode.
-    void ReadPrinter();
-    // bDocTakesApp: the document takes the application's settings, else the
-    // other way round. Returns how many settings differed.
-    int SyncPrinterSettings(bool bDocTakesApp);
-    // Applies the print dialog's device mode to its printer DC.
-    void ResetPrinterDC();
-    // Puts the orientation into the device mode and reads the printer again.
-    void SetPrinterOrientation(short nOrientation);
     // Prints the page as one job on the print dialog's printer; false when
     // nothing was printed.
     bool PrintPage();
-    CPrintDialog* GetPrintDialog() const { return m_pPrintDlg.get(); }
 
     // Printer page metrics, in printer device units.
     int m_physWidth = 0;
@@ -67,6 +59,8 @@ public:
     // The calendar's outer frame as last drawn on screen, where positioning
     // starts from; empty when no frame was drawn.
     CRect m_rectCalFrame;
+    // The title band as last drawn on screen, what a title change repaints.
+    CRect m_rectTitle;
     int m_selCol = -1;
     int m_selRow = -1;
     int m_selDay = 1;
@@ -80,12 +74,33 @@ public:
     // The day box being drawn did not take its whole text.
     int m_nOverflow = 0;
     CString m_strEaster;
+    // The print dialog, the printer it names and the settings that follow it.
+    CPrinterSettings m_printer;
+    // Finds each day box's notes font height and keeps the answers and fonts.
+    CNoteFitter m_noteFitter;
 
     bool HasSelection() const {
         return m_selCol >= 0 && m_selCol < 7 && m_selRow >= 0 && m_selRow < 6;
     }
     // m_rectCalFrame, or without one the block as its page fractions place it.
     CRect CalendarFrame() const;
+    // The picture's rectangle on the page drawn last, from the document's
+    // fractions; and back: the named edges (CImagePlacement::Edges) of rc
+    // become the document's fractions. False while no page was drawn.
+    CRect PictureRect() const;
+    bool SetPictureRect(const RECT& rc, int nEdges = CImagePlacement::edgesAll);
+    // The sheet as the window shows it now.
+    CPageGeometry ScreenPage() const;
+
+    // Makes (nCol, nRow) selectable: false for a box without text. The
+    // caller stores the selection and raises m_nRefreshNote.
+    BOOL SelectBox(int nCol, int nRow);
+    // Stores typing in the note editor into the selected box.
+    void CommitNote();
+
+    // The calendar block and the picture while they are positioned.
+    CCalendarTracker m_calTracker;
+    CImageTracker m_imgTracker;
 
 protected:
     CPrinterMetrics Metrics() const;
@@ -103,13 +118,14 @@ private:
     void DrawPaper(CDC& dc, const CPageGeometry& page);
     void DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc);
     void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
+    void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
     void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nDays, int nCol,
                     int nRow);
     // The notes and captions in the text area, shrinking the font down to
     // nFloor; sets m_nOverflow when even that does not fit.
     void DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strText, const CRect& rcText,
-                      int nHeight, int nFloor);
+                      int nHeight, int nFloor, int nBox);
     void MarkBox(CDC& dc, const CRect& rcBox, bool bSelected);
     void DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
     void RefreshNoteEdit();
@@ -122,10 +138,8 @@ private:
     // Remembers the document's path for its kind and shows that kind's controls.
     void ShowDocumentKind(const CAlmanarkDoc& doc);
 
-    void CreatePrintDialog();
-    // The device name of the print dialog's printer, empty without one.
-    CString DialogPrinterName() const;
     void SetStatusText(int nPane, const char* pszText);
 
-    std::unique_ptr<CPrintDialog> m_pPrintDlg;
+    CPicturePainter m_picturePainter;
+    std::unique_ptr<CViewInteraction> m_pInteraction;
 };

@@ -90,7 +90,7 @@ TEST(SettingsReaderTest, LooksAndPlacementStayInRange) {
                                            {"Almanark/Window SizeY", "-3"}});
     const CLookSettings title = reader.Look("Title");
     EXPECT_EQ(40, title.m_strFace.GetLength());
-    EXPECT_EQ(0x00FFFFFFu, title.m_crColor);
+    EXPECT_EQ(0u, title.m_crColor) << "not a colour: black";
     EXPECT_EQ(1000, title.m_nWeight);
     EXPECT_EQ(1, title.m_bItalic);
     const CLookSettings notes = reader.Look("Notes");
