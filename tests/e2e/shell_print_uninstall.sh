@@ -3,7 +3,8 @@
 # no ".kal\ShellNew", so that the uninstall that follows deletes every key
 # and reports success.
 source "$(dirname "$0")/lib.bash" "$1"
-cp "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/Print Then Uninstall.kal"
+# Not "uninst" anywhere after the slash: that would be the uninstall switch.
+cp "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/Print Then Remove.kal"
 touch "$WORK/started"
 
 answer_message_box() { # the program's message box, answered with Return
@@ -13,7 +14,7 @@ answer_message_box() { # the program's message box, answered with Return
 }
 reg_exists() { "$WINE_RUN" reg query "HKCR\\$1" >/dev/null 2>&1; }
 
-"$WINE_RUN" "$EXE" /p "Print Then Uninstall.kal" & pid=$!
+"$WINE_RUN" "$EXE" /p "Print Then Remove.kal" & pid=$!
 # A calendar saved for a printer this machine lacks is printed on the
 # default printer after a message; answer it if it comes.
 for _ in $(seq 50); do
@@ -36,7 +37,7 @@ frame=$(wait_window ' - Almanark$' 60) || fail "no main window after the uninsta
 press "$frame" alt+F4
 wait_exit "$pid" 30 || fail "the last start did not end"
 for _ in $(seq 60); do
-    pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name '*Print*Then*Uninstall*.pdf' \
+    pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name '*Print*Then*Remove*.pdf' \
           -newer "$WORK/started" 2>/dev/null | head -n 1)
     [ -n "$pdf" ] && { sleep 1; rm -f "$pdf"; break; }
     sleep 0.5
