@@ -20,6 +20,7 @@
 #include "view/DeviceUnits.h"
 #include "view/MonthLayout.h"
 #include "view/PageGeometry.h"
+#include "view/ViewInteraction.h"
 
 namespace {
 const char kSection[] = "Almanark";
@@ -72,14 +73,10 @@ void SetButtonCheck(CButton& button, int nValue) {
     if (button.GetSafeHwnd())
         button.SetCheck(nValue ? BST_CHECKED : BST_UNCHECKED);
 }
-
-void SetControlText(CWnd& wnd, const char* pszText) {
-    if (wnd.GetSafeHwnd())
-        wnd.SetWindowText(pszText);
-}
 } // namespace
 
-CAlmanarkView::CAlmanarkView() : m_printer(*this) {
+CAlmanarkView::CAlmanarkView()
+    : m_printer(*this), m_pInteraction(std::make_unique<CViewInteraction>(*this)) {
     theApp.m_pView = this;
 }
 
@@ -114,6 +111,9 @@ LRESULT CAlmanarkView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
         ::FillRect((HDC)wParam, GetClientRect(), ::GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
+    LRESULT lResult = 0;
+    if (m_pInteraction->OnMessage(nMsg, wParam, lParam, &lResult))
+        return lResult;
     return CScrollView::WindowProc(nMsg, wParam, lParam);
 }
 
@@ -196,9 +196,8 @@ void CAlmanarkView::FitDesign(CAlmanarkDoc& doc) {
 void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     FitDesign(doc);
     m_rectCalFrame.SetRectEmpty();
-    const CRect rcClient = GetClientRect();
-    const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
-                             rcClient.Height());
+    m_rectTitle.SetRectEmpty();
+    const CPageGeometry page = ScreenPage();
     m_pageWidth = page.PageWidth();
     m_pageHeight = page.PageHeight();
     theApp.m_rectPrintable = page.PrintableRect();
@@ -215,6 +214,9 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
             page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
     if (bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
+    m_imgTracker.m_rect = rcPicture;
+    if (m_nImgPositioning && doc.m_bHasImage)
+        m_imgTracker.Draw(&dc);
 }
 
 void CAlmanarkView::DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc) {
@@ -253,8 +255,10 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge,
                               WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
     dc.Rectangle(layout.Frame());
-    if (!dc.IsPrinting())
-        m_rectCalFrame = layout.Frame();
+    if (!dc.IsPrinting()) {
+        m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
+        m_rectTitle = layout.TitleBox();
+    }
     dc.Rectangle(layout.TitleBox());
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
@@ -264,6 +268,8 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     text.DrawWeekdayNames(layout);
     DrawDays(dc, doc, layout);
     DrawNeighbourMonths(dc, doc, layout);
+    if (!dc.IsPrinting() && m_nCalPositioning)
+        m_calTracker.Draw(&dc);
 }
 
 CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
@@ -271,7 +277,8 @@ CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
     if (!pFrame || !pFrame->m_wndStylePage.m_editTitle.GetSafeHwnd())
         return doc.m_strTitle;
     CStylePage& page = pFrame->m_wndStylePage;
-    doc.m_strTitle = page.m_editTitle.GetWindowText();
+    if (page.TitleEdited())
+        doc.m_strTitle = page.m_editTitle.GetWindowText();
     const bool bHasTitle = !doc.m_strTitle.IsEmpty();
     ::EnableWindow(page.GetDlgItem(IDC_TITLE_FONT), bHasTitle);
     ::EnableWindow(page.GetDlgItem(IDC_TITLE_LARGE), bHasTitle);
@@ -401,11 +408,24 @@ CRect CAlmanarkView::CalendarFrame() const {
     const CAlmanarkDoc* pDoc = GetDocument();
     if (!m_rectCalFrame.IsRectEmpty() || !pDoc)
         return m_rectCalFrame;
+    return ScreenPage().ScreenRect(pDoc->m_dCalLeft, pDoc->m_dCalTop, pDoc->m_dCalRight,
+                                   pDoc->m_dCalBottom);
+}
+
+CPageGeometry CAlmanarkView::ScreenPage() const {
     const CRect rcClient = GetClientRect();
-    const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
-                             rcClient.Height());
-    return page.ScreenRect(pDoc->m_dCalLeft, pDoc->m_dCalTop, pDoc->m_dCalRight,
-                           pDoc->m_dCalBottom);
+    return CPageGeometry(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
+                         rcClient.Height());
+}
+
+// ---- interaction ----
+
+BOOL CAlmanarkView::SelectBox(int nCol, int nRow) {
+    return m_pInteraction->SelectBox(nCol, nRow);
+}
+
+void CAlmanarkView::CommitNote() {
+    m_pInteraction->CommitNote();
 }
 
 // ---- view initialisation ----
@@ -449,7 +469,7 @@ void CAlmanarkView::ShowDocumentOnPages(const CAlmanarkDoc& doc) {
     SetButtonCheck(style.m_btnDateLarge, theApp.m_nDateSize);
     SetButtonCheck(style.m_btnTitleLarge, doc.m_bTitleLarge);
     SetButtonCheck(pFrame->m_wndImagePage.m_btnShowsThrough, doc.m_bImageShowsThrough);
-    SetControlText(style.m_editTitle, doc.m_strTitle);
+    style.ShowTitle(doc.m_strTitle);
     pFrame->m_wndCalendarPage.ShowDaySwapSide();
 }
 

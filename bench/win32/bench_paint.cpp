@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "framework/Dc.h"
 
 namespace {
 const int kPageHeight = 1000;
