@@ -1,9 +1,11 @@
-// What the benchmarks share: a clock and the program started in-process on
+// The program for the benchmarks: started in-process on
 // the default printer, with every prompt answered and reported.
 #pragma once
 #include <windows.h>
 
 #include <cstdio>
+
+#include "BenchClock.h"
 
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
@@ -12,18 +14,6 @@
 #include "framework/ModalSeam.h"
 #include "resources/resource.h"
 #include "view/AlmanarkView.h"
-
-// Seconds from an arbitrary start.
-inline double Now() {
-    static LARGE_INTEGER s_frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(s_frequency.QuadPart);
-}
 
 inline bool StartProgram(const char* pszIni, const char* pszBench) {
     static const char* s_pszBench = pszBench;
