@@ -207,7 +207,7 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     const bool bPictureOnTop = m_nImgPositioning || m_nPictureFirst;
     if (!bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
-    if (!doc.m_bYearDoc)
+    if (!doc.m_bYearDoc && !m_bHideCalendar)
         DrawMonthPage(
             dc, doc,
             page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
