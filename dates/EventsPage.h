@@ -7,9 +7,14 @@
 #include "framework/ListBox.h"
 #include "panel/PanelPage.h"
 
+class CEventSection;
+
 class CEventsPage : public CPanelPage {
 public:
     CEventsPage();
+
+    // The "Events" section of an event file, read in one profile call.
+    static CEventSection ReadEventSection(const CString& strPath);
 
     CString ResolveEventFilePath(const CString& strName) const;
     void FillEventFileCombo();
@@ -23,6 +28,8 @@ public:
     void DeleteEventFile();
     void EnableFileButtons(BOOL bEnable);
     void UpdateListExtent(const CString& strLine);
+    // Widens the date list's scroll extent to the widest of the lines.
+    void WidenListExtent(const std::vector<CString>& lines);
 
     int m_nAppliedCount = 0;
     CComboBox m_cbFile;
