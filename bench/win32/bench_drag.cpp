@@ -2,11 +2,38 @@
 // 42 long notes and 500 events, replayed through the tracker's own mouse
 // loop: every step adjusts the rectangle and shows the whole page as it
 // would be painted. Prints the time per step.
-#include <algorithm>
+#include <windows.h>
+#include <commctrl.h>
 
-#include "BenchProgram.h"
+#include <algorithm>
+#include <cstdio>
+
+#include "BenchApp.h"
+#include "BenchClock.h"
 
 namespace {
+// The settings file goes to the temporary folder under pszIniName.
+bool StartDragBench(const char* pszIniName, char (&szIni)[MAX_PATH]) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    GetTempPathA(MAX_PATH, szIni);
+    lstrcatA(szIni, pszIniName);
+    return BenchStartProgram(szIni);
+}
+
+// Sizes the view so that its client area is cx by cy.
+void BenchSizeView(CAlmanarkView& view, int cx, int cy) {
+    view.MoveWindow(0, 0, cx, cy, false);
+    const CRect rcClient = view.GetClientRect();
+    view.MoveWindow(0, 0, 2 * cx - rcClient.Width(), 2 * cy - rcClient.Height(), false);
+}
+
+void BenchEnd(const char* pszIni) {
+    if (theApp.m_pMainWnd)
+        theApp.m_pMainWnd->DestroyWindow();
+    DeleteFileA(pszIni);
+}
+
 const int kSteps = 200;
 const int kPageHeight = 1000;
 
@@ -38,13 +65,13 @@ double TimeDrag(CAlmanarkView& view) {
 
 int main() {
     char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_drag.ini", szIni)) {
+    if (!StartDragBench("bench_drag.ini", szIni)) {
         fprintf(stderr, "bench_drag: the program did not start\n");
         return 1;
     }
     CAlmanarkView& view = *theApp.m_pView;
     CAlmanarkDoc& doc = *theApp.m_pDoc;
-    BenchFillCalendar(doc);
+    BenchFillCalendar(doc, true);
     UseA4(view);
     const int cx = kPageHeight * view.m_physWidth / view.m_physHeight;
     theApp.m_pMainWnd->ShowWindow(SW_SHOW);
