@@ -64,7 +64,7 @@ void CPositioning::OnLButtonDblClk(CPoint pt) {
 
 bool CPositioning::TryCalendar(CPoint pt) {
     const CAlmanarkDoc* pDoc = m_view.GetDocument();
-    if (!pDoc || pDoc->m_bYearDoc || m_view.m_calTracker.m_rect.IsRectEmpty() ||
+    if (!pDoc || m_view.m_calTracker.m_rect.IsRectEmpty() ||
         m_view.m_calTracker.HitTest(pt) != CRectTracker::hitMiddle)
         return false;
     ++m_view.m_nCalPositioning;
