@@ -7,23 +7,13 @@
 #include <vector>
 
 #include "app/AlmanarkApp.h"
+#include "bench/win32/BenchTiming.h"
 #include "document/AlmanarkDoc.h"
 #include "framework/ModalSeam.h"
 
 namespace {
 const LONG kWidth = 4000, kHeight = 3000;
 const int kRounds = 9;
-
-double Now() {
-    static LARGE_INTEGER s_freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)s_freq.QuadPart;
-}
 
 void Put(BYTE* p, DWORD n, int nBytes) {
     for (int i = 0; i < nBytes; ++i)
@@ -77,10 +67,6 @@ bool CopyAndFlush(const char* pszFrom, const char* pszTo) {
     return bOK;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main() {
