@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "app/HelpDialog.h"
+#include "app/LookLimits.h"
 #include "app/ProgramArgument.h"
 #include "app/ShellRegistration.h"
 #include "document/AlmanarkDoc.h"
@@ -232,9 +233,10 @@ void CAlmanarkApp::LoadLook(const char* pszElement, CString& strFace, COLORREF& 
                             int& nWeight, BYTE& bItalic) {
     const CString strElement = CString(pszElement) + " ";
     strFace = GetProfileString(kSection, strElement + "Font", "Arial");
-    crColor = GetProfileInt(kSection, strElement + "Color", 0);
-    nWeight = (int)GetProfileInt(kSection, strElement + "Weight", 400);
-    bItalic = (BYTE)GetProfileInt(kSection, strElement + "Italic", 0);
+    // A hand-edited file may hold anything; fonts and colours need sane values.
+    crColor = CLookLimits::Color(GetProfileInt(kSection, strElement + "Color", 0));
+    nWeight = CLookLimits::Weight((int)GetProfileInt(kSection, strElement + "Weight", 400));
+    bItalic = CLookLimits::Italic(GetProfileInt(kSection, strElement + "Italic", 0));
 }
 
 void CAlmanarkApp::RegisterEventFileType() {

@@ -1,5 +1,6 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramArgument.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LookLimits.cpp
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkApp.cpp

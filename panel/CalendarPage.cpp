@@ -409,7 +409,7 @@ void CCalendarPage::OnOrientation() {
     if (theApp.m_pDoc)
         theApp.m_pDoc->m_nOrientation = nOrientation;
     if (theApp.m_pView)
-        theApp.m_pView->SetPrinterOrientation(nOrientation);
+        theApp.m_pView->m_printer.SetPrinterOrientation(nOrientation);
     ShowOrientation();
     theApp.MarkModified();
     theApp.InvalidateView();

@@ -1,9 +1,6 @@
 #include "view/AlmanarkView.h"
 
 #include <algorithm>
-#include <vector>
-
-#include <winspool.h>
 
 #include "app/AlmanarkApp.h"
 #include "dates/DateCalc.h"
@@ -25,8 +22,6 @@
 
 namespace {
 const char kSection[] = "Almanark";
-const UINT kPrintFlags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS |
-                         PD_HIDEPRINTTOFILE | PD_NOSELECTION;
 const UINT kBoxTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
 const char kCrLf[] = "\r\n";
 
@@ -76,75 +71,9 @@ void SetButtonCheck(CButton& button, int nValue) {
     if (button.GetSafeHwnd())
         button.SetCheck(nValue ? BST_CHECKED : BST_UNCHECKED);
 }
-
-void SetControlText(CWnd& wnd, const char* pszText) {
-    if (wnd.GetSafeHwnd())
-        wnd.SetWindowText(pszText);
-}
-
-int CountLocalPrinters(const CString& strName) {
-    if (strName.IsEmpty())
-        return 0;
-    DWORD cbNeeded = 0, nCount = 0;
-    ::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &cbNeeded, &nCount);
-    if (cbNeeded == 0)
-        return 0;
-    std::vector<BYTE> buffer(cbNeeded);
-    if (!::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), cbNeeded, &cbNeeded,
-                         &nCount))
-        return 0;
-    const auto* pInfo = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
-    int nFound = 0;
-    for (DWORD i = 0; i < nCount; ++i)
-        if (pInfo[i].pPrinterName && strName == pInfo[i].pPrinterName)
-            ++nFound;
-    return nFound;
-}
-
-// The whole value: a cut-off value written back later would damage the
-// user's default printer.
-CString SystemDefaultDevice() {
-    char szDevice[1024] = {0};
-    ::GetProfileStringA("windows", "device", "", szDevice, sizeof szDevice);
-    return szDevice;
-}
-
-void SetSystemDefaultDevice(const CString& strDevice) {
-    ::WriteProfileStringA("windows", "device", strDevice);
-    ::SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, (LPARAM) "windows", SMTO_ABORTIFHUNG,
-                          2000, nullptr);
-}
-
-// "name,driver,port" as the system keeps it, when [devices] knows the printer.
-CString DeviceEntry(const CString& strPrinter) {
-    char szEntry[512] = {0};
-    ::GetProfileStringA("devices", strPrinter, "", szEntry, sizeof szEntry);
-    return szEntry[0] ? strPrinter + "," + szEntry : strPrinter;
-}
-
-enum PrinterSetting { settingOrientation, settingPaperSize, settingColor };
-
-void PutIntoDevMode(DEVMODEA* pDevMode, PrinterSetting setting, short nValue) {
-    if (!pDevMode)
-        return;
-    switch (setting) {
-    case settingOrientation:
-        pDevMode->dmOrientation = nValue;
-        pDevMode->dmFields |= DM_ORIENTATION;
-        break;
-    case settingPaperSize:
-        pDevMode->dmPaperSize = nValue;
-        pDevMode->dmFields |= DM_PAPERSIZE;
-        break;
-    case settingColor:
-        pDevMode->dmColor = nValue;
-        pDevMode->dmFields |= DM_COLOR;
-        break;
-    }
-}
 } // namespace
 
-CAlmanarkView::CAlmanarkView() {
+CAlmanarkView::CAlmanarkView() : m_printer(*this) {
     theApp.m_pView = this;
 }
 
@@ -261,6 +190,7 @@ void CAlmanarkView::FitDesign(CAlmanarkDoc& doc) {
 void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     FitDesign(doc);
     m_rectCalFrame.SetRectEmpty();
+    m_rectTitle.SetRectEmpty();
     const CRect rcClient = GetClientRect();
     const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
                              rcClient.Height());
@@ -318,8 +248,10 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge,
                               WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
     dc.Rectangle(layout.Frame());
-    if (!dc.IsPrinting())
+    if (!dc.IsPrinting()) {
         m_rectCalFrame = layout.Frame();
+        m_rectTitle = layout.TitleBox();
+    }
     dc.Rectangle(layout.TitleBox());
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
@@ -336,7 +268,8 @@ CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
     if (!pFrame || !pFrame->m_wndStylePage.m_editTitle.GetSafeHwnd())
         return doc.m_strTitle;
     CStylePage& page = pFrame->m_wndStylePage;
-    doc.m_strTitle = page.m_editTitle.GetWindowText();
+    if (page.TitleEdited())
+        doc.m_strTitle = page.m_editTitle.GetWindowText();
     const bool bHasTitle = !doc.m_strTitle.IsEmpty();
     ::EnableWindow(page.GetDlgItem(IDC_TITLE_FONT), bHasTitle);
     ::EnableWindow(page.GetDlgItem(IDC_TITLE_LARGE), bHasTitle);
@@ -488,11 +421,11 @@ void CAlmanarkView::OnInitialUpdate() {
     pDoc->SetModifiedFlag(false);
     CopyFaceNames(*pDoc);
     ShowDocumentOnPages(*pDoc);
-    EnsureDocumentPrinter();
+    m_printer.EnsureDocumentPrinter();
     SetStatusText(1, theApp.m_strPrinter);
-    if (SyncPrinterSettings(false)) {
-        ResetPrinterDC();
-        ReadPrinter();
+    if (m_printer.SyncPrinterSettings(false)) {
+        m_printer.ResetPrinterDC();
+        m_printer.ReadPrinter();
     }
     ShowPrinterOnPages();
     ShowDocumentKind(*pDoc);
@@ -514,7 +447,7 @@ void CAlmanarkView::ShowDocumentOnPages(const CAlmanarkDoc& doc) {
     SetButtonCheck(style.m_btnDateLarge, theApp.m_nDateSize);
     SetButtonCheck(style.m_btnTitleLarge, doc.m_bTitleLarge);
     SetButtonCheck(pFrame->m_wndImagePage.m_btnShowsThrough, doc.m_bImageShowsThrough);
-    SetControlText(style.m_editTitle, doc.m_strTitle);
+    style.ShowTitle(doc.m_strTitle);
     pFrame->m_wndCalendarPage.ShowDaySwapSide();
 }
 
@@ -564,7 +497,7 @@ void CAlmanarkView::OnFilePrintDirect() {
     if (pDoc && pCmdInfo && pCmdInfo->m_nShellCommand == CCommandLineInfo::FilePrintTo &&
         !pCmdInfo->m_strPrinterName.IsEmpty()) {
         pDoc->m_strPrinter = pCmdInfo->m_strPrinterName;
-        EnsureDocumentPrinter();
+        m_printer.EnsureDocumentPrinter();
     }
     if (!PrintPage())
         AfxMessageBox("The calendar could not be printed.", MB_OK | MB_ICONEXCLAMATION);
@@ -596,131 +529,13 @@ void CAlmanarkView::OnFileNew() {
     theApp.WriteProfileString(kSection, "Month Doc", "");
 }
 
-// ---- the printer ----
-
-CString CAlmanarkView::DialogPrinterName() const {
-    if (!m_pPrintDlg)
-        return CString();
-    // The device names hold the whole name; the device mode only 31 characters of it.
-    CString strName = m_pPrintDlg->GetDeviceName();
-    const DEVMODEA* pDevMode = m_pPrintDlg->GetDevMode();
-    if (strName.IsEmpty() && pDevMode)
-        strName = CString(
-            reinterpret_cast<const char*>(pDevMode->dmDeviceName),
-            (int)strnlen(reinterpret_cast<const char*>(pDevMode->dmDeviceName), CCHDEVICENAME));
-    return strName;
-}
-
-void CAlmanarkView::ReadPrinter() {
-    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
-    m_physWidth = hDC ? ::GetDeviceCaps(hDC, PHYSICALWIDTH) : 0;
-    m_physHeight = hDC ? ::GetDeviceCaps(hDC, PHYSICALHEIGHT) : 0;
-    m_printWidth = hDC ? ::GetDeviceCaps(hDC, HORZRES) - 10 : 0;
-    m_printHeight = hDC ? ::GetDeviceCaps(hDC, VERTRES) - 10 : 0;
-    m_offsetX = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETX) : 0;
-    m_offsetY = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETY) : 0;
-    if (const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr) {
-        theApp.m_strPrinter = DialogPrinterName();
-        theApp.m_nOrientation = pDevMode->dmOrientation;
-        theApp.m_nPaperSize = pDevMode->dmPaperSize;
-        theApp.m_nPrintColor = pDevMode->dmColor;
-    }
-    theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
-}
-
-int CAlmanarkView::SyncPrinterSettings(bool bDocTakesApp) {
-    CAlmanarkDoc* pDoc = GetDocument();
-    if (!pDoc)
-        return 0;
-    int nDiffer = 0;
-    if (bDocTakesApp && pDoc->m_strPrinter != theApp.m_strPrinter) {
-        pDoc->m_strPrinter = theApp.m_strPrinter;
-        theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
-        nDiffer = 1;
-    }
-    DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
-    struct Setting {
-        short& nDoc;
-        short& nApp;
-        PrinterSetting setting;
-        const char* pszKey;
-    } settings[] = {
-        {pDoc->m_nOrientation, theApp.m_nOrientation, settingOrientation, "Orientation"},
-        {pDoc->m_nPaperSize, theApp.m_nPaperSize, settingPaperSize, "Paper Size"},
-        {pDoc->m_nPrintColor, theApp.m_nPrintColor, settingColor, "Print Color"},
-    };
-    for (Setting& s : settings) {
-        if (s.nDoc == s.nApp)
-            continue;
-        if (bDocTakesApp)
-            s.nDoc = s.nApp;
-        else
-            s.nApp = s.nDoc;
-        PutIntoDevMode(pDevMode, s.setting, s.nApp);
-        theApp.WriteProfileInt(theApp.m_strPrinter, s.pszKey, s.nApp);
-        ++nDiffer;
-    }
-    return nDiffer;
-}
-
-void CAlmanarkView::ResetPrinterDC() {
-    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
-    const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
-    if (hDC && pDevMode)
-        ::ResetDCA(hDC, pDevMode);
-}
-
-void CAlmanarkView::SetPrinterOrientation(short nOrientation) {
-    if (!m_pPrintDlg)
-        return;
-    PutIntoDevMode(m_pPrintDlg->GetDevMode(), settingOrientation, nOrientation);
-    ResetPrinterDC();
-    ReadPrinter();
-}
-
-void CAlmanarkView::CreatePrintDialog() {
-    m_pPrintDlg = std::make_unique<CPrintDialog>(false, kPrintFlags, this);
-    m_pPrintDlg->GetDefaults();
-    m_pPrintDlg->m_pd.nCopies = 1;
-    DEVMODEA* pDevMode = m_pPrintDlg->GetDevMode();
-    PutIntoDevMode(pDevMode, settingOrientation, theApp.m_nOrientation);
-    PutIntoDevMode(pDevMode, settingPaperSize, theApp.m_nPaperSize);
-    PutIntoDevMode(pDevMode, settingColor, theApp.m_nPrintColor);
-    ResetPrinterDC();
-    ReadPrinter();
-}
-
-void CAlmanarkView::EnsureDocumentPrinter() {
-    const CAlmanarkDoc* pDoc = GetDocument();
-    const CString strWanted = pDoc ? pDoc->m_strPrinter : theApp.m_strPrinter;
-    if (m_pPrintDlg && DialogPrinterName() == strWanted)
-        return;
-    m_pPrintDlg.reset();
-    const CString strDevice = SystemDefaultDevice();
-    const int nComma = strDevice.Find(',');
-    const CString strDefault = nComma >= 0 ? strDevice.Left(nComma) : strDevice;
-    bool bSwitched = false;
-    if (strDefault != strWanted) {
-        if (CountLocalPrinters(strWanted) > 0) {
-            SetSystemDefaultDevice(DeviceEntry(strWanted));
-            bSwitched = true;
-        } else {
-            AfxMessageBox("The document was last saved with the following printer:\n\n" +
-                              strWanted +
-                              "\n\nwhich is not available.  The current printer will be used "
-                              "instead.",
-                          MB_OK);
-        }
-    }
-    CreatePrintDialog();
-    if (bSwitched)
-        SetSystemDefaultDevice(strDevice);
-}
+// ---- printing ----
 
 bool CAlmanarkView::PrintPage() {
-    if (!m_pPrintDlg)
-        EnsureDocumentPrinter();
-    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
+    if (!m_printer.GetPrintDialog())
+        m_printer.EnsureDocumentPrinter();
+    const CPrintDialog* pDlg = m_printer.GetPrintDialog();
+    const HDC hDC = pDlg ? pDlg->GetPrinterDC() : nullptr;
     CAlmanarkDoc* pDoc = GetDocument();
     if (!hDC || !pDoc)
         return false;

@@ -1,13 +1,11 @@
 // CAlmanarkView: the printer's sheet scaled into the window with the
 // calendar on it; the same drawing serves the screen and the printer.
 #pragma once
-#include <memory>
-
-#include "framework/PrintDialog.h"
 #include "framework/AfxRes.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
 #include "view/PrinterMetrics.h"
+#include "view/PrinterSettings.h"
 
 class CAlmanarkDoc;
 class CCalendarBox;
@@ -35,23 +33,9 @@ public:
     // Prints the page without a dialog: the shell's print and print-to.
     void OnFilePrintDirect();
 
-    // Makes the print dialog refer to the document's printer, or tells the
-    // user it is missing and takes the default printer.
-    void EnsureDocumentPrinter();
-    // Metrics and the application's printer settings from the print
-    // dialog's printer DC and device mode.
-    void ReadPrinter();
-    // bDocTakesApp: the document takes the application's settings, else the
-    // other way round. Returns how many settings differed.
-    int SyncPrinterSettings(bool bDocTakesApp);
-    // Applies the print dialog's device mode to its printer DC.
-    void ResetPrinterDC();
-    // Puts the orientation into the device mode and reads the printer again.
-    void SetPrinterOrientation(short nOrientation);
     // Prints the page as one job on the print dialog's printer; false when
     // nothing was printed.
     bool PrintPage();
-    CPrintDialog* GetPrintDialog() const { return m_pPrintDlg.get(); }
 
     // Printer page metrics, in printer device units.
     int m_physWidth = 0;
@@ -67,6 +51,8 @@ public:
     // The calendar's outer frame as last drawn on screen, where positioning
     // starts from; empty when no frame was drawn.
     CRect m_rectCalFrame;
+    // The title band as last drawn on screen, what a title change repaints.
+    CRect m_rectTitle;
     int m_selCol = -1;
     int m_selRow = -1;
     int m_selDay = 1;
@@ -80,6 +66,8 @@ public:
     // The day box being drawn did not take its whole text.
     int m_nOverflow = 0;
     CString m_strEaster;
+    // The print dialog, the printer it names and the settings that follow it.
+    CPrinterSettings m_printer;
 
     bool HasSelection() const {
         return m_selCol >= 0 && m_selCol < 7 && m_selRow >= 0 && m_selRow < 6;
@@ -122,10 +110,5 @@ private:
     // Remembers the document's path for its kind and shows that kind's controls.
     void ShowDocumentKind(const CAlmanarkDoc& doc);
 
-    void CreatePrintDialog();
-    // The device name of the print dialog's printer, empty without one.
-    CString DialogPrinterName() const;
     void SetStatusText(int nPane, const char* pszText);
-
-    std::unique_ptr<CPrintDialog> m_pPrintDlg;
 };

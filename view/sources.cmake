@@ -11,4 +11,5 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
 )

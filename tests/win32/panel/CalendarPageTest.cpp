@@ -51,7 +51,7 @@ protected:
     }
     void SetTitle(const char* pszTitle) {
         Doc().m_strTitle = pszTitle;
-        Style().m_editTitle.SetWindowText(pszTitle);
+        Style().ShowTitle(pszTitle);
     }
     bool AllNotesEmpty() {
         for (int c = 0; c < 7; ++c)

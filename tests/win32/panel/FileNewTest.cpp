@@ -25,7 +25,7 @@ protected:
         Doc().m_dCalTop = 0.3;
         Doc().SetNote("5\r\nx", 3, 1);
         Doc().m_strTitle = "Ours";
-        Style().m_editTitle.SetWindowText("Ours");
+        Style().ShowTitle("Ours");
         Doc().m_bTitleLarge = 1;
         Style().m_btnTitleLarge.SetCheck(BST_CHECKED);
         Doc().m_bHasImage = 1;

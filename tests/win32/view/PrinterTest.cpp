@@ -35,20 +35,20 @@ protected:
         m_strDefault = DefaultPrinterName();
         ASSERT_FALSE(m_strDefault.IsEmpty());
         Doc().m_strPrinter = m_strDefault;
-        View().EnsureDocumentPrinter();
+        View().m_printer.EnsureDocumentPrinter();
     }
     void TearDown() override {
         // Back to the default printer in the settings every test starts with.
         theApp.m_nOrientation = Doc().m_nOrientation = 2;
         theApp.m_nPaperSize = Doc().m_nPaperSize = 1;
         Doc().m_strPrinter = m_strDefault;
-        View().EnsureDocumentPrinter();
-        if (DEVMODEA* pDevMode = View().GetPrintDialog()->GetDevMode()) {
+        View().m_printer.EnsureDocumentPrinter();
+        if (DEVMODEA* pDevMode = View().m_printer.GetPrintDialog()->GetDevMode()) {
             pDevMode->dmOrientation = 2;
             pDevMode->dmPaperSize = 1;
         }
-        View().ResetPrinterDC();
-        View().ReadPrinter();
+        View().m_printer.ResetPrinterDC();
+        View().m_printer.ReadPrinter();
         CViewTest::TearDown();
     }
     CString m_strDefault;
@@ -56,25 +56,25 @@ protected:
 
 TEST_F(PrinterTest, DefaultPrinterGivesMetricsAndSettings) {
     const CAlmanarkView& view = View();
-    ASSERT_NE(view.GetPrintDialog(), nullptr);
+    ASSERT_NE(view.m_printer.GetPrintDialog(), nullptr);
     EXPECT_EQ(theApp.m_strPrinter, m_strDefault);
     EXPECT_EQ(Ini("Almanark", "Printer"), m_strDefault);
     EXPECT_GT(view.m_physWidth, view.m_physHeight); // landscape
     EXPECT_GE(view.m_offsetX, 0);
     EXPECT_GE(view.m_offsetY, 0);
-    HDC hDC = view.GetPrintDialog()->GetPrinterDC();
+    HDC hDC = view.m_printer.GetPrintDialog()->GetPrinterDC();
     ASSERT_NE(hDC, nullptr);
     EXPECT_EQ(view.m_printWidth, ::GetDeviceCaps(hDC, HORZRES) - 10);
     EXPECT_EQ(view.m_printHeight, ::GetDeviceCaps(hDC, VERTRES) - 10);
     EXPECT_LT(view.m_offsetX + view.m_printWidth, view.m_physWidth);
-    EXPECT_EQ(view.GetPrintDialog()->m_pd.nCopies, 1);
+    EXPECT_EQ(view.m_printer.GetPrintDialog()->m_pd.nCopies, 1);
 }
 
 TEST_F(PrinterTest, SamePrinterKeepsTheDialog) {
-    CPrintDialog* pBefore = View().GetPrintDialog();
+    CPrintDialog* pBefore = View().m_printer.GetPrintDialog();
     CScopedAnswers answers;
-    View().EnsureDocumentPrinter();
-    EXPECT_EQ(View().GetPrintDialog(), pBefore);
+    View().m_printer.EnsureDocumentPrinter();
+    EXPECT_EQ(View().m_printer.GetPrintDialog(), pBefore);
     EXPECT_TRUE(answers.Asked().empty());
 }
 
@@ -83,7 +83,7 @@ TEST_F(PrinterTest, MissingPrinterIsReportedAndTheDefaultUsed) {
     Doc().m_strPrinter = kMissing;
     {
         CScopedAnswers answers;
-        View().EnsureDocumentPrinter();
+        View().m_printer.EnsureDocumentPrinter();
         ASSERT_EQ(answers.Messages().size(), 1u);
         EXPECT_EQ(answers.Messages()[0],
                   CString("The document was last saved with the following printer:\n\n") +
@@ -107,37 +107,37 @@ TEST_F(PrinterTest, DocumentsPrinterIsMadeDefaultOnlyWhileTheDialogIsMade) {
     ::WriteProfileStringA("windows", "device", strOther);
     CScopedAnswers answers;
     Doc().m_strPrinter = kMissing;
-    View().EnsureDocumentPrinter();
+    View().m_printer.EnsureDocumentPrinter();
     // A printer that is not installed is never made the default.
     EXPECT_EQ(SystemDevice(), strOther);
     Doc().m_strPrinter = m_strDefault;
-    View().EnsureDocumentPrinter();
+    View().m_printer.EnsureDocumentPrinter();
     const CString strAfter = SystemDevice();
     ::WriteProfileStringA("windows", "device", strDevice);
     EXPECT_EQ(strAfter, strOther);
     EXPECT_EQ(answers.Messages().size(), 1u);
     EXPECT_EQ(theApp.m_strPrinter, m_strDefault);
-    EXPECT_EQ(View().GetPrintDialog()->GetDeviceName(), m_strDefault);
+    EXPECT_EQ(View().m_printer.GetPrintDialog()->GetDeviceName(), m_strDefault);
     EXPECT_GT(View().m_physWidth, 0);
 }
 
 TEST_F(PrinterTest, ApplicationTakesTheDocumentsSettings) {
     Doc().m_nOrientation = 1;
     Doc().m_nPaperSize = 9; // A4
-    EXPECT_EQ(View().SyncPrinterSettings(false), 2);
+    EXPECT_EQ(View().m_printer.SyncPrinterSettings(false), 2);
     EXPECT_EQ(theApp.m_nOrientation, 1);
     EXPECT_EQ(theApp.m_nPaperSize, 9);
-    const DEVMODEA* pDevMode = View().GetPrintDialog()->GetDevMode();
+    const DEVMODEA* pDevMode = View().m_printer.GetPrintDialog()->GetDevMode();
     ASSERT_NE(pDevMode, nullptr);
     EXPECT_EQ(pDevMode->dmOrientation, 1);
     EXPECT_EQ(pDevMode->dmPaperSize, 9);
     EXPECT_EQ(Ini(m_strDefault, "Orientation"), "1");
     EXPECT_EQ(Ini(m_strDefault, "Paper Size"), "9");
-    EXPECT_EQ(View().SyncPrinterSettings(false), 0);
+    EXPECT_EQ(View().m_printer.SyncPrinterSettings(false), 0);
 
     // The printer DC follows, and with it the page on screen.
-    View().ResetPrinterDC();
-    View().ReadPrinter();
+    View().m_printer.ResetPrinterDC();
+    View().m_printer.ReadPrinter();
     EXPECT_LT(View().m_physWidth, View().m_physHeight);
     EXPECT_NEAR(View().m_physWidth * 297.0, View().m_physHeight * 210.0, View().m_physHeight);
     Paint(600, 800);
@@ -149,7 +149,7 @@ TEST_F(PrinterTest, DocumentTakesTheApplicationsSettings) {
     Doc().m_strPrinter = "Some other printer";
     Doc().m_nPrintColor = 2;
     theApp.m_nPrintColor = 1;
-    EXPECT_EQ(View().SyncPrinterSettings(true), 2);
+    EXPECT_EQ(View().m_printer.SyncPrinterSettings(true), 2);
     EXPECT_EQ(Doc().m_strPrinter, m_strDefault);
     EXPECT_EQ(Doc().m_nPrintColor, 1);
     EXPECT_EQ(Ini(m_strDefault, "Print Color"), "1");

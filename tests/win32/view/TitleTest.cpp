@@ -32,6 +32,18 @@ std::vector<InkRun> InkRuns(const CPaintedPage& page, const CRect& rc, int nGap)
     }
     return runs;
 }
+
+int Width(const InkRun& run) {
+    return run.nLast - run.nFirst;
+}
+
+// Rows of rc with ink.
+int InkHeight(const CPaintedPage& page, const CRect& rc) {
+    int nRows = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        nRows += page.CountNot(CRect(rc.left, y, rc.right, y + 1), kWhite) > 0 ? 1 : 0;
+    return nRows;
+}
 } // namespace
 
 class TitleTest : public CViewTest {
@@ -143,4 +155,76 @@ TEST_F(TitleTest, ItalicDateKeepsABlankAtItsEdge) {
     ASSERT_EQ(italic.size(), 1u);
     // The trailing blank moves the slanted text off the right edge.
     EXPECT_LT(italic[0].nLast, upright[0].nLast - 2);
+}
+
+TEST_F(TitleTest, HeadingFollowsEachStyleAndOrder) {
+    Doc().m_nMonth = 9; // "September" is much wider than "1999"
+    for (int nStyle : {0, 1, 2, -1}) {
+        for (int nSwap : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "style " << nStyle << " swap " << nSwap);
+            theApp.m_nDateStyle = nStyle;
+            theApp.m_nDateSwap = nSwap;
+            auto page = Paint(900, 1000);
+            const CRect rc = ScreenLayout(900, 1000).TitleTextRect();
+            // Apart at the blank between the words, together within them.
+            const auto runs = InkRuns(*page, rc, rc.Height() / 5);
+            ASSERT_EQ(runs.size(), 2u);
+            EXPECT_EQ(Width(runs[0]) > Width(runs[1]), nSwap == 0);
+            const int nTolerance = rc.Width() / 20, nCentre = (rc.left + rc.right) / 2;
+            if (nStyle == 0 || nStyle == -1)
+                EXPECT_LT(runs[0].nFirst, rc.left + nTolerance);
+            if (nStyle == 2 || nStyle == -1)
+                EXPECT_GT(runs[1].nLast, rc.right - nTolerance);
+            if (nStyle == 0)
+                EXPECT_LT(runs[1].nLast, nCentre);
+            if (nStyle == 2)
+                EXPECT_GT(runs[0].nFirst, nCentre);
+            if (nStyle == 1)
+                EXPECT_NEAR((runs[0].nFirst + runs[1].nLast) / 2, nCentre, rc.Width() / 50);
+        }
+    }
+}
+
+TEST_F(TitleTest, TitleAndHeadingDrawInTheirOwnColours) {
+    const COLORREF crDate = RGB(0, 0, 200), crTitle = RGB(200, 0, 0);
+    theApp.m_nDateStyle = 0; // the date at the left, the title at the right
+    theApp.m_crDateColor = crDate;
+    theApp.m_crTitleColor = crTitle;
+    Frame().m_wndStylePage.m_editTitle.SetWindowText("Family");
+    auto page = Paint(900, 1000);
+    Keep(*page, "colours");
+    const CRect rc = ScreenLayout(900, 1000).TitleTextRect();
+    const int nCentre = (rc.left + rc.right) / 2;
+    const CRect rcLeft(rc.left, rc.top, nCentre, rc.bottom),
+        rcRight(nCentre, rc.top, rc.right, rc.bottom);
+    EXPECT_GT(page->CountOf(rcLeft, crDate), 20);
+    EXPECT_EQ(page->CountOf(rcLeft, crTitle), 0);
+    EXPECT_GT(page->CountOf(rcRight, crTitle), 20);
+    EXPECT_EQ(page->CountOf(rcRight, crDate), 0);
+}
+
+TEST_F(TitleTest, LargeMakesItsPartOfTheBandTaller) {
+    theApp.m_nDateStyle = 0;
+    Frame().m_wndStylePage.m_editTitle.SetWindowText("Family");
+    struct Heights {
+        int nDate, nTitle;
+    };
+    auto measure = [this]() {
+        auto page = Paint(900, 1000);
+        const CRect rc = ScreenLayout(900, 1000).TitleTextRect();
+        const int nCentre = (rc.left + rc.right) / 2;
+        return Heights{InkHeight(*page, CRect(rc.left, rc.top, nCentre, rc.bottom)),
+                       InkHeight(*page, CRect(nCentre, rc.top, rc.right, rc.bottom))};
+    };
+    const Heights plain = measure();
+    EXPECT_NEAR(plain.nDate, plain.nTitle, plain.nDate / 5);
+    theApp.m_nDateSize = 1;
+    const Heights largeDate = measure();
+    EXPECT_GT(largeDate.nDate, plain.nDate);
+    EXPECT_GT(largeDate.nDate, 3 * largeDate.nTitle / 2);
+    theApp.m_nDateSize = 0;
+    Doc().m_bTitleLarge = 1;
+    const Heights largeTitle = measure();
+    EXPECT_GT(largeTitle.nTitle, plain.nTitle);
+    EXPECT_GT(largeTitle.nTitle, 3 * largeTitle.nDate / 2);
 }

@@ -170,7 +170,8 @@ void CViewTest::SetUp() {
     view.m_selCol = view.m_selRow = -1;
     view.m_nImgPositioning = view.m_nPictureFirst = view.m_nCalPositioning = 0;
     SetMetrics(CViewEnvironment::PrinterMetrics());
-    Frame().m_wndStylePage.m_editTitle.SetWindowText("");
+    doc.m_strTitle.Empty();
+    Frame().m_wndStylePage.ShowTitle("");
 }
 
 void CViewTest::TearDown() {

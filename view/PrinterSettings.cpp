@@ -1,0 +1,200 @@
+#include "view/PrinterSettings.h"
+
+#include <vector>
+
+#include <winspool.h>
+
+#include "app/AlmanarkApp.h"
+#include "document/AlmanarkDoc.h"
+#include "framework/ModalSeam.h"
+#include "view/AlmanarkView.h"
+
+namespace {
+const char kSection[] = "Almanark";
+const UINT kPrintFlags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS |
+                         PD_HIDEPRINTTOFILE | PD_NOSELECTION;
+
+int CountLocalPrinters(const CString& strName) {
+    if (strName.IsEmpty())
+        return 0;
+    DWORD cbNeeded = 0, nCount = 0;
+    ::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &cbNeeded, &nCount);
+    if (cbNeeded == 0)
+        return 0;
+    std::vector<BYTE> buffer(cbNeeded);
+    if (!::EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer.data(), cbNeeded, &cbNeeded,
+                         &nCount))
+        return 0;
+    const auto* pInfo = reinterpret_cast<const PRINTER_INFO_2A*>(buffer.data());
+    int nFound = 0;
+    for (DWORD i = 0; i < nCount; ++i)
+        if (pInfo[i].pPrinterName && strName == pInfo[i].pPrinterName)
+            ++nFound;
+    return nFound;
+}
+
+// The whole value: a cut-off value written back later would damage the
+// user's default printer.
+CString SystemDefaultDevice() {
+    char szDevice[1024] = {0};
+    ::GetProfileStringA("windows", "device", "", szDevice, sizeof szDevice);
+    return szDevice;
+}
+
+void SetSystemDefaultDevice(const CString& strDevice) {
+    ::WriteProfileStringA("windows", "device", strDevice);
+    ::SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, (LPARAM) "windows", SMTO_ABORTIFHUNG,
+                          2000, nullptr);
+}
+
+// "name,driver,port" as the system keeps it, when [devices] knows the printer.
+CString DeviceEntry(const CString& strPrinter) {
+    char szEntry[512] = {0};
+    ::GetProfileStringA("devices", strPrinter, "", szEntry, sizeof szEntry);
+    return szEntry[0] ? strPrinter + "," + szEntry : strPrinter;
+}
+
+enum PrinterSetting { settingOrientation, settingPaperSize, settingColor };
+
+void PutIntoDevMode(DEVMODEA* pDevMode, PrinterSetting setting, short nValue) {
+    if (!pDevMode)
+        return;
+    switch (setting) {
+    case settingOrientation:
+        pDevMode->dmOrientation = nValue;
+        pDevMode->dmFields |= DM_ORIENTATION;
+        break;
+    case settingPaperSize:
+        pDevMode->dmPaperSize = nValue;
+        pDevMode->dmFields |= DM_PAPERSIZE;
+        break;
+    case settingColor:
+        pDevMode->dmColor = nValue;
+        pDevMode->dmFields |= DM_COLOR;
+        break;
+    }
+}
+} // namespace
+
+CPrinterSettings::CPrinterSettings(CAlmanarkView& view) : m_view(view) {}
+
+CPrinterSettings::~CPrinterSettings() = default;
+
+CString CPrinterSettings::DialogPrinterName() const {
+    if (!m_pPrintDlg)
+        return CString();
+    // The device names hold the whole name; the device mode only 31 characters of it.
+    CString strName = m_pPrintDlg->GetDeviceName();
+    const DEVMODEA* pDevMode = m_pPrintDlg->GetDevMode();
+    if (strName.IsEmpty() && pDevMode)
+        strName = CString(
+            reinterpret_cast<const char*>(pDevMode->dmDeviceName),
+            (int)strnlen(reinterpret_cast<const char*>(pDevMode->dmDeviceName), CCHDEVICENAME));
+    return strName;
+}
+
+void CPrinterSettings::ReadPrinter() {
+    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
+    m_view.m_physWidth = hDC ? ::GetDeviceCaps(hDC, PHYSICALWIDTH) : 0;
+    m_view.m_physHeight = hDC ? ::GetDeviceCaps(hDC, PHYSICALHEIGHT) : 0;
+    m_view.m_printWidth = hDC ? ::GetDeviceCaps(hDC, HORZRES) - 10 : 0;
+    m_view.m_printHeight = hDC ? ::GetDeviceCaps(hDC, VERTRES) - 10 : 0;
+    m_view.m_offsetX = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETX) : 0;
+    m_view.m_offsetY = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETY) : 0;
+    if (const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr) {
+        theApp.m_strPrinter = DialogPrinterName();
+        theApp.m_nOrientation = pDevMode->dmOrientation;
+        theApp.m_nPaperSize = pDevMode->dmPaperSize;
+        theApp.m_nPrintColor = pDevMode->dmColor;
+    }
+    theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
+}
+
+int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
+    CAlmanarkDoc* pDoc = m_view.GetDocument();
+    if (!pDoc)
+        return 0;
+    int nDiffer = 0;
+    if (bDocTakesApp && pDoc->m_strPrinter != theApp.m_strPrinter) {
+        pDoc->m_strPrinter = theApp.m_strPrinter;
+        theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
+        nDiffer = 1;
+    }
+    DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
+    struct Setting {
+        short& nDoc;
+        short& nApp;
+        PrinterSetting setting;
+        const char* pszKey;
+    } settings[] = {
+        {pDoc->m_nOrientation, theApp.m_nOrientation, settingOrientation, "Orientation"},
+        {pDoc->m_nPaperSize, theApp.m_nPaperSize, settingPaperSize, "Paper Size"},
+        {pDoc->m_nPrintColor, theApp.m_nPrintColor, settingColor, "Print Color"},
+    };
+    for (Setting& s : settings) {
+        if (s.nDoc == s.nApp)
+            continue;
+        if (bDocTakesApp)
+            s.nDoc = s.nApp;
+        else
+            s.nApp = s.nDoc;
+        PutIntoDevMode(pDevMode, s.setting, s.nApp);
+        theApp.WriteProfileInt(theApp.m_strPrinter, s.pszKey, s.nApp);
+        ++nDiffer;
+    }
+    return nDiffer;
+}
+
+void CPrinterSettings::ResetPrinterDC() {
+    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
+    const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
+    if (hDC && pDevMode)
+        ::ResetDCA(hDC, pDevMode);
+}
+
+void CPrinterSettings::SetPrinterOrientation(short nOrientation) {
+    if (!m_pPrintDlg)
+        return;
+    PutIntoDevMode(m_pPrintDlg->GetDevMode(), settingOrientation, nOrientation);
+    ResetPrinterDC();
+    ReadPrinter();
+}
+
+void CPrinterSettings::CreatePrintDialog() {
+    m_pPrintDlg = std::make_unique<CPrintDialog>(false, kPrintFlags, &m_view);
+    m_pPrintDlg->GetDefaults();
+    m_pPrintDlg->m_pd.nCopies = 1;
+    DEVMODEA* pDevMode = m_pPrintDlg->GetDevMode();
+    PutIntoDevMode(pDevMode, settingOrientation, theApp.m_nOrientation);
+    PutIntoDevMode(pDevMode, settingPaperSize, theApp.m_nPaperSize);
+    PutIntoDevMode(pDevMode, settingColor, theApp.m_nPrintColor);
+    ResetPrinterDC();
+    ReadPrinter();
+}
+
+void CPrinterSettings::EnsureDocumentPrinter() {
+    const CAlmanarkDoc* pDoc = m_view.GetDocument();
+    const CString strWanted = pDoc ? pDoc->m_strPrinter : theApp.m_strPrinter;
+    if (m_pPrintDlg && DialogPrinterName() == strWanted)
+        return;
+    m_pPrintDlg.reset();
+    const CString strDevice = SystemDefaultDevice();
+    const int nComma = strDevice.Find(',');
+    const CString strDefault = nComma >= 0 ? strDevice.Left(nComma) : strDevice;
+    bool bSwitched = false;
+    if (strDefault != strWanted) {
+        if (CountLocalPrinters(strWanted) > 0) {
+            SetSystemDefaultDevice(DeviceEntry(strWanted));
+            bSwitched = true;
+        } else {
+            AfxMessageBox("The document was last saved with the following printer:\n\n" +
+                              strWanted +
+                              "\n\nwhich is not available.  The current printer will be used "
+                              "instead.",
+                          MB_OK);
+        }
+    }
+    CreatePrintDialog();
+    if (bSwitched)
+        SetSystemDefaultDevice(strDevice);
+}
