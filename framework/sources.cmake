@@ -37,6 +37,7 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Pen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RectTracker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Static.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TabCtrl.cpp

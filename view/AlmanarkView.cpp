@@ -19,6 +19,7 @@
 #include "view/DeviceUnits.h"
 #include "view/MonthLayout.h"
 #include "view/PageGeometry.h"
+#include "view/ViewInteraction.h"
 
 namespace {
 const char kSection[] = "Almanark";
@@ -73,7 +74,8 @@ void SetButtonCheck(CButton& button, int nValue) {
 }
 } // namespace
 
-CAlmanarkView::CAlmanarkView() : m_printer(*this) {
+CAlmanarkView::CAlmanarkView()
+    : m_printer(*this), m_pInteraction(std::make_unique<CViewInteraction>(*this)) {
     theApp.m_pView = this;
 }
 
@@ -108,6 +110,9 @@ LRESULT CAlmanarkView::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
         ::FillRect((HDC)wParam, GetClientRect(), ::GetSysColorBrush(COLOR_WINDOW));
         return 1;
     }
+    LRESULT lResult = 0;
+    if (m_pInteraction->OnMessage(nMsg, wParam, lParam, &lResult))
+        return lResult;
     return CScrollView::WindowProc(nMsg, wParam, lParam);
 }
 
@@ -191,9 +196,7 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     FitDesign(doc);
     m_rectCalFrame.SetRectEmpty();
     m_rectTitle.SetRectEmpty();
-    const CRect rcClient = GetClientRect();
-    const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
-                             rcClient.Height());
+    const CPageGeometry page = ScreenPage();
     m_pageWidth = page.PageWidth();
     m_pageHeight = page.PageHeight();
     theApp.m_rectPrintable = page.PrintableRect();
@@ -210,6 +213,9 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
             page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
     if (bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
+    m_imgTracker.m_rect = rcPicture;
+    if (m_nImgPositioning && doc.m_bHasImage)
+        m_imgTracker.Draw(&dc);
 }
 
 void CAlmanarkView::DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc) {
@@ -249,7 +255,7 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
                               WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
     dc.Rectangle(layout.Frame());
     if (!dc.IsPrinting()) {
-        m_rectCalFrame = layout.Frame();
+        m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
         m_rectTitle = layout.TitleBox();
     }
     dc.Rectangle(layout.TitleBox());
@@ -261,6 +267,8 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     text.DrawWeekdayNames(layout);
     DrawDays(dc, doc, layout);
     DrawNeighbourMonths(dc, doc, layout);
+    if (!dc.IsPrinting() && m_nCalPositioning)
+        m_calTracker.Draw(&dc);
 }
 
 CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
@@ -399,11 +407,24 @@ CRect CAlmanarkView::CalendarFrame() const {
     const CAlmanarkDoc* pDoc = GetDocument();
     if (!m_rectCalFrame.IsRectEmpty() || !pDoc)
         return m_rectCalFrame;
+    return ScreenPage().ScreenRect(pDoc->m_dCalLeft, pDoc->m_dCalTop, pDoc->m_dCalRight,
+                                   pDoc->m_dCalBottom);
+}
+
+CPageGeometry CAlmanarkView::ScreenPage() const {
     const CRect rcClient = GetClientRect();
-    const CPageGeometry page(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
-                             rcClient.Height());
-    return page.ScreenRect(pDoc->m_dCalLeft, pDoc->m_dCalTop, pDoc->m_dCalRight,
-                           pDoc->m_dCalBottom);
+    return CPageGeometry(Metrics(), theApp.m_nOrientation == 2, rcClient.Width(),
+                         rcClient.Height());
+}
+
+// ---- interaction ----
+
+BOOL CAlmanarkView::SelectBox(int nCol, int nRow) {
+    return m_pInteraction->SelectBox(nCol, nRow);
+}
+
+void CAlmanarkView::CommitNote() {
+    m_pInteraction->CommitNote();
 }
 
 // ---- view initialisation ----

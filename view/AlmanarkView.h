@@ -1,9 +1,13 @@
 // CAlmanarkView: the printer's sheet scaled into the window with the
 // calendar on it; the same drawing serves the screen and the printer.
 #pragma once
+#include <memory>
+
 #include "framework/AfxRes.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
+#include "view/CalendarTracker.h"
+#include "view/ImageTracker.h"
 #include "view/PrinterMetrics.h"
 #include "view/PrinterSettings.h"
 
@@ -12,6 +16,7 @@ class CCalendarBox;
 class CDC;
 class CMonthLayout;
 class CPageGeometry;
+class CViewInteraction;
 
 class CAlmanarkView : public CScrollView {
 public:
@@ -74,6 +79,18 @@ public:
     }
     // m_rectCalFrame, or without one the block as its page fractions place it.
     CRect CalendarFrame() const;
+    // The sheet as the window shows it now.
+    CPageGeometry ScreenPage() const;
+
+    // Makes (nCol, nRow) selectable: false for a box without text. The
+    // caller stores the selection and raises m_nRefreshNote.
+    BOOL SelectBox(int nCol, int nRow);
+    // Stores typing in the note editor into the selected box.
+    void CommitNote();
+
+    // The calendar block and the picture while they are positioned.
+    CCalendarTracker m_calTracker;
+    CImageTracker m_imgTracker;
 
 protected:
     CPrinterMetrics Metrics() const;
@@ -111,4 +128,6 @@ private:
     void ShowDocumentKind(const CAlmanarkDoc& doc);
 
     void SetStatusText(int nPane, const char* pszText);
+
+    std::unique_ptr<CViewInteraction> m_pInteraction;
 };

@@ -11,12 +11,14 @@ void CPageFractions::PullInside(double& dLeft, double& dTop, double& dRight,
 
 void CPageFractions::PlaceCalendar(double& dLeft, double& dTop, double& dRight,
                                    double& dBottom) const {
-    if (dTop == kUnplacedTop) {
+    if (dTop != kUnplacedTop)
+        PullInside(dLeft, dTop, dRight, dBottom);
+    // A block left without width or height (a damaged document) could not be drawn, hit or
+    // dragged: it is placed anew like a block never placed.
+    if (dTop == kUnplacedTop || !(dRight > dLeft) || !(dBottom > dTop)) {
         dLeft = m_dLeft;
         dTop = m_dTop;
         dRight = m_dRight;
         dBottom = m_dBottom;
-        return;
     }
-    PullInside(dLeft, dTop, dRight, dBottom);
 }

@@ -12,7 +12,8 @@ public:
 
     // With this as the printable area: moves each edge of the given rectangle inside it.
     void PullInside(double& dLeft, double& dTop, double& dRight, double& dBottom) const;
-    // As PullInside, except that an unplaced calendar takes the whole area.
+    // As PullInside, except that an unplaced calendar, or one left without width or height,
+    // takes the whole area.
     void PlaceCalendar(double& dLeft, double& dTop, double& dRight, double& dBottom) const;
 
     double m_dLeft = 0.0;

@@ -1,4 +1,5 @@
 list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/BoxNavigation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarBox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MonthLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MonthPanelLayout.cpp
@@ -10,6 +11,11 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CalendarTracker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImageTracker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PageTracker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Positioning.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ViewInteraction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
 )

@@ -160,6 +160,18 @@ TEST(PageGeometryTest, CalendarOffThePrintableAreaIsPulledBack) {
     printable.PullInside(nl, nt, nr, nb);
     EXPECT_NEAR(kLeft, nl, 1e-12);
     EXPECT_NEAR(kRight, nr, 1e-12);
+
+    // Inverted, empty, or left empty by the pull: the calendar takes the printable area.
+    const double damaged[][4] = {
+        {0.8, 0.2, 0.3, 0.7}, {0.2, 0.5, 0.6, 0.5}, {1.5, 0.2, 2.0, 0.7}, {nan, nan, nan, nan}};
+    for (const auto& d : damaged) {
+        double dl = d[0], dt = d[1], dr = d[2], db = d[3];
+        printable.PlaceCalendar(dl, dt, dr, db);
+        EXPECT_NEAR(kLeft, dl, 1e-12);
+        EXPECT_NEAR(kTop, dt, 1e-12);
+        EXPECT_NEAR(kRight, dr, 1e-12);
+        EXPECT_NEAR(kBottom, db, 1e-12);
+    }
 }
 
 TEST(PageGeometryTest, ScreenCalendarKeepsTheUnroundedLeftProduct) {

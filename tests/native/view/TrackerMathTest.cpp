@@ -97,3 +97,51 @@ TEST(TrackerMathTest, MovingWithShiftSlidesAlongTheEdge) {
     EXPECT_EQ(CRect(0, 0, 250, 180), Adjusted(CRect(-50, -20, 250, 180), CTrackerMath::kMiddle,
                                               kBound, 0.0, false, start2));
 }
+
+// Every handle dragged inward, outward and 10 pixels past the printable edge (as far as the
+// confined cursor goes): the result stays inside; without Shift it is only the clamp of the
+// proposal; with Shift corners and edges keep the proportions and a move keeps the starting size.
+TEST(TrackerMathTest, EveryHandleStaysInsideAndKeepsItsRule) {
+    const CRect bound(20, 30, 620, 480);
+    const CSize min(120, 80);
+    const CRect start(200, 200, 500, 400); // aspect 1.5
+    const double a = 1.5;
+    // Which edges each handle moves: left, top, right, bottom.
+    const bool kMoves[9][4] = {{1, 1, 0, 0}, {0, 1, 1, 0}, {0, 0, 1, 1}, {1, 0, 0, 1}, {0, 1, 0, 0},
+                               {0, 0, 1, 0}, {0, 0, 0, 1}, {1, 0, 0, 0}, {1, 1, 1, 1}};
+    enum { kInward, kOutward, kPastTheEdge };
+    for (int nHandle = 0; nHandle < 9; ++nHandle) {
+        for (int nHow : {kInward, kOutward, kPastTheEdge}) {
+            const bool* m = kMoves[nHandle];
+            CRect proposed = start;
+            if (nHandle == CTrackerMath::kMiddle) {
+                proposed.OffsetRect(nHow == kInward ? -150 : nHow == kOutward ? 50 : 140, 40);
+            } else if (nHow == kPastTheEdge) {
+                proposed = CRect(
+                    m[0] ? bound.left - 10 : start.left, m[1] ? bound.top - 10 : start.top,
+                    m[2] ? bound.right + 10 : start.right, m[3] ? bound.bottom + 10 : start.bottom);
+            } else {
+                const int d = nHow == kInward ? -40 : 60;
+                proposed = CRect(start.left - m[0] * d, start.top - m[1] * d,
+                                 start.right + m[2] * d, start.bottom + m[3] * d);
+            }
+            SCOPED_TRACE(testing::Message() << "handle " << nHandle << " case " << nHow);
+            for (bool bShift : {false, true}) {
+                const CRect rc = Adjusted(proposed, nHandle, bound, a, bShift, start, min);
+                EXPECT_TRUE(rc.left >= bound.left && rc.top >= bound.top &&
+                            rc.right <= bound.right && rc.bottom <= bound.bottom)
+                    << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
+                CRect clamped = proposed;
+                CTrackerMath::Clamp(clamped, bound, min);
+                if (!bShift) {
+                    EXPECT_EQ(clamped, rc);
+                } else if (nHandle == CTrackerMath::kMiddle) {
+                    EXPECT_EQ(start.Size(), rc.Size());
+                } else if (rc.Width() > min.cx && rc.Height() > min.cy) {
+                    // The half sizes come from the proposal before the edge cut it.
+                    EXPECT_NEAR(a, double(rc.Width()) / rc.Height(), 0.06);
+                }
+            }
+        }
+    }
+}
