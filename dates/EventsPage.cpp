@@ -1,10 +1,12 @@
 #include "dates/EventsPage.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/AlmanarkApp.h"
 #include "dates/EventFileNames.h"
 #include "dates/EventList.h"
+#include "dates/EventSection.h"
 #include "frame/MainFrame.h"
 #include "framework/AutoSelect.h"
 #include "framework/ClientDC.h"
@@ -20,29 +22,12 @@ const char kLastEventFile[] = "Last Event File";
 const char kEventsSection[] = "Events";
 // The reader's answer for a missing key; it ends the list.
 const char kEnd[] = "END";
+const DWORD kMaxSectionSize = 64u << 20;
 // The date list's tab stop, in dialog units: captions start under "Caption".
 const int kTabStop = 45;
 
 CString KeyName(int nKey) {
     return CString::FromInt(nKey);
-}
-
-CString ReadEventValue(const CString& strPath, int nKey) {
-    char szValue[CEventList::MAX_VALUE_LENGTH + 1] = {0};
-    ::GetPrivateProfileStringA(kEventsSection, KeyName(nKey), kEnd, szValue, sizeof szValue,
-                               strPath);
-    return szValue;
-}
-
-// Entries the page does not show are kept whole, however long.
-CString ReadWholeEventValue(const CString& strPath, int nKey) {
-    for (DWORD nSize = 1024;; nSize *= 4) {
-        std::vector<char> buf(nSize);
-        DWORD n = ::GetPrivateProfileStringA(kEventsSection, KeyName(nKey), kEnd, buf.data(), nSize,
-                                             strPath);
-        if (n < nSize - 1 || nSize >= (1u << 20))
-            return CString(buf.data(), (int)n);
-    }
 }
 
 // A line break inside a value would end the key's line in the file and turn
@@ -58,6 +43,22 @@ bool HasEvnExtension(const CString& strFile) {
 }
 
 } // namespace
+
+// The whole section in one profile call. Its lines are never longer than the
+// file, so a buffer of the file's size takes them in one go; the loop only
+// guards against a file that grows meanwhile. Beyond 64 MB the section is cut.
+CEventSection CEventsPage::ReadEventSection(const CString& strPath) {
+    WIN32_FILE_ATTRIBUTE_DATA attr = {};
+    DWORD nFileSize = 0;
+    if (::GetFileAttributesExA(strPath, GetFileExInfoStandard, &attr) && !attr.nFileSizeHigh)
+        nFileSize = std::min<DWORD>(attr.nFileSizeLow, kMaxSectionSize);
+    for (DWORD nSize = nFileSize + 1024;; nSize *= 2) {
+        std::vector<char> buf(nSize);
+        const DWORD n = ::GetPrivateProfileSectionA(kEventsSection, buf.data(), nSize, strPath);
+        if (n < nSize - 2 || nSize >= kMaxSectionSize)
+            return CEventSection(buf.data(), std::min<size_t>(n, nSize));
+    }
+}
 
 CEventsPage::CEventsPage() : CPanelPage(IDD_EVENTS_PAGE) {}
 
@@ -183,11 +184,12 @@ void CEventsPage::LoadEventFile() {
         return;
     }
     CString strPath = ResolveEventFilePath(strName);
+    const CEventSection section = ReadEventSection(strPath);
     CEventList list;
     list.Read([&](int nKey) {
-        CString strValue = ReadEventValue(strPath, nKey);
+        CString strValue = section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1);
         if (strValue.GetLength() >= CEventList::MAX_VALUE_LENGTH) {
-            CString strWhole = ReadWholeEventValue(strPath, nKey);
+            CString strWhole = section.WholeValue(nKey, kEnd);
             if (strWhole.GetLength() > strValue.GetLength())
                 m_mapWholeValues[CEventList::ValueFromLine(
                     CEventList::LineFromValue(CEventList::PadOneDigitDay(strValue)))] = strWhole;
@@ -196,7 +198,7 @@ void CEventsPage::LoadEventFile() {
     });
     if (list.GetCount() == CEventList::MAX_ENTRIES) {
         for (int nKey = CEventList::MAX_ENTRIES;; ++nKey) {
-            CString strValue = ReadWholeEventValue(strPath, nKey);
+            CString strValue = section.WholeValue(nKey, kEnd);
             if (strValue == kEnd)
                 break;
             m_astrUnreadValues.push_back(strValue);
@@ -204,7 +206,7 @@ void CEventsPage::LoadEventFile() {
     }
     m_strUnreadPath = strPath;
     SetListLines(list.GetLines());
-    RebuildEventText();
+    theApp.m_strAllEvents = list.BuildEventText();
 
     if (m_listDates.GetCount() > 0) {
         m_btnRemoveDate.EnableWindow(true);
@@ -240,7 +242,7 @@ void CEventsPage::SaveEventFile() {
     CEventList list;
     for (const CString& strLine : GetListLines())
         list.AddLine(strLine);
-    UpdateListExtents(list.GetLines());
+    WidenListExtent(list.GetLines());
     bool bLoadedFile = !m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0;
     list.Write([&](int nKey, const CString& strValue) {
         auto it = m_mapWholeValues.find(strValue);
@@ -312,9 +314,13 @@ void CEventsPage::EnableFileButtons(BOOL bEnable) {
 }
 
 void CEventsPage::UpdateListExtent(const CString& strLine) {
-    if (!m_listDates.GetSafeHwnd())
+    WidenListExtent({strLine});
+}
+
+// One device context for all the lines: one per line made long lists slow to fill.
+void CEventsPage::WidenListExtent(const std::vector<CString>& lines) {
+    if (!m_listDates.GetSafeHwnd() || lines.empty())
         return;
-    CString strMeasured = strLine + "o";
     // Measured with the tab where the list draws it, so that the end of a long
     // caption can be scrolled into view.
     RECT rcTab = {0, 0, kTabStop, 0};
@@ -322,10 +328,15 @@ void CEventsPage::UpdateListExtent(const CString& strLine) {
     int nTabStop = rcTab.right;
     CClientDC dc(&m_listDates);
     CAutoSelect font(dc, (HGDIOBJ)m_listDates.SendMessage(WM_GETFONT));
-    DWORD dwExtent = ::GetTabbedTextExtentA(dc, strMeasured, strMeasured.GetLength(), 1, &nTabStop);
-    int cxLine = LOWORD(dwExtent);
-    if (m_listDates.GetHorizontalExtent() < cxLine)
-        m_listDates.SetHorizontalExtent(cxLine);
+    int cxWidest = 0;
+    for (const CString& strLine : lines) {
+        const CString strMeasured = strLine + "o";
+        const DWORD dwExtent =
+            ::GetTabbedTextExtentA(dc, strMeasured, strMeasured.GetLength(), 1, &nTabStop);
+        cxWidest = std::max(cxWidest, int(LOWORD(dwExtent)));
+    }
+    if (m_listDates.GetHorizontalExtent() < cxWidest)
+        m_listDates.SetHorizontalExtent(cxWidest);
 }
 
 void CEventsPage::OnFileSelChange() {
@@ -352,15 +363,15 @@ std::vector<CString> CEventsPage::GetListLines() const {
 }
 
 void CEventsPage::SetListLines(const std::vector<CString>& lines) {
+    // Without redrawing, the list does not recompute its scroll bars at every line.
+    m_listDates.SendMessage(WM_SETREDRAW, FALSE);
     m_listDates.ResetContent();
-    UpdateListExtents(lines);
+    m_listDates.SendMessage(LB_INITSTORAGE, lines.size(), 64 * lines.size());
+    WidenListExtent(lines);
     for (const CString& strLine : lines)
         m_listDates.AddString(strLine);
-}
-
-void CEventsPage::UpdateListExtents(const std::vector<CString>& lines) {
-    for (const CString& strLine : lines)
-        UpdateListExtent(strLine);
+    m_listDates.SendMessage(WM_SETREDRAW, TRUE);
+    m_listDates.Invalidate();
 }
 
 void CEventsPage::SetStatusPane(const char* pszText) {

@@ -9,9 +9,14 @@
 #include "framework/ListBox.h"
 #include "panel/PanelPage.h"
 
+class CEventSection;
+
 class CEventsPage : public CPanelPage {
 public:
     CEventsPage();
+
+    // The "Events" section of an event file, read in one profile call.
+    static CEventSection ReadEventSection(const CString& strPath);
 
     CString ResolveEventFilePath(const CString& strName) const;
     void FillEventFileCombo();
@@ -25,6 +30,8 @@ public:
     void DeleteEventFile();
     void EnableFileButtons(BOOL bEnable);
     void UpdateListExtent(const CString& strLine);
+    // Widens the date list's scroll extent to the widest of the lines.
+    void WidenListExtent(const std::vector<CString>& lines);
 
     void OnInsertDate();
     void OnRemoveDate();
@@ -57,8 +64,6 @@ private:
     // The date list's lines, in list order.
     std::vector<CString> GetListLines() const;
     void SetListLines(const std::vector<CString>& lines);
-    // Widens the list's horizontal extent for each of the lines.
-    void UpdateListExtents(const std::vector<CString>& lines);
     void ClearDateList();
     // The file button's text and the enabling that go with a typed name.
     void ShowTypedNameState(CString strName);

@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventFileNames.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventSection.cpp
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventsPage.cpp

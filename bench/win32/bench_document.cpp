@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/AlmanarkApp.h"
-#include "bench/win32/BenchTiming.h"
+#include "bench/win32/BenchClock.h"
 #include "document/AlmanarkDoc.h"
 #include "framework/ModalSeam.h"
 
@@ -90,30 +90,30 @@ int main() {
 
     std::vector<double> save, open, copy, flushed, blocks;
     for (int i = 0; i < kRounds; ++i) {
-        double t0 = Now();
+        double t0 = BenchNow();
         if (!doc.OnSaveDocument(strDoc))
             return 1;
-        double t1 = Now();
+        double t1 = BenchNow();
         save.push_back(t1 - t0);
         {
             CAlmanarkDoc opened;
-            double t2 = Now();
+            double t2 = BenchNow();
             if (!opened.OnOpenDocument(strDoc) ||
                 opened.m_dib.m_dwBitsSize != doc.m_dib.m_dwBitsSize)
                 return 1;
-            open.push_back(Now() - t2);
+            open.push_back(BenchNow() - t2);
         }
         theApp.m_pDoc = &doc;
-        double t3 = Now();
+        double t3 = BenchNow();
         if (!::CopyFileA(strDoc, strCopy, FALSE))
             return 1;
-        double t4 = Now();
+        double t4 = BenchNow();
         if (!CopyByBlocks(strDoc, strBlocks))
             return 1;
-        double t5 = Now();
+        double t5 = BenchNow();
         if (!CopyAndFlush(strDoc, strCopy))
             return 1;
-        double t6 = Now();
+        double t6 = BenchNow();
         copy.push_back(t4 - t3);
         blocks.push_back(t5 - t4);
         flushed.push_back(t6 - t5);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/AlmanarkApp.h"
-#include "bench/win32/BenchTiming.h"
+#include "bench/win32/BenchClock.h"
 #include "dates/DateCalc.h"
 #include "dates/EventsPage.h"
 #include "framework/ModalSeam.h"
@@ -66,26 +66,26 @@ Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CStrin
     std::vector<double> load, sort, save;
     for (int r = 0; r < kRounds; ++r) {
         page.SelectEventFile("Bench");
-        double t0 = Now();
+        double t0 = BenchNow();
         page.LoadEventFile();
-        load.push_back(Now() - t0);
+        load.push_back(BenchNow() - t0);
 
         // A list as long as the file, in file order, sorted by the page.
         page.m_listDates.ResetContent();
         for (const CString& strValue : values)
             page.m_listDates.AddString(strValue.Left(strValue.Find(';')) + "\t" +
                                        strValue.Mid(strValue.Find(';') + 1));
-        double t1 = Now();
+        double t1 = BenchNow();
         page.SortEventList();
-        sort.push_back(Now() - t1);
+        sort.push_back(BenchNow() - t1);
 
         CString strName;
         strName.Format("Saved%d", r);
         page.m_cbFile.SetCurSel(-1);
         page.m_cbFile.SetWindowText(strName);
-        double t2 = Now();
+        double t2 = BenchNow();
         page.SaveEventFile();
-        save.push_back(Now() - t2);
+        save.push_back(BenchNow() - t2);
         ::DeleteFileA(strDir + strName + ".evn");
         page.m_cbFile.DeleteString(page.m_cbFile.FindStringExact(-1, strName));
     }

@@ -1,0 +1,29 @@
+// CEventSection: an event file's "Events" section as one profile call returns
+// it (NUL-separated "key=value" lines), answering key lookups exactly as
+// reading each key with its own profile call would: the first section and
+// the first key of a name count, a key without "=" reads as missing, and a
+// value in matching quotes loses them the way the profile reader drops them.
+#pragma once
+#include <unordered_map>
+
+#include "framework/String.h"
+
+class CEventSection {
+public:
+    CEventSection() = default;
+    // pchLines: the section's lines, each ended by a NUL, nLength characters in all.
+    CEventSection(const char* pchLines, size_t nLength);
+
+    // Key nKey ("0", "1", ...) as read into a buffer of nBufferSize
+    // characters with pszDefault for a missing key.
+    CString Value(int nKey, const char* pszDefault, size_t nBufferSize) const;
+    // The whole value however long, as a read with a growing buffer gives it.
+    CString WholeValue(int nKey, const char* pszDefault) const;
+
+private:
+    struct Entry {
+        bool bHasValue = false;
+        std::string strValue;
+    };
+    std::unordered_map<size_t, Entry> m_entries;
+};

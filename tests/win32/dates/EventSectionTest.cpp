@@ -1,0 +1,109 @@
+// The one-call section read answers every key as the key-by-key profile read
+// does, over hand-picked and randomly assembled event files.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <random>
+#include <vector>
+
+#include "common/TestSupport.h"
+#include "dates/EventSection.h"
+#include "dates/EventsPage.h"
+
+namespace {
+
+CString Repeat(char ch, int n) {
+    return CString(ch, n);
+}
+
+// Lines an event file may hold, written by the program or by hand.
+std::vector<CString> LinePool() {
+    std::vector<CString> pool = {"0=Jan 01;New Year",
+                                 "1=Jan 5;Lunch",
+                                 "2=EASTER;Brunch",
+                                 "3=END",
+                                 "2=Dup;second",
+                                 "  4  =   Jul 04;Blanks around   ",
+                                 "5=\"Quoted;both\"",
+                                 "5='single'",
+                                 "6=\"open only",
+                                 "6=close only\"",
+                                 "7=\"'mixed\"'",
+                                 "7=\"\"",
+                                 "8=\"",
+                                 "8=",
+                                 "9",
+                                 "10=;",
+                                 "00=zero zero",
+                                 "11=Nov-Thu #4;Turkey;with;semicolons",
+                                 "; comment=0",
+                                 "[Other]",
+                                 "[Events]",
+                                 "[events]",
+                                 "[ Events ]",
+                                 "12=a=b=c",
+                                 "13=\tTab led",
+                                 "499=last read",
+                                 "500=first unread",
+                                 "501=\"" + Repeat('q', 1500) + "\"",
+                                 "502=" + Repeat('w', 1100),
+                                 "14=" + Repeat('x', 259),
+                                 "14=" + Repeat('x', 260),
+                                 "15=\"" + Repeat('y', 258) + "\"",
+                                 "15=\"" + Repeat('y', 259) + "\"",
+                                 "15=\"" + Repeat('y', 260) + "\"",
+                                 "16=" + Repeat('z', 261),
+                                 "x=not a key",
+                                 "=no name",
+                                 "+1=plus",
+                                 "1 =Spaced key"};
+    for (int i = 17; i < 40; ++i)
+        pool.push_back(CString::FromInt(i) + "=Mar 0" + CString::FromInt(i % 10) + ";E");
+    return pool;
+}
+
+void ExpectSameAsKeyByKey(const CString& strPath, const CString& strText) {
+    const CEventSection section = CEventsPage::ReadEventSection(strPath);
+    // The keys the pool uses, the last one read and the first ones past it.
+    for (int nKey = 0; nKey < 505; nKey = nKey == 45 ? 495 : nKey + 1) {
+        const CString strKey = CString::FromInt(nKey);
+        char szValue[260] = {0};
+        GetPrivateProfileStringA("Events", strKey, "END", szValue, sizeof szValue, strPath);
+        ASSERT_EQ(CString(szValue), section.Value(nKey, "END", sizeof szValue))
+            << "key " << nKey << " of:\n"
+            << strText.c_str();
+        std::vector<char> whole(1024);
+        for (;; whole.resize(whole.size() * 4)) {
+            const DWORD n = GetPrivateProfileStringA("Events", strKey, "END", whole.data(),
+                                                     (DWORD)whole.size(), strPath);
+            if (n < whole.size() - 1)
+                break;
+        }
+        ASSERT_EQ(CString(whole.data()), section.WholeValue(nKey, "END"))
+            << "key " << nKey << " of:\n"
+            << strText.c_str();
+    }
+}
+
+TEST(EventSectionTest, AnswersEveryKeyAsTheKeyByKeyReadDoes) {
+    CTempDir dir("evs");
+    const std::vector<CString> pool = LinePool();
+    // The pool in order, then files of lines drawn at random.
+    CString strText = "[Events]\r\n";
+    for (const CString& strLine : pool)
+        strText += strLine + "\r\n";
+    std::mt19937 rng(14);
+    for (int nFile = 0; nFile < 60; ++nFile) {
+        // A fresh name each time: the profile reader caches files it has seen.
+        const CString strPath = dir.File("list" + CString::FromInt(nFile) + ".evn");
+        ASSERT_TRUE(WriteWholeFile(strPath, strText));
+        ExpectSameAsKeyByKey(strPath, strText);
+        strText = rng() % 4 ? "[Events]\r\n" : "[Other]\r\n0=x\r\n[Events]\r\n";
+        const int nLines = 1 + rng() % 30;
+        for (int i = 0; i < nLines; ++i)
+            strText += pool[rng() % pool.size()] + (rng() % 5 ? "\r\n" : "\n");
+    }
+    ExpectSameAsKeyByKey(dir.File("missing.evn"), "<no file>");
+}
+
+} // namespace
