@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/HelpDialog.h"
 #include "app/LookLimits.h"
 #include "app/ProgramArgument.h"
 #include "app/ShellRegistration.h"
@@ -141,9 +140,13 @@ void CAlmanarkApp::OnAppAbout() {
     dlg.DoModal();
 }
 
-void CAlmanarkApp::OnHelp() {
-    CHelpDialog dlg(m_pMainWnd);
-    dlg.DoModal();
+bool CAlmanarkApp::ShowHelpContext(DWORD dwContext) {
+    return m_wndHelp.ShowContext(dwContext);
+}
+
+void CAlmanarkApp::ShowHelpContents() {
+    if (m_wndHelp.ShowContext(IDH_GETTING_STARTED))
+        ::SetFocus(m_wndHelp.GetDlgItem(IDC_HELP_CONTENTS));
 }
 
 void CAlmanarkApp::InvalidateView() {

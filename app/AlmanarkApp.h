@@ -2,6 +2,7 @@
 // program-wide look settings and the event captions, and is where the
 // document, frame and view meet.
 #pragma once
+#include "app/HelpWindow.h"
 #include "framework/Rect.h"
 #include "framework/WinApp.h"
 
@@ -32,7 +33,8 @@ public:
     // Nonzero when any key could not be deleted.
     LONG DeleteRegistryKeys();
     void OnAppAbout();
-    void OnHelp() override;
+    bool ShowHelpContext(DWORD dwContext) override;
+    void ShowHelpContents() override;
 
     // Look settings shared by every calendar (profile section "Almanark").
     BYTE m_bTitleItalic = 0;
@@ -73,6 +75,7 @@ public:
     CAlmanarkView* m_pView = nullptr;
     CString m_strCurDir;
     CString m_strEventFileArg;
+    CHelpWindow m_wndHelp;
 
 private:
     // Start-up steps 3 and 4: the start-up folder and the profile beside it.

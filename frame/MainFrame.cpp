@@ -61,6 +61,8 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
 int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs) {
     if (CFrameWnd::OnCreate(lpcs) == -1)
         return -1;
+    if (CView* pView = GetActiveView())
+        ::SetWindowContextHelpId(pView->GetSafeHwnd(), IDH_CALENDAR_VIEW);
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(s_anIndicators, (int)(sizeof s_anIndicators / sizeof(UINT))))
         return -1;
@@ -123,6 +125,8 @@ void CMainFrame::ShowPage(int nIndex) {
         pPage->ShowWindow(SW_SHOW);
         pPage->SetFocus();
     }
+    // F1 over the frame, the tabs or the status bar explains the page on show.
+    ::SetWindowContextHelpId(m_hWnd, pPage ? pPage->GetTemplate() : 0);
     RecalcPanelLayout();
 }
 

@@ -112,6 +112,9 @@ INT_PTR CALLBACK CDialog::DlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam) {
     if (!pDlg)
         return TRUE;
     pDlg->SubclassWindow(hWnd);
+    // F1 finds a dialog's help by its template id.
+    if (pDlg->m_nIDTemplate && !::GetWindowContextHelpId(hWnd))
+        ::SetWindowContextHelpId(hWnd, pDlg->m_nIDTemplate);
     if (!pDlg->m_bModal)
         ModelessDialogs().push_back(pDlg);
     try {
@@ -229,6 +232,13 @@ UINT CDialog::GetDlgItemInt(int nID, bool* pbTranslated, bool bSigned) const {
 }
 
 LRESULT CDialog::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    // F1 in a dialog of its own (a modal one, out of reach of the frame's
+    // accelerators) reaches it as WM_HELP: the same help as F1 elsewhere.
+    if (nMsg == WM_HELP && !(::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD)) {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->OnHelp();
+        return TRUE;
+    }
     if (nMsg == WM_NCDESTROY) {
         ReleaseControls();
         Unregister();

@@ -250,6 +250,11 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(nMsg, wParam, lParam);
 }
 
+void CFrameWnd::SetMessageText(UINT nID) {
+    if (m_hStatusBar)
+        ::SendMessageA(m_hStatusBar, SB_SETTEXTA, 0, (LPARAM)LoadFirstLine(nID).c_str());
+}
+
 void CFrameWnd::PostNcDestroy() {
     CWinApp* pApp = AfxGetApp();
     if (pApp) {

@@ -29,6 +29,8 @@ public:
     CDocument* GetActiveDocument() const { return m_pDocument; }
     void SetStatusBarWindow(HWND hWnd) { m_hStatusBar = hWnd; }
     void SetRightBarWindow(HWND hWnd) { m_hRightBar = hWnd; }
+    // Pane 0 of the status bar: the first line of string resource nID.
+    void SetMessageText(UINT nID);
 
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;

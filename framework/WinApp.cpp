@@ -301,7 +301,89 @@ CString CWinApp::GetHelpFilePath() const {
     return strPath.Left(nSlash + 1) + "Almanark.htm";
 }
 
+bool CWinApp::ShowHelpContext(DWORD) {
+    return false;
+}
+
+bool CWinApp::ShowHelpFor(HWND hWnd) {
+    while (hWnd) {
+        DWORD dwContext = ::GetWindowContextHelpId(hWnd);
+        if (dwContext && ShowHelpContext(dwContext))
+            return true;
+        hWnd = (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : nullptr;
+    }
+    return false;
+}
+
 void CWinApp::OnHelp() {
+    HWND hWnd = ::GetFocus();
+    if (!hWnd)
+        hWnd = ::GetActiveWindow();
+    if (!ShowHelpFor(hWnd))
+        ShowHelpContents();
+}
+
+namespace {
+// The window under the pointer at a mouse-button message of the help mode.
+HWND WindowUnderClick(const MSG& msg) {
+    POINT pt = {(short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)};
+    if (msg.message == WM_LBUTTONDOWN)
+        ::ClientToScreen(msg.hwnd, &pt);
+    return ::WindowFromPoint(pt);
+}
+} // namespace
+
+void CWinApp::OnContextHelp() {
+    HWND hMain = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
+    if (!hMain)
+        return;
+    auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
+    if (pFrame)
+        pFrame->SetMessageText(AFX_IDS_HELPMODEMESSAGE);
+    HCURSOR hHelpCursor = ::LoadCursorA(nullptr, (LPCSTR)IDC_HELP);
+    ::SetCapture(hMain);
+    HWND hClicked = nullptr;
+    bool bDone = false;
+    MSG msg;
+    while (!bDone && ::GetCapture() == hMain) {
+        ::SetCursor(hHelpCursor);
+        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+            ::PostQuitMessage((int)msg.wParam);
+            break;
+        }
+        switch (msg.message) {
+        case WM_LBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+            hClicked = WindowUnderClick(msg);
+            bDone = true;
+            break;
+        case WM_RBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+            bDone = true;
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            bDone = msg.wParam == VK_ESCAPE;
+            break;
+        default:
+            // Other input belongs to the help mode; the rest (painting,
+            // timers) goes on as usual.
+            bool bInput = (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
+                          (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) ||
+                          (msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK);
+            if (!bInput)
+                ::DispatchMessageA(&msg);
+        }
+    }
+    if (::GetCapture() == hMain)
+        ::ReleaseCapture();
+    if (pFrame)
+        pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    if (hClicked && !ShowHelpFor(hClicked))
+        ShowHelpContents();
+}
+
+void CWinApp::ShowHelpContents() {
     CString strHelp = GetHelpFilePath();
     HWND hOwner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
     if (::GetFileAttributesA(strHelp) != INVALID_FILE_ATTRIBUTES &&
@@ -343,10 +425,14 @@ bool CWinApp::OnCmdMsg(unsigned nID, int nCode) {
         return true;
     case ID_HELP_FINDER:
     case ID_HELP_INDEX:
-    case ID_HELP:
-    case ID_CONTEXT_HELP:
     case ID_DEFAULT_HELP:
+        ShowHelpContents();
+        return true;
+    case ID_HELP:
         OnHelp();
+        return true;
+    case ID_CONTEXT_HELP:
+        OnContextHelp();
         return true;
     }
     if (nID >= ID_FILE_MRU_FILE1 && nID <= ID_FILE_MRU_FILE4 && m_pRecentFileList) {

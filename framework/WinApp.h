@@ -57,9 +57,22 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
-    // Help Topics, F1 and Shift+F1: the program's help file beside the
-    // executable, or a message saying why it could not be opened.
-    virtual void OnHelp();
+    // F1: the help of the window with the keyboard focus. Shift+F1: the
+    // pointer becomes the help cursor and the help of the window clicked
+    // next is shown (Esc or a right click cancels). Help Topics: the
+    // contents. A window's help is found by its context help id, or that of
+    // the nearest window containing it that has a topic; dialogs carry their
+    // template id.
+    void OnHelp();
+    void OnContextHelp();
+    // Shows the help of one context id; false when there is no topic for it.
+    virtual bool ShowHelpContext(DWORD dwContext);
+    // The help's contents: by default the help file beside the executable,
+    // or a message saying why it could not be opened.
+    virtual void ShowHelpContents();
+    // The help of hWnd or of the windows containing it, up to its top-level
+    // window; false when none has a topic.
+    bool ShowHelpFor(HWND hWnd);
     CString GetHelpFilePath() const;
 
     HINSTANCE m_hInstance = nullptr;

@@ -12,12 +12,6 @@
 // is initialised.
 #ifndef RT_DLGINIT
 #define RT_DLGINIT 240
-// ---------------------------------------------------------------------------
-// Dialog 140: the program's help, with its text (plain text, resource 141).
-#define IDD_HELP 140
-#define IDC_HELP_TEXT 1100
-#define IDR_HELPTEXT 141
-
 #endif
 
 // ---------------------------------------------------------------------------
@@ -217,9 +211,20 @@
 #define IDC_FONT_SIZE_LIST 1138  // cmb3
 
 // ---------------------------------------------------------------------------
-// Dialog 140: the program's help, with its text (plain text, resource 141).
+// Dialog 140: the help window; its topics are the text resource 141.
 #define IDD_HELP 140
-#define IDC_HELP_TEXT 1100
+#define IDC_HELP_TEXT 1100     // the topic's text
+#define IDC_HELP_CONTENTS 1101 // the list of topics
+#define IDC_HELP_TITLE 1102    // the topic's title
 #define IDR_HELPTEXT 141
+
+// Help contexts of the topics that explain no dialog (a page or dialog is
+// explained by the topic whose context is its template id).
+#define IDH_GETTING_STARTED 1
+#define IDH_CALENDAR_VIEW 2
+#define IDH_PRINTING 3
+#define IDH_FILES 4
+#define IDH_SETTINGS 5
+#define IDH_KEYBOARD 6
 
 #endif

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# build.sh [native|win32|program|all]: configures and builds under build/;
-# "program" builds Almanark.exe alone.
+# build.sh [native|win32|program|release|all]: configures and builds under
+# build/; "program" builds Almanark.exe alone, "release" builds it optimised
+# and stripped under build/release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 what=${1:-all}
@@ -22,4 +23,9 @@ if [ "$what" = win32 ] || [ "$what" = program ] || [ "$what" = all ]; then
     target=()
     [ "$what" = program ] && target=(--target Almanark)
     cmake --build build/win32 "${target[@]}" -j"$jobs" -- --no-print-directory -s
+fi
+if [ "$what" = release ]; then
+    [ -f build/release/CMakeCache.txt ] || cmake -S . -B build/release -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+    cmake --build build/release --target Almanark -j"$jobs" -- --no-print-directory -s
 fi

@@ -10,7 +10,8 @@ export DEBIAN_FRONTEND=noninteractive
 PACKAGES=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
     cmake make googletest xvfb xauth cups cups-client printer-driver-cups-pdf libcups2:i386
     fonts-liberation fonts-wine poppler-utils clang libclang-rt-14-dev xdotool imagemagick x11-utils
-    strace procps ccache libc6-dev-i386 lib32stdc++-12-dev lib32gcc-12-dev linux-libc-dev:i386)
+    strace procps ccache libc6-dev-i386 lib32stdc++-12-dev lib32gcc-12-dev linux-libc-dev:i386
+    nsis zip)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "setup: adding the i386 architecture"

@@ -5,6 +5,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" all
+# The release build, its setup program and portable zip: the install test
+# runs the setup program made here.
+"$root/scripts/package.sh"
 export ALMANARK_HEADLESS=1
 # First start of the Wine prefix outside the timed tests.
 "$root/scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
