@@ -292,6 +292,7 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
     // event list stays behind.
     if (m_nEvalEvents)
         theApp.EmptyEventCaptions();
+    m_noteFitter.TrimFonts();
     for (int r = 0; r < CMonthLayout::kRows; ++r) {
         for (int c = 0; c < CMonthLayout::kColumns; ++c) {
             const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(c, r)];
@@ -312,9 +313,7 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, i
                                int nCol, int nRow) {
     const CString strDay = CString::FromInt(nDay);
     m_nOverflow = 0;
-    CFont fontDay;
-    fontDay.CreateFontIndirect(&doc.m_lfWeekday);
-    CAutoSelect selFont(dc, fontDay);
+    CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfWeekday));
     const COLORREF crOld = dc.SetTextColor(theApp.m_crWeekdayColor);
 
     CString strNote = StripDayNumber(doc.GetNote(nCol, nRow), strDay);
@@ -340,34 +339,24 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, i
     if (dc.IsPrinting())
         nFloor = TruncUnits(0.9 * nFloor);
     rcText.top += TruncUnits(0.1 * rcText.Height());
-    DrawNoteText(dc, doc, strNote + strCaptions, rcText, nHeight, nFloor);
+    DrawNoteText(dc, doc, strNote + strCaptions, rcText, nHeight, nFloor,
+                 CMonthLayout::BoxIndex(nCol, nRow));
     dc.SetTextColor(crOld);
     if (!dc.IsPrinting())
         MarkBox(dc, rcBox, nCol == m_selCol && nRow == m_selRow);
 }
 
 void CAlmanarkView::DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strText,
-                                 const CRect& rcText, int nHeight, int nFloor) {
-    // Heights below one unit would give the device's default font size.
-    LOGFONT& lf = doc.m_lfNotes;
-    lf.lfHeight = std::max(nHeight, 1);
-    nFloor = std::max(nFloor, 1);
+                                 const CRect& rcText, int nHeight, int nFloor, int nBox) {
+    const CNoteFit fit =
+        m_noteFitter.Fit(dc, nBox, doc.m_lfNotes, strText, rcText, nHeight, nFloor);
+    doc.m_lfNotes.lfHeight = fit.nHeight;
+    m_nOverflow = fit.bOverflow ? 1 : 0;
     const COLORREF crOld = dc.SetTextColor(theApp.m_crNotesColor);
-    for (;;) {
-        CFont font;
-        font.CreateFontIndirect(&lf);
-        CAutoSelect selFont(dc, font);
-        CRect rcMeasure = rcText;
-        dc.DrawText(strText, &rcMeasure, kBoxTextFormat | DT_CALCRECT);
-        const bool bFits = rcMeasure.Height() <= rcText.Height();
-        if (bFits || lf.lfHeight <= nFloor) {
-            m_nOverflow = bFits ? 0 : 1;
-            CRect rcDraw = rcText;
-            dc.DrawText(strText, &rcDraw, kBoxTextFormat);
-            break;
-        }
-        --lf.lfHeight;
-    }
+    CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfNotes));
+    CRect rcDraw = rcText;
+    dc.DrawText(strText, &rcDraw, kBoxTextFormat);
+    selFont.Restore();
     dc.SetTextColor(crOld);
 }
 

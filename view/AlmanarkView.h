@@ -8,6 +8,7 @@
 #include "framework/ScrollView.h"
 #include "view/CalendarTracker.h"
 #include "view/ImageTracker.h"
+#include "view/NoteFitter.h"
 #include "view/PrinterMetrics.h"
 #include "view/PrinterSettings.h"
 
@@ -73,6 +74,8 @@ public:
     CString m_strEaster;
     // The print dialog, the printer it names and the settings that follow it.
     CPrinterSettings m_printer;
+    // Finds each day box's notes font height and keeps the answers and fonts.
+    CNoteFitter m_noteFitter;
 
     bool HasSelection() const {
         return m_selCol >= 0 && m_selCol < 7 && m_selRow >= 0 && m_selRow < 6;
@@ -114,7 +117,7 @@ private:
     // The notes and captions in the text area, shrinking the font down to
     // nFloor; sets m_nOverflow when even that does not fit.
     void DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strText, const CRect& rcText,
-                      int nHeight, int nFloor);
+                      int nHeight, int nFloor, int nBox);
     void MarkBox(CDC& dc, const CRect& rcBox, bool bSelected);
     void DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
     void RefreshNoteEdit();

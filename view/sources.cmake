@@ -18,4 +18,5 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ViewInteraction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NoteFitter.cpp
 )

@@ -44,7 +44,9 @@ program=$(unix_path "$install_dir\\Almanark.exe")
 [ -f "$program" ] || fail "Almanark.exe was not installed"
 [ -f "$(unix_path "$install_dir\\Uninstall.exe")" ] || fail "no uninstaller"
 [ "$(reg_value "$UNINST_KEY" DisplayName)" = Almanark ] || fail "no name in the uninstall entry"
-[ -n "$(reg_value "$UNINST_KEY" DisplayVersion)" ] || fail "no version in the uninstall entry"
+version=$(sed -n 's/^#define ALMANARK_VERSION_TEXT "\(.*\)"$/\1/p' "$SRC/resources/Version.h")
+[ "$(reg_value "$UNINST_KEY" DisplayVersion)" = "$version" ] || fail "version of the uninstall entry"
+cmp -s "$program" "$SRC/build/release/Almanark.exe" || fail "the installed program is not the release build"
 [ "$(reg_value "$UNINST_KEY" DisplayIcon)" = "$install_dir\\Almanark.exe,0" ] || fail "no icon"
 case "$(reg_value "$UNINST_KEY" UninstallString)" in *Uninstall.exe*) ;; *) fail "no uninstall command" ;; esac
 
