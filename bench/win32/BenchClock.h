@@ -18,7 +18,7 @@ inline double BenchNow() {
 }
 
 // The median of times measured round by round.
-inline double Median(std::vector<double> times) {
+inline double MedianOf(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
@@ -32,5 +32,5 @@ template <class Fn> double MedianMs(int nRounds, int nCalls, Fn fn) {
             fn();
         times.push_back((BenchNow() - dStart) * 1000.0 / nCalls);
     }
-    return Median(times);
+    return MedianOf(times);
 }

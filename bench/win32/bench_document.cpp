@@ -121,17 +121,17 @@ int main() {
 
     WIN32_FILE_ATTRIBUTE_DATA fad;
     ::GetFileAttributesExA(strDoc, GetFileExInfoStandard, &fad);
-    double dCopy = Median(copy);
+    double dCopy = MedianOf(copy);
     printf("calendar file: %lu bytes, median of %d rounds\n", (unsigned long)fad.nFileSizeLow,
            kRounds);
-    double dFlushed = Median(flushed);
+    double dFlushed = MedianOf(flushed);
     printf("save                 %7.1f ms  %.2f x copy  %.2f x copy with flush\n",
-           1000 * Median(save), Median(save) / dCopy, Median(save) / dFlushed);
-    printf("open                 %7.1f ms  %.2f x copy\n", 1000 * Median(open),
-           Median(open) / dCopy);
+           1000 * MedianOf(save), MedianOf(save) / dCopy, MedianOf(save) / dFlushed);
+    printf("open                 %7.1f ms  %.2f x copy\n", 1000 * MedianOf(open),
+           MedianOf(open) / dCopy);
     printf("CopyFile             %7.1f ms\n", 1000 * dCopy);
     printf("CopyFile with flush  %7.1f ms\n", 1000 * dFlushed);
-    printf("1 MB block copy      %7.1f ms\n", 1000 * Median(blocks));
+    printf("1 MB block copy      %7.1f ms\n", 1000 * MedianOf(blocks));
     for (const CString& s : {strDoc, strOpened, strCopy, strBlocks})
         ::DeleteFileA(s);
     ::RemoveDirectoryA(strDir);

@@ -89,7 +89,7 @@ Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CStrin
         ::DeleteFileA(strDir + strName + ".evn");
         page.m_cbFile.DeleteString(page.m_cbFile.FindStringExact(-1, strName));
     }
-    return {Median(load), Median(sort), Median(save)};
+    return {MedianOf(load), MedianOf(sort), MedianOf(save)};
 }
 } // namespace
 
