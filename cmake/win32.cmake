@@ -4,7 +4,8 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}")
 set(WIN_DEFS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0501 NOMINMAX
     WIN32_LEAN_AND_MEAN STRICT)
-set(WIN_LIBS comctl32 comdlg32 gdi32 winspool shell32 shlwapi advapi32 user32 kernel32)
+set(WIN_LIBS comctl32 comdlg32 gdi32 winspool shell32 shlwapi advapi32 user32 kernel32
+    windowscodecs ole32 uuid)
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
 # The release build ships without symbols.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -s")

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 #include "framework/ModalSeam.h"
 
@@ -111,6 +112,7 @@ BOOL CDib::AttachMemory(void* pHeader, BOOL bMustFree, HGLOBAL hGlobal, uint64_t
     m_pColors = (RGBQUAD*)((BYTE*)pHeader + CDibFormat::kInfoHeaderSize);
     m_pBits = (BYTE*)(m_pColors + m_nColors);
     BuildPalette();
+    TakeNewSerial();
     return TRUE;
 }
 
@@ -129,6 +131,7 @@ BOOL CDib::Read(CFile* pFile) {
     m_nColors = stored.metrics.nColors;
     m_pColors = (RGBQUAD*)((BYTE*)m_pHeader + CDibFormat::kInfoHeaderSize);
     BuildPalette();
+    TakeNewSerial();
     return TRUE;
 }
 
@@ -230,6 +233,28 @@ void CDib::Clear() {
     m_dwBitsSize = 0;
     m_nColors = 0;
     m_hPal = nullptr;
+    m_nSerial = 0;
+}
+
+void CDib::TakeNewSerial() {
+    static unsigned s_nLast = 0;
+    m_nSerial = ++s_nLast ? s_nLast : ++s_nLast;
+}
+
+void CDib::Swap(CDib& other) {
+    std::swap(m_pColors, other.m_pColors);
+    std::swap(m_pBits, other.m_pBits);
+    std::swap(m_pHeader, other.m_pHeader);
+    std::swap(m_hHeaderGlobal, other.m_hHeaderGlobal);
+    std::swap(m_nHeaderOwner, other.m_nHeaderOwner);
+    std::swap(m_nBitsOwner, other.m_nBitsOwner);
+    std::swap(m_dwBitsSize, other.m_dwBitsSize);
+    std::swap(m_nColors, other.m_nColors);
+    std::swap(m_hMapFile, other.m_hMapFile);
+    std::swap(m_hMapping, other.m_hMapping);
+    std::swap(m_pMapView, other.m_pMapView);
+    std::swap(m_hPal, other.m_hPal);
+    std::swap(m_nSerial, other.m_nSerial);
 }
 
 // The picture of an attached file lives in the mapped view; it is copied out

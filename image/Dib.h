@@ -37,6 +37,10 @@ public:
     BOOL BuildHalftonePalette(HDC hDC);
 
     CSize GetSize() const;
+    // Exchanges the pictures, and any attached files, of two objects.
+    void Swap(CDib& other);
+    // A new number for every picture attached or read; 0 while empty.
+    unsigned GetSerial() const { return m_nSerial; }
     bool IsEmpty() const { return m_pHeader == nullptr; }
     void Clear();
     void DetachFile();
@@ -55,6 +59,9 @@ public:
     HPALETTE m_hPal;
 
 private:
+    void TakeNewSerial();
+
+    unsigned m_nSerial = 0;
     // Unmaps and closes the attached file without regard to the picture in it.
     void ReleaseFile();
 };

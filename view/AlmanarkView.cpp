@@ -20,6 +20,8 @@
 #include "view/MonthLayout.h"
 #include "view/PageGeometry.h"
 #include "view/ViewInteraction.h"
+#include "view/YearLayout.h"
+#include "view/YearPage.h"
 
 namespace {
 const char kSection[] = "Almanark";
@@ -207,10 +209,12 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     const bool bPictureOnTop = m_nImgPositioning || m_nPictureFirst;
     if (!bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
-    if (!doc.m_bYearDoc)
-        DrawMonthPage(
-            dc, doc,
-            page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
+    const CCalendarBox box =
+        page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom);
+    if (doc.m_bYearDoc)
+        DrawYearPage(dc, doc, box);
+    else
+        DrawMonthPage(dc, doc, box);
     if (bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
     m_imgTracker.m_rect = rcPicture;
@@ -227,10 +231,12 @@ void CAlmanarkView::DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc) {
     DrawPicture(
         dc, doc,
         metrics.PrinterRect(doc.m_dImgLeft, doc.m_dImgTop, doc.m_dImgRight, doc.m_dImgBottom));
-    if (!doc.m_bYearDoc)
-        DrawMonthPage(dc, doc,
-                      CCalendarBox::OnPrinter(metrics.PrinterRect(
-                          doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom)));
+    const CCalendarBox box = CCalendarBox::OnPrinter(
+        metrics.PrinterRect(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom));
+    if (doc.m_bYearDoc)
+        DrawYearPage(dc, doc, box);
+    else
+        DrawMonthPage(dc, doc, box);
 }
 
 void CAlmanarkView::DrawPaper(CDC& dc, const CPageGeometry& page) {
@@ -243,10 +249,24 @@ void CAlmanarkView::DrawPaper(CDC& dc, const CPageGeometry& page) {
 void CAlmanarkView::DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc) {
     if (!doc.m_bHasImage || doc.m_dib.IsEmpty())
         return;
-    if (!dc.IsPrinting())
-        doc.m_dib.BuildHalftonePalette(dc);
-    doc.m_dib.ApplyPalette(dc, FALSE);
-    doc.m_dib.Draw(dc, rc.left, rc.top, rc.Width(), rc.Height());
+    if (dc.IsPrinting())
+        CPicturePainter::DrawOnPrinter(dc, doc.m_dib, rc);
+    else
+        m_picturePainter.DrawOnScreen(dc, doc.m_dib, rc);
+}
+
+void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
+    const CCalendarPage* pPage = Frame() ? &Frame()->m_wndCalendarPage : nullptr;
+    const CYearLayout layout =
+        CYearPage(dc, doc).Draw(box, pPage ? pPage->m_nArrangeCols : 3,
+                                pPage ? pPage->m_nArrangeRows : 4, YearText(doc),
+                                ReadTitleFromStylePage(doc));
+    if (dc.IsPrinting())
+        return;
+    m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
+    m_rectTitle = layout.TitleBox();
+    if (m_nCalPositioning)
+        m_calTracker.Draw(&dc);
 }
 
 void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
@@ -414,6 +434,21 @@ BOOL CAlmanarkView::SelectBox(int nCol, int nRow) {
 
 void CAlmanarkView::CommitNote() {
     m_pInteraction->CommitNote();
+}
+
+CRect CAlmanarkView::PictureRect() const {
+    const CAlmanarkDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return CRect();
+    return CImagePlacement::ScreenRect(pDoc->m_dImgLeft, pDoc->m_dImgTop, pDoc->m_dImgRight,
+                                       pDoc->m_dImgBottom, m_pageWidth, m_pageHeight);
+}
+
+bool CAlmanarkView::SetPictureRect(const RECT& rc, int nEdges) {
+    CAlmanarkDoc* pDoc = GetDocument();
+    return pDoc && CImagePlacement::WriteFractions(rc, nEdges, m_pageWidth, m_pageHeight,
+                                                   pDoc->m_dImgLeft, pDoc->m_dImgTop,
+                                                   pDoc->m_dImgRight, pDoc->m_dImgBottom);
 }
 
 // ---- view initialisation ----

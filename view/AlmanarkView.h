@@ -6,6 +6,8 @@
 #include "framework/AfxRes.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
+#include "view/ImagePlacement.h"
+#include "view/PicturePainter.h"
 #include "view/CalendarTracker.h"
 #include "view/ImageTracker.h"
 #include "view/NoteFitter.h"
@@ -82,6 +84,11 @@ public:
     }
     // m_rectCalFrame, or without one the block as its page fractions place it.
     CRect CalendarFrame() const;
+    // The picture's rectangle on the page drawn last, from the document's
+    // fractions; and back: the named edges (CImagePlacement::Edges) of rc
+    // become the document's fractions. False while no page was drawn.
+    CRect PictureRect() const;
+    bool SetPictureRect(const RECT& rc, int nEdges = CImagePlacement::edgesAll);
     // The sheet as the window shows it now.
     CPageGeometry ScreenPage() const;
 
@@ -111,6 +118,7 @@ private:
     void DrawPaper(CDC& dc, const CPageGeometry& page);
     void DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc);
     void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
+    void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
     void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nDays, int nCol,
                     int nRow);
@@ -132,5 +140,6 @@ private:
 
     void SetStatusText(int nPane, const char* pszText);
 
+    CPicturePainter m_picturePainter;
     std::unique_ptr<CViewInteraction> m_pInteraction;
 };

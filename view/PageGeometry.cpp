@@ -1,6 +1,7 @@
 #include "view/PageGeometry.h"
 
 #include "view/DeviceUnits.h"
+#include "view/ImagePlacement.h"
 
 #include <algorithm>
 
@@ -68,18 +69,11 @@ CCalendarBox CPageGeometry::CalendarBox(double dLeft, double dTop, double dRight
 }
 
 CRect CPageGeometry::ScreenRect(double dLeft, double dTop, double dRight, double dBottom) const {
-    const double W = m_pageWidth, H = m_pageHeight;
-    return CRect(TruncUnits(dLeft * W), TruncUnits(dTop * H), TruncUnits(dRight * W),
-                 TruncUnits(dBottom * H));
+    return CImagePlacement::ScreenRect(dLeft, dTop, dRight, dBottom, m_pageWidth, m_pageHeight);
 }
 
 bool CPageGeometry::ToFractions(const RECT& rc, double& dLeft, double& dTop, double& dRight,
                                 double& dBottom) const {
-    if (!(m_pageWidth > 0.0) || !(m_pageHeight > 0.0))
-        return false;
-    dLeft = rc.left / m_pageWidth;
-    dTop = rc.top / m_pageHeight;
-    dRight = rc.right / m_pageWidth;
-    dBottom = rc.bottom / m_pageHeight;
-    return true;
+    return CImagePlacement::WriteFractions(rc, CImagePlacement::edgesAll, m_pageWidth,
+                                           m_pageHeight, dLeft, dTop, dRight, dBottom);
 }

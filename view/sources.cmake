@@ -1,6 +1,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BoxNavigation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImagePlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MonthLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MonthPanelLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PageFractions.cpp
@@ -17,6 +18,8 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Positioning.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ViewInteraction.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PicturePainter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/YearPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NoteFitter.cpp
 )

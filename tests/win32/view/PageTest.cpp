@@ -196,10 +196,14 @@ TEST_F(PageTest, TinyWindowStillPaintsWithoutHarm) {
     EXPECT_EQ(Doc().GetNote(6, 0), "1\r\na note that cannot fit anywhere");
 }
 
-TEST_F(PageTest, YearDocumentShowsOnlyThePaperForNow) {
+TEST_F(PageTest, YearDocumentDrawsItsFrameOnThePaper) {
     Doc().m_bYearDoc = 1;
     auto page = Paint(900, 1000);
-    EXPECT_EQ(page->CountOf(theApp.m_rectPrintable, kGridGrey), 0);
-    EXPECT_EQ(page->CountNot(theApp.m_rectPrintable, kWhite), 0);
+    Doc().m_bYearDoc = 0;
+    const CRect rcFrame = View().m_rectCalFrame;
+    EXPECT_EQ(theApp.m_rectPrintable.TopLeft(), rcFrame.TopLeft());
+    EXPECT_EQ(page->CountOf(CRect(rcFrame.left, rcFrame.top, rcFrame.right, rcFrame.top + 1),
+                            kGridGrey),
+              rcFrame.Width());
     EXPECT_GT(page->CountOf(CRect(0, 0, 900, 1000), kYellow), 0);
 }

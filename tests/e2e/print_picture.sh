@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Prints a month page over a red picture, without and with show-through,
+# and a 6x2 year page (by the view tests' PrintedPictureTest), then reads
+# the printed files back: red only where the picture shows through, and
+# every month name of the year page once.
+set -euo pipefail
+build=${ALMANARK_BUILD_DIR:-$(dirname "$1")}
+source_dir=${ALMANARK_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+tests=$build/win32_view_tests.exe
+[ -f "$tests" ] || { echo "print_picture: $tests is missing"; exit 1; }
+
+work=$(mktemp -d)
+job=almanark-print-picture-$$-$RANDOM
+cleanup() {
+    rm -rf "$work"
+    find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" -delete 2>/dev/null || true
+}
+trap cleanup EXIT
+
+run=("$source_dir/scripts/wine-run.sh" "$tests" --gtest_filter=PrintedPictureTest.*)
+[ -n "${DISPLAY:-}" ] || run=(xvfb-run -a "${run[@]}")
+ALMANARK_PRINT_JOB=$job "${run[@]}" >"$work/run.log" 2>&1 ||
+    { cat "$work/run.log"; echo "print_picture: printing failed"; exit 1; }
+grep -q "PASSED.*1 test" "$work/run.log" || { cat "$work/run.log"; exit 1; }
+
+# wait_pdf NAME: the spooler's file for job NAME once it has stopped growing.
+wait_pdf() {
+    local pdf="" size=-1 now
+    for _ in $(seq 120); do
+        sleep 0.5
+        pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$1*.pdf" 2>/dev/null | head -n1)
+        [ -n "$pdf" ] || continue
+        now=$(stat -c %s "$pdf")
+        [ "$now" -gt 0 ] && [ "$now" -eq "$size" ] && { echo "$pdf"; return 0; }
+        size=$now
+    done
+    echo "print_picture: no PDF for job $1" >&2
+    return 1
+}
+
+# red_pixels PDF: how many pixels of the page at 30 dpi are clearly red.
+red_pixels() {
+    pdftoppm -r 30 -singlefile "$1" "$work/red"
+    python3 - "$work/red.ppm" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+fields, pos = [], 0
+while len(fields) < 4:
+    while data[pos:pos + 1].isspace():
+        pos += 1
+    end = pos
+    while not data[end:end + 1].isspace():
+        end += 1
+    fields.append(data[pos:end])
+    pos = end
+pixels = data[pos + 1:]
+print(sum(1 for i in range(0, len(pixels) - 2, 3)
+          if pixels[i] > 200 and pixels[i + 1] < 80 and pixels[i + 2] < 80))
+PY
+}
+
+fail=0
+hidden=$(wait_pdf "$job-hidden")
+through=$(wait_pdf "$job-through")
+year=$(wait_pdf "$job-year")
+n=$(red_pixels "$hidden")
+[ "$n" -eq 0 ] || { echo "print_picture: $n red pixels where the calendar hides the picture"; fail=1; }
+n=$(red_pixels "$through")
+[ "$n" -gt 1000 ] || { echo "print_picture: only $n red pixels with show-through"; fail=1; }
+
+pdftotext "$year" "$work/year.txt"
+for month in January February March April May June July August September October November December; do
+    n=$(grep -ow "$month" "$work/year.txt" | wc -l)
+    [ "$n" -eq 1 ] || { echo "print_picture: $month printed $n times"; fail=1; }
+done
+grep -q 1999 "$work/year.txt" || { echo "print_picture: no year in the title band"; fail=1; }
+[ "$fail" -eq 0 ] || { cat "$work/year.txt"; exit 1; }
+echo "print_picture: the pictures and the year page are on paper"

@@ -1,0 +1,290 @@
+// The Image page: loading, placing and removing the picture, and bad files.
+#include "PanelFixture.h"
+
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/AfxRes.h"
+#include "resources/resource.h"
+#include "view/AlmanarkView.h"
+#include "view/ImagePlacement.h"
+
+namespace {
+const char kNoImage[] = "no image loaded";
+
+CString Picture(const char* pszName) {
+    return CString("Z:") + ALMANARK_SOURCE_DIR + "/tests/win32/panel/pictures/" + pszName;
+}
+
+std::string Le(uint32_t n, int nBytes) {
+    std::string s;
+    for (int i = 0; i < nBytes; ++i)
+        s += (char)(n >> (8 * i));
+    return s;
+}
+
+// A 24-bit .bmp of one colour; nCutPixels bytes fewer than its rows need.
+std::string Bmp(int cx, int cy, BYTE r, BYTE g, BYTE b, uint32_t nHeaderSize = 40,
+                int nCutPixels = 0) {
+    const int nRow = (cx * 3 + 3) & ~3;
+    std::string s = "BM" + Le(0, 8) + Le(14 + nHeaderSize, 4);
+    s += Le(nHeaderSize, 4) + Le(cx, 4) + Le(cy, 4) + Le(1, 2) + Le(24, 2) + Le(0, 4) + Le(0, 4) +
+         Le(0, 16);
+    std::string row(nRow, '\0');
+    for (int x = 0; x < cx; ++x) {
+        row[3 * x] = (char)b;
+        row[3 * x + 1] = (char)g;
+        row[3 * x + 2] = (char)r;
+    }
+    for (int y = 0; y < cy; ++y)
+        s += row;
+    return s.substr(0, s.size() - nCutPixels);
+}
+
+uint32_t Crc32(const std::string& s) {
+    uint32_t c = 0xFFFFFFFF;
+    for (unsigned char ch : s) {
+        c ^= ch;
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320 & (0 - (c & 1)));
+    }
+    return ~c;
+}
+
+std::string Be(uint32_t n) {
+    return {(char)(n >> 24), (char)(n >> 16), (char)(n >> 8), (char)n};
+}
+
+// The PNG with its header claiming another size, its checksum made to match.
+std::string LyingPng(const std::string& png, uint32_t cx, uint32_t cy) {
+    std::string chunk = png.substr(12, 17);
+    chunk.replace(4, 8, Be(cx) + Be(cy));
+    return png.substr(0, 12) + chunk + Be(Crc32(chunk)) + png.substr(33);
+}
+
+bool WriteBytes(const char* pszPath, const std::string& s) {
+    return WriteWholeFile(pszPath, CString(s.data(), (int)s.size()));
+}
+} // namespace
+
+class ImagePage : public CPanelFixture {
+protected:
+    void SetUp() override {
+        CPanelFixture::SetUp();
+        Paint();
+    }
+    void TearDown() override {
+        Image().RemoveImage();
+        CPanelFixture::TearDown();
+    }
+    CImagePage& Image() { return Frame().m_wndImagePage; }
+    // "New" answered with pszPath; the messages shown are returned.
+    std::vector<CString> ChooseFile(const char* pszPath) {
+        const CString strPath = pszPath;
+        m_answers.OnDialog([&](CModalRequest& request) {
+            auto* pOfn = static_cast<OPENFILENAMEA*>(request.pStruct);
+            m_strFilter.assign(pOfn->lpstrFilter, 100);
+            m_strDefExt = pOfn->lpstrDefExt;
+            m_strInitial = pOfn->lpstrFile;
+            lstrcpynA(pOfn->lpstrFile, strPath, pOfn->nMaxFile);
+            return 1;
+        });
+        const size_t nBefore = m_answers.Messages().size();
+        Click(Image(), IDC_IMAGE_NEW);
+        m_answers.OnDialog(nullptr);
+        const std::vector<CString> all = m_answers.Messages();
+        return std::vector<CString>(all.begin() + nBefore, all.end());
+    }
+    void LoadWideBmp() {
+        ASSERT_TRUE(WriteBytes(m_dir.File("wide.bmp"), Bmp(400, 200, 255, 0, 0)));
+        ASSERT_TRUE(ChooseFile(m_dir.File("wide.bmp")).empty());
+        ASSERT_TRUE(Doc().m_bHasImage);
+    }
+    std::string m_strFilter;
+    CString m_strDefExt, m_strInitial;
+};
+
+TEST_F(ImagePage, NewPlacesThePictureAtTheTopLeftAndStartsPositioning) {
+    EXPECT_FALSE(Enabled(Image(), IDC_IMAGE_DELETE));
+    LoadWideBmp();
+    EXPECT_EQ(0u, m_strFilter.find(std::string("Bitmap files (*.bmp)\0*.bmp\0", 27)));
+    EXPECT_NE(std::string::npos, m_strFilter.find("*.png;*.jpg"));
+    EXPECT_EQ("bmp", m_strDefExt);
+    EXPECT_EQ("*.bmp", m_strInitial);
+    EXPECT_EQ(1, View().m_nImgPositioning);
+    EXPECT_EQ("wide.bmp", Text(Image(), IDC_IMAGE_FILE));
+    EXPECT_EQ("Position graphic", Frame().GetStatusText(0));
+    EXPECT_DOUBLE_EQ(2.0, theApp.m_dImageAspect);
+    const CRect& rcPrint = theApp.m_rectPrintable;
+    const int nWidth = rcPrint.right / 4;
+    const CRect rc = View().PictureRect();
+    // Fractions and back may lose a pixel to truncation.
+    EXPECT_NEAR(rcPrint.left, rc.left, 1);
+    EXPECT_NEAR(rcPrint.top, rc.top, 1);
+    EXPECT_NEAR(nWidth, rc.Width(), 1);
+    EXPECT_NEAR(nWidth / 2, rc.Height(), 1);
+    EXPECT_TRUE(Doc().IsModified());
+    for (int nID :
+         {IDC_IMAGE_DELETE, IDC_IMG_FULL_WIDTH, IDC_IMG_CENTER_V, IDC_IMAGE_SHOWS_THROUGH})
+        EXPECT_TRUE(Enabled(Image(), nID)) << nID;
+}
+
+TEST_F(ImagePage, PlacementButtonsWriteThePicturesFractions) {
+    LoadWideBmp();
+    // A page of 1024 pixels keeps the fractions exact.
+    View().m_pageWidth = View().m_pageHeight = 1024.0;
+    theApp.m_rectPrintable = CRect(10, 20, 1000, 1000);
+    const struct {
+        int nID;
+        CRect rcCalendar;
+        CRect rcExpected;
+    } cases[] = {
+        {IDC_IMG_FULL_WIDTH, {100, 300, 401, 500}, {10, 60, 1000, 90}},
+        {IDC_IMG_FILL_WIDTH, {100, 300, 401, 500}, {100, 60, 401, 90}},
+        // An odd calendar width: the picture keeps its 100 pixels.
+        {IDC_IMG_CENTER_H, {100, 300, 401, 500}, {200, 60, 300, 90}},
+        {IDC_IMG_FULL_HEIGHT, {100, 300, 401, 500}, {50, 20, 150, 1000}},
+        // 50 above and 50 below: the tie goes above.
+        {IDC_IMG_FILL_HEIGHT, {100, 70, 401, 950}, {50, 20, 150, 70}},
+        // 20 above and 25 below: nothing moves, yet the document changed.
+        {IDC_IMG_FILL_HEIGHT, {100, 40, 401, 975}, {50, 60, 150, 90}},
+        // Taller than both spaces: left in place.
+        {IDC_IMG_CENTER_V, {100, 70, 401, 950}, {50, 60, 150, 190}},
+    };
+    for (const auto& c : cases) {
+        View().m_rectCalFrame = c.rcCalendar;
+        View().SetPictureRect(c.nID == IDC_IMG_CENTER_V ? CRect(50, 60, 150, 190)
+                                                        : CRect(50, 60, 150, 90));
+        Doc().SetModifiedFlag(false);
+        Click(Image(), c.nID);
+        EXPECT_EQ(c.rcExpected, View().PictureRect()) << c.nID;
+        EXPECT_TRUE(Doc().IsModified()) << c.nID;
+    }
+}
+
+TEST_F(ImagePage, AFileThatCannotBeLoadedKeepsThePicture) {
+    LoadWideBmp();
+    const CString strPng = ReadWholeFile(Picture("two-tone.png"));
+    const std::string png(strPng.c_str(), strPng.GetLength());
+    const CString strJpg = ReadWholeFile(Picture("two-tone.jpg"));
+    const std::string jpg(strJpg.c_str(), strJpg.GetLength());
+    std::string lyingJpg = jpg;
+    const size_t nSof = lyingJpg.find("\xFF\xC0");
+    ASSERT_NE(std::string::npos, nSof);
+    lyingJpg.replace(nSof + 5, 4, "\xEA\x60\xEA\x60"); // 60000 by 60000
+
+    const char kUnavailable[] = "The bitmap file is not available.\nIt may be in use by another "
+                                "program.";
+    const char kUnreadable[] = "The picture file cannot be read.";
+    const char kTooLarge[] = "The picture is too large.";
+    const struct {
+        const char* pszName;
+        std::string bytes;      // none: the file does not exist
+        const char* pszMessage; // the start of it
+    } cases[] = {
+        {"gone.bmp", "", kUnavailable},
+        {"empty.bmp", std::string(), "Invalid bitmap file"},
+        {"text.bmp", "Dear diary", "Invalid bitmap file"},
+        {"os2.bmp", Bmp(4, 4, 0, 0, 255, 12), "AttachMemory error"},
+        {"v5.bmp", Bmp(4, 4, 0, 0, 255, 124), "AttachMemory error"},
+        {"short.bmp", Bmp(40, 40, 0, 0, 255, 40, 100), "AttachMemory error"},
+        {"gone.png", "", "The picture file is not available."},
+        {"cut.png", png.substr(0, png.size() / 2), kUnreadable},
+        {"lying.png", LyingPng(png, 30000, 30000), kTooLarge},
+        {"text.png", "Dear diary", kUnreadable},
+        {"cut.jpg", jpg.substr(0, jpg.size() / 2), kUnreadable},
+        {"lying.jpg", lyingJpg, kTooLarge},
+    };
+    const unsigned nSerial = Doc().m_dib.GetSerial();
+    for (const auto& c : cases) {
+        const CString strPath = m_dir.File(c.pszName);
+        if (strncmp(c.pszName, "gone", 4) != 0) {
+            ASSERT_TRUE(WriteBytes(strPath, c.bytes));
+        }
+        Doc().SetModifiedFlag(false);
+        const std::vector<CString> shown = ChooseFile(strPath);
+        ASSERT_EQ(1u, shown.size()) << c.pszName;
+        EXPECT_EQ(0, shown[0].Find(c.pszMessage)) << c.pszName << ": " << shown[0].c_str();
+        EXPECT_TRUE(Doc().m_bHasImage) << c.pszName;
+        EXPECT_EQ(nSerial, Doc().m_dib.GetSerial()) << c.pszName;
+        EXPECT_EQ("wide.bmp", Text(Image(), IDC_IMAGE_FILE)) << c.pszName;
+        EXPECT_FALSE(Doc().IsModified()) << c.pszName;
+    }
+    // Real pixels over the limits are refused before they are read.
+    const std::vector<CString> shown = ChooseFile(Picture("wide-8001.png"));
+    ASSERT_EQ(1u, shown.size());
+    EXPECT_EQ(0, shown[0].Find(kTooLarge));
+    EXPECT_EQ(nSerial, Doc().m_dib.GetSerial());
+}
+
+TEST_F(ImagePage, PngAndJpegAreStoredAsBitmapsInTheCalendarFile) {
+    for (const char* pszName : {"two-tone.png", "two-tone.jpg"}) {
+        ASSERT_TRUE(ChooseFile(Picture(pszName)).empty()) << pszName;
+        const CDib& dib = Doc().m_dib;
+        ASSERT_EQ(CSize(40, 30), dib.GetSize());
+        ASSERT_EQ(24, dib.m_pHeader->biBitCount);
+        // Bottom-up: the blue lower half comes first. JPEG gives nearly the colours.
+        EXPECT_NEAR(255, dib.m_pBits[0], 8) << pszName;
+        EXPECT_NEAR(0, dib.m_pBits[2], 8) << pszName;
+        EXPECT_NEAR(255, dib.m_pBits[29 * 120 + 2], 8) << pszName;
+        const std::string pixels((const char*)dib.m_pBits, 120 * 30);
+
+        const CString strKal = m_dir.File("photo.kal");
+        ASSERT_TRUE(Doc().OnSaveDocument(strKal));
+        // Read back by hand: a stored bitmap of 54 bytes of headers and the
+        // rows, then the picture's file name.
+        const CString strFile = ReadWholeFile(strKal);
+        const std::string file(strFile.c_str(), strFile.GetLength());
+        const std::string stored =
+            "BM" + Le(0, 8) + Le(54, 4) + Le(40, 4) + Le(40, 4) + Le(30, 4) + Le(1, 2) + Le(24, 2);
+        const size_t nAt = file.find(stored);
+        ASSERT_NE(std::string::npos, nAt) << pszName;
+        EXPECT_EQ(pixels, file.substr(nAt + 54, pixels.size())) << pszName;
+        EXPECT_EQ(std::string(1, (char)strlen(pszName)) + pszName,
+                  file.substr(nAt + 54 + pixels.size(), 1 + strlen(pszName)));
+
+        Image().RemoveImage();
+        ASSERT_TRUE(Doc().OnOpenDocument(strKal));
+        ASSERT_TRUE(Doc().m_bHasImage);
+        EXPECT_EQ(pixels, std::string((const char*)Doc().m_dib.m_pBits, 120 * 30));
+        EXPECT_EQ(pszName, Doc().m_strImageFile);
+    }
+}
+
+TEST_F(ImagePage, EveryRemovalEmptiesThePage) {
+    ASSERT_TRUE(WriteBytes(m_dir.File("plain.kal"), ""));
+    Doc().OnSaveDocument(m_dir.File("plain.kal")); // a calendar without picture
+    const struct {
+        const char* pszWho;
+        std::function<void()> remove;
+    } callers[] = {
+        {"Delete", [&] { Click(Image(), IDC_IMAGE_DELETE); }},
+        {"File New", [&] { Frame().SendMessage(WM_COMMAND, ID_FILE_NEW); }},
+        {"opening", [&] { Doc().OnOpenDocument(m_dir.File("plain.kal")); }},
+    };
+    for (const auto& caller : callers) {
+        LoadWideBmp();
+        Doc().SetModifiedFlag(false);
+        caller.remove();
+        EXPECT_FALSE(Doc().m_bHasImage) << caller.pszWho;
+        EXPECT_TRUE(Doc().m_dib.IsEmpty()) << caller.pszWho;
+        EXPECT_EQ(0, View().m_nImgPositioning) << caller.pszWho;
+        EXPECT_EQ(kNoImage, Text(Image(), IDC_IMAGE_FILE)) << caller.pszWho;
+        EXPECT_FALSE(Enabled(Image(), IDC_IMAGE_DELETE)) << caller.pszWho;
+        EXPECT_FALSE(Enabled(Image(), IDC_IMG_FULL_WIDTH)) << caller.pszWho;
+    }
+}
+
+TEST_F(ImagePage, ShowThroughCountsUpAndClearsToZero) {
+    LoadWideBmp();
+    Doc().m_bImageShowsThrough = 2;
+    Image().m_btnShowsThrough.SetCheck(BST_UNCHECKED);
+    Click(Image(), IDC_IMAGE_SHOWS_THROUGH);
+    EXPECT_EQ(3, Doc().m_bImageShowsThrough);
+    Click(Image(), IDC_IMAGE_SHOWS_THROUGH);
+    EXPECT_EQ(0, Doc().m_bImageShowsThrough);
+    EXPECT_TRUE(Doc().IsModified());
+}

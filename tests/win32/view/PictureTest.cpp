@@ -1,0 +1,74 @@
+// The picture on the page: the screen copy of a large picture and the
+// printed picture's rectangle.
+#include "ViewFixture.h"
+
+#include <cstring>
+
+#include "document/AlmanarkDoc.h"
+#include "image/Dib.h"
+#include "view/AlmanarkView.h"
+#include "view/PicturePainter.h"
+
+namespace {
+// A cx by cy picture whose pixels vary with nSeed, row and column.
+void AttachPattern(CDib& dib, int cx, int cy, int nSeed) {
+    const int nRow = (cx * 3 + 3) & ~3;
+    BYTE* pBlock = new BYTE[sizeof(BITMAPINFOHEADER) + nRow * cy];
+    BITMAPINFOHEADER header = {sizeof header,      cx, cy, 1, 24, BI_RGB,
+                               (DWORD)(nRow * cy), 0,  0,  0, 0};
+    memcpy(pBlock, &header, sizeof header);
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < nRow; ++x)
+            pBlock[sizeof header + y * nRow + x] = (BYTE)(x * 7 + y * 13 + nSeed);
+    ASSERT_TRUE(dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + nRow * cy));
+}
+
+bool SamePixels(const CPaintedPage& a, const CPaintedPage& b) {
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.At(x, y) != b.At(x, y))
+                return false;
+    return true;
+}
+} // namespace
+
+class PictureTest : public CViewTest {
+protected:
+    void TearDown() override {
+        Doc().m_dib.Clear();
+        Doc().m_bHasImage = Doc().m_bImageShowsThrough = 0;
+        CViewTest::TearDown();
+    }
+};
+
+TEST_F(PictureTest, ScreenCopyOfALargePictureGivesTheSamePixels) {
+    CDib dib;
+    CPicturePainter painter;
+    const CRect rc(37, 41, 187, 154); // 150 x 113 from 400 x 300
+    for (int nSeed : {0, 99}) {       // a new picture of the same size replaces the copy
+        AttachPattern(dib, 400, 300, nSeed);
+        CPaintedPage direct(220, 180), first(220, 180), again(220, 180);
+        dib.Draw(direct.Dc(), rc.left, rc.top, rc.Width(), rc.Height());
+        painter.DrawOnScreen(first.Dc(), dib, rc);
+        painter.DrawOnScreen(again.Dc(), dib, rc);
+        EXPECT_TRUE(SamePixels(direct, first)) << nSeed;
+        EXPECT_TRUE(SamePixels(direct, again)) << nSeed;
+    }
+}
+
+TEST_F(PictureTest, PrintedPictureIsClampedToThePrintableArea) {
+    AttachPattern(Doc().m_dib, 2, 2, 0);
+    Doc().m_bHasImage = Doc().m_bImageShowsThrough = 1;
+    Doc().m_dImgLeft = Doc().m_dImgTop = -0.5;
+    Doc().m_dImgRight = Doc().m_dImgBottom = 1.5;
+    auto page = PaintAsPrinter();
+    const CPrinterMetrics metrics = SmallPrinter();
+    // Inside the printable area the picture shows through; beyond it nothing.
+    EXPECT_GT(
+        page->CountNot(CRect(1, 1, metrics.m_printWidth - 1, metrics.m_printHeight - 1), kWhite),
+        metrics.m_printWidth * metrics.m_printHeight / 2);
+    EXPECT_EQ(
+        0, page->CountNot(CRect(metrics.m_printWidth, 0, page->Width(), page->Height()), kWhite));
+    EXPECT_EQ(
+        0, page->CountNot(CRect(0, metrics.m_printHeight, page->Width(), page->Height()), kWhite));
+}

@@ -1,0 +1,54 @@
+// Pages with the picture and a year page printed on the default printer.
+// Run by tests/e2e/print_picture.sh, which reads the printed files back;
+// ALMANARK_PRINT_JOB is the start of the three jobs' names.
+#include "ViewFixture.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/AlmanarkApp.h"
+#include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "view/AlmanarkView.h"
+
+class PrintedPictureTest : public CViewTest {
+protected:
+    void TearDown() override {
+        Doc().m_dib.Clear();
+        Doc().m_bHasImage = Doc().m_bYearDoc = Doc().m_bImageShowsThrough = 0;
+        Frame().m_wndCalendarPage.m_nArrangeCols = 3;
+        Frame().m_wndCalendarPage.m_nArrangeRows = 4;
+        CViewTest::TearDown();
+    }
+};
+
+TEST_F(PrintedPictureTest, PictureUnderTheCalendarAndYearPage) {
+    const char* pszJob = getenv("ALMANARK_PRINT_JOB");
+    if (!pszJob || !*pszJob)
+        GTEST_SKIP() << "prints only for tests/e2e/print_picture.sh";
+    const CString strJob = pszJob;
+    // Red in the middle of the sheet, under the calendar that fills the
+    // printable area.
+    BYTE* pBlock = new BYTE[sizeof(BITMAPINFOHEADER) + 8];
+    BITMAPINFOHEADER header = {sizeof header, 2, 1, 1, 24, BI_RGB, 8, 0, 0, 0, 0};
+    memcpy(pBlock, &header, sizeof header);
+    const BYTE row[8] = {0, 0, 255, 0, 0, 255, 0, 0};
+    memcpy(pBlock + sizeof header, row, 8);
+    ASSERT_TRUE(Doc().m_dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + 8));
+    Doc().m_bHasImage = 1;
+    Doc().m_dImgLeft = Doc().m_dImgTop = 0.2;
+    Doc().m_dImgRight = Doc().m_dImgBottom = 0.8;
+
+    Doc().SetTitle(strJob + "-hidden");
+    ASSERT_TRUE(View().PrintPage());
+    Doc().m_bImageShowsThrough = 1;
+    Doc().SetTitle(strJob + "-through");
+    ASSERT_TRUE(View().PrintPage());
+
+    Doc().m_bHasImage = 0;
+    Doc().m_bYearDoc = 1;
+    Frame().m_wndCalendarPage.m_nArrangeCols = 6;
+    Frame().m_wndCalendarPage.m_nArrangeRows = 2;
+    Doc().SetTitle(strJob + "-year");
+    ASSERT_TRUE(View().PrintPage());
+}

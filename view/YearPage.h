@@ -1,0 +1,23 @@
+// CYearPage: draws a year calendar: the title band with the year and the
+// user's title, and the twelve month panels in the chosen arrangement. The
+// outer frame is drawn on screen only; on paper the panels close the page.
+#pragma once
+#include "framework/Rect.h"
+#include "framework/String.h"
+#include "view/YearLayout.h"
+
+class CAlmanarkDoc;
+class CDC;
+
+class CYearPage {
+public:
+    CYearPage(CDC& dc, CAlmanarkDoc& doc) : m_dc(dc), m_doc(doc) {}
+
+    // Returns the layout drawn: its frame is what the calendar tracker takes.
+    CYearLayout Draw(const CCalendarBox& box, int nCols, int nRows, const CString& strYear,
+                     const CString& strTitle);
+
+private:
+    CDC& m_dc;
+    CAlmanarkDoc& m_doc;
+};
