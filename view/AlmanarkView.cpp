@@ -211,10 +211,13 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
         DrawPicture(dc, doc, rcPicture);
     const CCalendarBox box =
         page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom);
-    if (doc.m_bYearDoc)
+    if (m_bHideCalendar) {
+        // The page under a drag of the calendar.
+    } else if (doc.m_bYearDoc) {
         DrawYearPage(dc, doc, box);
-    else
+    } else {
         DrawMonthPage(dc, doc, box);
+    }
     if (bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
     m_imgTracker.m_rect = rcPicture;
@@ -257,10 +260,9 @@ void CAlmanarkView::DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc) {
 
 void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
     const CCalendarPage* pPage = Frame() ? &Frame()->m_wndCalendarPage : nullptr;
-    const CYearLayout layout =
-        CYearPage(dc, doc).Draw(box, pPage ? pPage->m_nArrangeCols : 3,
-                                pPage ? pPage->m_nArrangeRows : 4, YearText(doc),
-                                ReadTitleFromStylePage(doc));
+    const CYearLayout layout = CYearPage(dc, doc).Draw(box, pPage ? pPage->m_nArrangeCols : 3,
+                                                       pPage ? pPage->m_nArrangeRows : 4,
+                                                       YearText(doc), ReadTitleFromStylePage(doc));
     if (dc.IsPrinting())
         return;
     m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
@@ -446,9 +448,9 @@ CRect CAlmanarkView::PictureRect() const {
 
 bool CAlmanarkView::SetPictureRect(const RECT& rc, int nEdges) {
     CAlmanarkDoc* pDoc = GetDocument();
-    return pDoc && CImagePlacement::WriteFractions(rc, nEdges, m_pageWidth, m_pageHeight,
-                                                   pDoc->m_dImgLeft, pDoc->m_dImgTop,
-                                                   pDoc->m_dImgRight, pDoc->m_dImgBottom);
+    return pDoc &&
+           CImagePlacement::WriteFractions(rc, nEdges, m_pageWidth, m_pageHeight, pDoc->m_dImgLeft,
+                                           pDoc->m_dImgTop, pDoc->m_dImgRight, pDoc->m_dImgBottom);
 }
 
 // ---- view initialisation ----

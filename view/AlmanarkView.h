@@ -71,6 +71,8 @@ public:
     int m_nCalPositioning = 0;
     int m_nImgPositioning = 0;
     int m_nPictureFirst = 0;
+    // The screen paint leaves the calendar block out (the page under a drag).
+    bool m_bHideCalendar = false;
     // The day box being drawn did not take its whole text.
     int m_nOverflow = 0;
     CString m_strEaster;
