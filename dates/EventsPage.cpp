@@ -1,6 +1,7 @@
 #include "dates/EventsPage.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "app/AlmanarkApp.h"
@@ -37,6 +38,40 @@ void WriteEventValue(const CString& strPath, int nKey, CString strValue) {
     strValue.Replace('\n', ' ');
     ::WritePrivateProfileStringA(kEventsSection, KeyName(nKey), strValue, strPath);
 }
+
+// An upper bound of a line's tabbed width in the DC's font: each piece
+// between tabs its characters' widths added up, plus the font's overhang and
+// one unit; each tab the next stop after the bound so far (a stop further
+// right than the real one, or the same). Without a single-byte code page
+// every line gets an unbounded width and is measured.
+class CCharWidthBound {
+public:
+    CCharWidthBound(HDC hDC, int nTabStop) : m_nTabStop(std::max(nTabStop, 1)) {
+        CPINFO info = {};
+        TEXTMETRICA tm = {};
+        m_bBounded = ::GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1 &&
+                     ::GetCharWidth32A(hDC, 0, 255, m_anWidths) && ::GetTextMetricsA(hDC, &tm);
+        m_nSlack = tm.tmOverhang + 1;
+    }
+    int Of(const CString& strLine) const {
+        if (!m_bBounded)
+            return INT_MAX;
+        int nBound = 0;
+        for (char ch : strLine.str()) {
+            if (ch == '\t')
+                nBound = (nBound + m_nSlack) / m_nTabStop * m_nTabStop + m_nTabStop;
+            else
+                nBound += m_anWidths[(unsigned char)ch];
+        }
+        return nBound + m_nSlack;
+    }
+
+private:
+    int m_nTabStop;
+    int m_nSlack = 1;
+    bool m_bBounded = false;
+    INT m_anWidths[256] = {};
+};
 
 bool HasEvnExtension(const CString& strFile) {
     return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
@@ -328,9 +363,20 @@ void CEventsPage::WidenListExtent(const std::vector<CString>& lines) {
     int nTabStop = rcTab.right;
     CClientDC dc(&m_listDates);
     CAutoSelect font(dc, (HGDIOBJ)m_listDates.SendMessage(WM_GETFONT));
+    // Widest first by a bound no line exceeds; a line whose bound stays
+    // within the widest measured cannot widen the list and is not measured.
+    std::vector<std::pair<int, const CString*>> byBound;
+    byBound.reserve(lines.size());
+    CCharWidthBound bound(dc, nTabStop);
+    for (const CString& strLine : lines)
+        byBound.emplace_back(bound.Of(strLine + "o"), &strLine);
+    std::sort(byBound.begin(), byBound.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
     int cxWidest = 0;
-    for (const CString& strLine : lines) {
-        const CString strMeasured = strLine + "o";
+    for (const auto& [nBound, pLine] : byBound) {
+        if (nBound <= cxWidest)
+            break;
+        const CString strMeasured = *pLine + "o";
         const DWORD dwExtent =
             ::GetTabbedTextExtentA(dc, strMeasured, strMeasured.GetLength(), 1, &nTabStop);
         cxWidest = std::max(cxWidest, int(LOWORD(dwExtent)));
