@@ -3,9 +3,9 @@
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
-#include "framework/AutoSelect.h"
 #include "framework/ClientDC.h"
 #include "view/AlmanarkView.h"
+#include "view/DragCanvas.h"
 #include "view/PageGeometry.h"
 
 namespace {
@@ -64,7 +64,7 @@ void CPositioning::OnLButtonDblClk(CPoint pt) {
 
 bool CPositioning::TryCalendar(CPoint pt) {
     const CAlmanarkDoc* pDoc = m_view.GetDocument();
-    if (!pDoc || pDoc->m_bYearDoc || m_view.m_calTracker.m_rect.IsRectEmpty() ||
+    if (!pDoc || m_view.m_calTracker.m_rect.IsRectEmpty() ||
         m_view.m_calTracker.HitTest(pt) != CRectTracker::hitMiddle)
         return false;
     ++m_view.m_nCalPositioning;
@@ -130,39 +130,23 @@ void CPositioning::OnKillFocus() {
 }
 
 void CPositioning::Drag(CPageTracker& tracker, CPoint pt, CEdges& edges) {
-    double &dLeft = edges.dLeft, &dTop = edges.dTop, &dRight = edges.dRight,
-           &dBottom = edges.dBottom;
-    const CPageGeometry page = m_view.ScreenPage();
-    const double adSaved[4] = {dLeft, dTop, dRight, dBottom};
-    tracker.m_onStep = [&](const CRect& rc) {
-        if (page.ToFractions(rc, dLeft, dTop, dRight, dBottom))
-            PaintStep();
+    CAlmanarkDoc& doc = *m_view.GetDocument();
+    const bool bCalendar = &tracker == &m_view.m_calTracker;
+    auto paint = [this](CDC& dc) { m_view.OnDraw(&dc); };
+    auto hide = [&](bool bHide) {
+        if (bCalendar)
+            m_view.m_bHideCalendar = bHide;
+        else
+            doc.m_bHasImage = bHide ? 0 : 1;
     };
+    CDragCanvas canvas(m_view, tracker.m_rect, paint, hide);
+    tracker.m_onStep = [&](const CRect& rc) { canvas.Show(rc, tracker); };
     const bool bChanged = tracker.Drag(&m_view, pt, theApp.m_rectPrintable);
     tracker.m_onStep = nullptr;
-    dLeft = adSaved[0];
-    dTop = adSaved[1];
-    dRight = adSaved[2];
-    dBottom = adSaved[3];
-    if (bChanged && page.ToFractions(tracker.m_rect, dLeft, dTop, dRight, dBottom))
+    if (bChanged && m_view.ScreenPage().ToFractions(tracker.m_rect, edges.dLeft, edges.dTop,
+                                                    edges.dRight, edges.dBottom))
         theApp.MarkModified();
-    m_view.Invalidate();
-}
-
-void CPositioning::PaintStep() {
-    CClientDC dc(&m_view);
-    const CRect rc = m_view.GetClientRect();
-    CDC dcMem;
-    if (rc.IsRectEmpty() || !dcMem.CreateCompatibleDC(&dc))
-        return;
-    const HBITMAP hBitmap = ::CreateCompatibleBitmap(dc, rc.Width(), rc.Height());
-    if (!hBitmap)
-        return;
-    {
-        CAutoSelect selBitmap(dcMem, hBitmap);
-        dcMem.FillRect(rc, ::GetSysColorBrush(COLOR_WINDOW));
-        m_view.OnDraw(&dcMem);
-        ::BitBlt(dc, 0, 0, rc.Width(), rc.Height(), dcMem, 0, 0, SRCCOPY);
-    }
-    ::DeleteObject(hBitmap);
+    // The page in its new state, again without erasing first.
+    canvas.Repaint(paint);
+    ::ValidateRect(m_view.GetSafeHwnd(), nullptr);
 }

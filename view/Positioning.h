@@ -44,12 +44,9 @@ private:
     bool TryCalendar(CPoint pt);
     bool TryPicture(CPoint pt);
     bool PictureShown() const;
-    // Drags the tracker; the fractions follow each step and take the end
-    // result when the rectangle changed.
+    // Drags the tracker over a still picture of the page; the fractions
+    // take the end result when the rectangle changed.
     void Drag(CPageTracker& tracker, CPoint pt, CEdges& edges);
-    // The whole page as the next paint would show it, drawn off screen and
-    // copied to the window in one go.
-    void PaintStep();
     void DrawTrackerNow(const CPageTracker& tracker);
 
     CAlmanarkView& m_view;

@@ -203,7 +203,7 @@ void CViewInteraction::OnMouseMove(CPoint pt) {
         !m_positioning.IsOn()) {
         if (pDoc->m_bHasImage && InTracker(m_view.m_imgTracker, pt))
             SetHint("Double click graphic to position");
-        if (!pDoc->m_bYearDoc && InTracker(m_view.m_calTracker, pt))
+        if (InTracker(m_view.m_calTracker, pt))
             SetHint("Double click calendar to position");
     }
     m_view.SetTimer(kHintTimer, kHintDelay);

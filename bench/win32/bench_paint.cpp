@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "BenchApp.h"
 #include "BenchClock.h"
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
@@ -21,43 +22,6 @@
 namespace {
 const int kPageHeight = 1000;
 const int kRounds = 11;
-
-bool StartProgram(const char* pszIni) {
-    CModalSeam::SetResponder([](CModalRequest& request) {
-        fprintf(stderr, "bench_paint: %s\n", request.strText.c_str());
-        return request.kind == CModalRequest::messageBox ? IDOK : 0;
-    });
-    theApp.SetProfileName(pszIni);
-    if (!theApp.LoadSettings())
-        return false;
-    theApp.AddDocTemplate(new CSingleDocTemplate(
-        IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
-        RuntimeClassOf<CMainFrame>("CMainFrame"), RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
-    theApp.OnFileNew();
-    return theApp.m_pView && theApp.m_pDoc;
-}
-
-// May 1999: 31 day boxes, each with a 120-character note; 500 events of May.
-void FillCalendar(CAlmanarkDoc& doc, bool bFull) {
-    doc.m_nMonth = 5;
-    doc.m_nYear = 1999;
-    CString strNote;
-    for (int i = 0; strNote.GetLength() < 120; ++i)
-        strNote += "appointment" + CString::FromInt(i) + " ";
-    for (int c = 0; c < 7; ++c)
-        for (int r = 0; r < 6; ++r)
-            doc.SetNote(bFull ? strNote.Left(120) : CString(), c, r);
-    static const char* const s_apszForms[] = {"May %02d", "May %02d, 1999", "May-Mon #%d",
-                                              "May-Fri #%d"};
-    CString strEvents;
-    for (int i = 0; bFull && i < 500; ++i) {
-        CString strDate;
-        strDate.Format(s_apszForms[i % 4], i % 4 >= 2 ? 1 + i % 4 : 1 + (i * 7) % 31);
-        strEvents += strDate + "\tEvent " + CString::FromInt(i) + "\r\n";
-    }
-    theApp.m_strAllEvents = strEvents;
-    ++theApp.m_pView->m_nEvalEvents;
-}
 
 enum Mode { cold, knownSizes, repaint };
 
@@ -132,9 +96,9 @@ void ScreenPaints(CAlmanarkView& view, CAlmanarkDoc& doc) {
     const double dCold = MedianPaint(view, page.Dc(), cold, 10, nCold);
     const double dKnown = MedianPaint(view, page.Dc(), knownSizes, 10, nKnown);
     const double dRepaint = MedianPaint(view, page.Dc(), repaint, 10, nRepaint);
-    FillCalendar(doc, false);
+    BenchFillCalendar(doc, false);
     const double dEmpty = MedianPaint(view, page.Dc(), repaint, 10, nEmpty);
-    FillCalendar(doc, true);
+    BenchFillCalendar(doc, true);
     PrintRow("first paint (heights searched)", dCold, nCold);
     PrintRow("floor: every height known in advance", dKnown, nKnown);
     PrintRow("repaint of the unchanged page", dRepaint, nRepaint);
@@ -166,14 +130,14 @@ int main() {
     char szIni[MAX_PATH] = {0};
     GetTempPathA(MAX_PATH, szIni);
     lstrcatA(szIni, "bench_paint.ini");
-    if (!StartProgram(szIni)) {
+    if (!BenchStartProgram(szIni)) {
         fprintf(stderr, "bench_paint: the program did not start\n");
         return 1;
     }
     CAlmanarkView& view = *theApp.m_pView;
     CAlmanarkDoc& doc = *theApp.m_pDoc;
     theApp.m_nNoteSize = 1;
-    FillCalendar(doc, true);
+    BenchFillCalendar(doc, true);
     printf("medians of %d rounds; the machine is shared, so compare the ratios\n", kRounds);
     ScreenPaints(view, doc);
     PrinterPaints(view);

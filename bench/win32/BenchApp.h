@@ -1,0 +1,50 @@
+// The program started inside a benchmark (its settings in the given file,
+// every message box answered with OK and reported on stderr) and a crowded
+// month to paint.
+#pragma once
+#include <cstdio>
+
+#include "app/AlmanarkApp.h"
+#include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/DocTemplate.h"
+#include "framework/ModalSeam.h"
+#include "resources/resource.h"
+#include "view/AlmanarkView.h"
+
+inline bool BenchStartProgram(const char* pszIni) {
+    CModalSeam::SetResponder([](CModalRequest& request) {
+        fprintf(stderr, "bench: %s\n", request.strText.c_str());
+        return request.kind == CModalRequest::messageBox ? IDOK : 0;
+    });
+    theApp.SetProfileName(pszIni);
+    if (!theApp.LoadSettings())
+        return false;
+    theApp.AddDocTemplate(new CSingleDocTemplate(
+        IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
+        RuntimeClassOf<CMainFrame>("CMainFrame"), RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
+    theApp.OnFileNew();
+    return theApp.m_pView && theApp.m_pDoc;
+}
+
+// May 1999: 31 day boxes, each with a 120-character note; 500 events of May.
+inline void BenchFillCalendar(CAlmanarkDoc& doc, bool bFull) {
+    doc.m_nMonth = 5;
+    doc.m_nYear = 1999;
+    CString strNote;
+    for (int i = 0; strNote.GetLength() < 120; ++i)
+        strNote += "appointment" + CString::FromInt(i) + " ";
+    for (int c = 0; c < 7; ++c)
+        for (int r = 0; r < 6; ++r)
+            doc.SetNote(bFull ? strNote.Left(120) : CString(), c, r);
+    static const char* const s_apszForms[] = {"May %02d", "May %02d, 1999", "May-Mon #%d",
+                                              "May-Fri #%d"};
+    CString strEvents;
+    for (int i = 0; bFull && i < 500; ++i) {
+        CString strDate;
+        strDate.Format(s_apszForms[i % 4], i % 4 >= 2 ? 1 + i % 4 : 1 + (i * 7) % 31);
+        strEvents += strDate + "\tEvent " + CString::FromInt(i) + "\r\n";
+    }
+    theApp.m_strAllEvents = strEvents;
+    ++theApp.m_pView->m_nEvalEvents;
+}
