@@ -1,12 +1,14 @@
 #include "dates/EventsPage.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "app/AlmanarkApp.h"
 #include "dates/EventFileNames.h"
 #include "dates/EventList.h"
 #include "dates/EventSection.h"
+#include "frame/MainFrame.h"
 #include "framework/AutoSelect.h"
 #include "framework/ClientDC.h"
 #include "framework/DataExchange.h"
@@ -36,6 +38,40 @@ void WriteEventValue(const CString& strPath, int nKey, CString strValue) {
     strValue.Replace('\n', ' ');
     ::WritePrivateProfileStringA(kEventsSection, KeyName(nKey), strValue, strPath);
 }
+
+// An upper bound of a line's tabbed width in the DC's font: each piece
+// between tabs its characters' widths added up, plus the font's overhang and
+// one unit; each tab the next stop after the bound so far (a stop further
+// right than the real one, or the same). Without a single-byte code page
+// every line gets an unbounded width and is measured.
+class CCharWidthBound {
+public:
+    CCharWidthBound(HDC hDC, int nTabStop) : m_nTabStop(std::max(nTabStop, 1)) {
+        CPINFO info = {};
+        TEXTMETRICA tm = {};
+        m_bBounded = ::GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1 &&
+                     ::GetCharWidth32A(hDC, 0, 255, m_anWidths) && ::GetTextMetricsA(hDC, &tm);
+        m_nSlack = tm.tmOverhang + 1;
+    }
+    int Of(const CString& strLine) const {
+        if (!m_bBounded)
+            return INT_MAX;
+        int nBound = 0;
+        for (char ch : strLine.str()) {
+            if (ch == '\t')
+                nBound = (nBound + m_nSlack) / m_nTabStop * m_nTabStop + m_nTabStop;
+            else
+                nBound += m_anWidths[(unsigned char)ch];
+        }
+        return nBound + m_nSlack;
+    }
+
+private:
+    int m_nTabStop;
+    int m_nSlack = 1;
+    bool m_bBounded = false;
+    INT m_anWidths[256] = {};
+};
 
 bool HasEvnExtension(const CString& strFile) {
     return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
@@ -82,11 +118,27 @@ BOOL CEventsPage::OnInitDialog() {
 }
 
 bool CEventsPage::OnCmdMsg(unsigned nID, int nCode) {
-    if (nID == IDC_EVENT_FILE && nCode == CBN_SELCHANGE) {
+    if (nID == IDC_EVENT_FILE && nCode == CBN_SELCHANGE)
         OnFileSelChange();
-        return true;
+    else if (nID == IDC_EVENT_FILE && nCode == CBN_EDITCHANGE)
+        OnFileEditChange();
+    else if (nID == IDC_FILE_BUTTON && nCode == BN_CLICKED)
+        OnFileButton();
+    else if (nID == IDC_INSERT_DATE && nCode == BN_CLICKED)
+        OnInsertDate();
+    else if (nID == IDC_REMOVE_DATE && nCode == BN_CLICKED)
+        OnRemoveDate();
+    else
+        return CPanelPage::OnCmdMsg(nID, nCode);
+    return true;
+}
+
+LRESULT CEventsPage::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (nMsg == WM_INSERT_PENDING) {
+        InsertPendingDate();
+        return 0;
     }
-    return CPanelPage::OnCmdMsg(nID, nCode);
+    return CPanelPage::WindowProc(nMsg, wParam, lParam);
 }
 
 CString CEventsPage::ResolveEventFilePath(const CString& strName) const {
@@ -158,6 +210,7 @@ void CEventsPage::LoadEventFile() {
     theApp.ClearEventText();
     m_astrUnreadValues.clear();
     m_strUnreadPath.Empty();
+    m_mapWholeValues.clear();
 
     int nSel = m_cbFile.GetCurSel();
     CString strName = nSel >= 0 ? m_cbFile.GetLBText(nSel) : CString();
@@ -168,8 +221,15 @@ void CEventsPage::LoadEventFile() {
     CString strPath = ResolveEventFilePath(strName);
     const CEventSection section = ReadEventSection(strPath);
     CEventList list;
-    list.Read([&section](int nKey) {
-        return section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1);
+    list.Read([&](int nKey) {
+        CString strValue = section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1);
+        if (strValue.GetLength() >= CEventList::MAX_VALUE_LENGTH) {
+            CString strWhole = section.WholeValue(nKey, kEnd);
+            if (strWhole.GetLength() > strValue.GetLength())
+                m_mapWholeValues[CEventList::ValueFromLine(
+                    CEventList::LineFromValue(CEventList::PadOneDigitDay(strValue)))] = strWhole;
+        }
+        return strValue;
     });
     if (list.GetCount() == CEventList::MAX_ENTRIES) {
         for (int nKey = CEventList::MAX_ENTRIES;; ++nKey) {
@@ -178,8 +238,8 @@ void CEventsPage::LoadEventFile() {
                 break;
             m_astrUnreadValues.push_back(strValue);
         }
-        m_strUnreadPath = strPath;
     }
+    m_strUnreadPath = strPath;
     SetListLines(list.GetLines());
     theApp.m_strAllEvents = list.BuildEventText();
 
@@ -217,10 +277,13 @@ void CEventsPage::SaveEventFile() {
     CEventList list;
     for (const CString& strLine : GetListLines())
         list.AddLine(strLine);
-    list.Write([&strPath](int nKey, const CString& strValue) {
-        WriteEventValue(strPath, nKey, strValue);
+    WidenListExtent(list.GetLines());
+    bool bLoadedFile = !m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0;
+    list.Write([&](int nKey, const CString& strValue) {
+        auto it = m_mapWholeValues.find(strValue);
+        WriteEventValue(strPath, nKey, it != m_mapWholeValues.end() ? it->second : strValue);
     });
-    if (!m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0) {
+    if (bLoadedFile) {
         int nKey = list.GetCount();
         for (const CString& strValue : m_astrUnreadValues)
             WriteEventValue(strPath, nKey++, strValue);
@@ -300,9 +363,20 @@ void CEventsPage::WidenListExtent(const std::vector<CString>& lines) {
     int nTabStop = rcTab.right;
     CClientDC dc(&m_listDates);
     CAutoSelect font(dc, (HGDIOBJ)m_listDates.SendMessage(WM_GETFONT));
+    // Widest first by a bound no line exceeds; a line whose bound stays
+    // within the widest measured cannot widen the list and is not measured.
+    std::vector<std::pair<int, const CString*>> byBound;
+    byBound.reserve(lines.size());
+    CCharWidthBound bound(dc, nTabStop);
+    for (const CString& strLine : lines)
+        byBound.emplace_back(bound.Of(strLine + "o"), &strLine);
+    std::sort(byBound.begin(), byBound.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
     int cxWidest = 0;
-    for (const CString& strLine : lines) {
-        const CString strMeasured = strLine + "o";
+    for (const auto& [nBound, pLine] : byBound) {
+        if (nBound <= cxWidest)
+            break;
+        const CString strMeasured = *pLine + "o";
         const DWORD dwExtent =
             ::GetTabbedTextExtentA(dc, strMeasured, strMeasured.GetLength(), 1, &nTabStop);
         cxWidest = std::max(cxWidest, int(LOWORD(dwExtent)));
@@ -323,9 +397,7 @@ void CEventsPage::OnFileSelChange() {
     EnableFileButtons(TRUE);
     SetLastEventFile(strName);
     LoadEventFile();
-    if (theApp.m_pView)
-        ++theApp.m_pView->m_nEvalEvents;
-    theApp.InvalidateView();
+    RequestRepaint();
 }
 
 std::vector<CString> CEventsPage::GetListLines() const {
@@ -346,4 +418,161 @@ void CEventsPage::SetListLines(const std::vector<CString>& lines) {
         m_listDates.AddString(strLine);
     m_listDates.SendMessage(WM_SETREDRAW, TRUE);
     m_listDates.Invalidate();
+}
+
+void CEventsPage::SetStatusPane(const char* pszText) {
+    if (theApp.m_pFrame)
+        theApp.m_pFrame->SetStatusText(1, pszText);
+}
+
+CString CEventsPage::GetStatusPane() {
+    return theApp.m_pFrame ? theApp.m_pFrame->GetStatusText(1) : CString();
+}
+
+void CEventsPage::RequestRepaint() {
+    if (theApp.m_pView)
+        ++theApp.m_pView->m_nEvalEvents;
+    theApp.InvalidateView();
+}
+
+void CEventsPage::OnInsertDate() {
+    INT_PTR nResult = m_dlgInsertDate.DoModal();
+    if (nResult == IDOK || m_nAppliedCount > 0) {
+        m_btnFile.EnableWindow(true);
+        CString strName = m_cbFile.GetWindowText();
+        strName.Trim();
+        SetLastEventFile(strName);
+        SaveEventFile();
+        LoadEventFile();
+        RequestRepaint();
+    }
+    m_nAppliedCount = 0;
+}
+
+bool CEventsPage::ListHasLine(const CString& strLine) const {
+    for (const CString& strListed : GetListLines())
+        if (strListed == strLine)
+            return true;
+    return false;
+}
+
+void CEventsPage::InsertPendingDate() {
+    CString strStatus = GetStatusPane();
+    SetStatusPane("");
+    if (strStatus == " already listed")
+        return;
+    CString strLine = theApp.m_strPendingDate + "\t" + m_dlgInsertDate.m_strCaption;
+    // The event text holds the file's entries; the list also holds those
+    // applied since the dialog opened, which one Apply of several holidays
+    // would otherwise add a second time.
+    if (CEventList::EventTextHasLine(theApp.m_strAllEvents, strLine) || ListHasLine(strLine))
+        return;
+    m_listDates.SetSel(-1, false);
+    UpdateListExtent(strLine);
+    m_listDates.AddString(strLine);
+    SortEventList();
+    int nLine = m_listDates.FindStringExact(-1, strLine);
+    if (nLine >= 0)
+        m_listDates.SetSel(nLine);
+    if (theApp.m_pView)
+        ++theApp.m_pView->m_nEvalEvents;
+    EnableFileButtons(TRUE);
+    m_btnFile.SetWindowText("Delete");
+    ++m_nAppliedCount;
+}
+
+void CEventsPage::OnRemoveDate() {
+    if (m_listDates.GetSelCount() <= 0)
+        return;
+    m_listDates.SetHorizontalExtent(0);
+    std::vector<int> selected = m_listDates.GetSelItems(m_listDates.GetCount());
+    int nFirst = selected.empty() ? 0 : selected.front();
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
+        m_listDates.DeleteString(*it);
+    if (m_listDates.GetCount() > 0) {
+        m_listDates.SetSel(nFirst > 0 ? nFirst - 1 : 0);
+    } else {
+        m_btnFile.SetWindowText("Delete");
+        m_btnFile.EnableWindow(true);
+        m_btnInsertDate.EnableWindow(true);
+        m_btnRemoveDate.EnableWindow(false);
+    }
+    CString strName = m_cbFile.GetWindowText();
+    strName.Trim();
+    ::WritePrivateProfileStringA(kEventsSection, nullptr, nullptr, ResolveEventFilePath(strName));
+    SaveEventFile();
+    theApp.ClearEventText();
+    RebuildEventText();
+    theApp.InvalidateView();
+}
+
+void CEventsPage::OnFileEditChange() {
+    CString strName = m_cbFile.GetWindowText();
+    int nCaret = -1;
+    if (CleanEventFileName(strName, nCaret)) {
+        m_cbFile.SetWindowText(strName);
+        m_cbFile.SetEditSel(nCaret, nCaret);
+    }
+    if (strName.IsEmpty()) {
+        m_cbFile.SetCurSel(-1);
+        ClearDateList();
+        theApp.ClearEventText();
+        theApp.m_strAllEvents.Empty();
+        EnableFileButtons(FALSE);
+        theApp.InvalidateView();
+        SetLastEventFile("");
+        return;
+    }
+    m_btnInsertDate.EnableWindow(true);
+    if (m_listDates.GetCount() > 0) {
+        EnableFileButtons(TRUE);
+    } else {
+        m_btnFile.EnableWindow(false);
+        m_btnRemoveDate.EnableWindow(false);
+    }
+    ShowTypedNameState(strName);
+}
+
+void CEventsPage::ShowTypedNameState(CString strName) {
+    if (m_cbFile.FindStringExact(-1, strName) >= 0) {
+        m_btnFile.EnableWindow(true);
+        m_btnInsertDate.EnableWindow(false);
+        m_btnRemoveDate.EnableWindow(false);
+        m_btnFile.SetWindowText("Load");
+    }
+    strName.TrimRight();
+    if (m_cbFile.FindStringExact(-1, strName) < 0 && m_listDates.GetCount() > 0) {
+        EnableFileButtons(TRUE);
+        m_btnFile.SetWindowText("Save");
+        m_btnRemoveDate.EnableWindow(false);
+    }
+}
+
+void CEventsPage::OnFileButton() {
+    CString strButton = m_btnFile.GetWindowText();
+    CString strName = m_cbFile.GetWindowText();
+    strName.Trim();
+    bool bListed = !strName.IsEmpty() && m_cbFile.FindStringExact(-1, strName) >= 0;
+    if (strButton == "Load") {
+        if (!bListed)
+            return;
+        SelectEventFile(strName);
+        EnableFileButtons(TRUE);
+        LoadEventFile();
+        m_btnFile.SetWindowText("Delete");
+        theApp.InvalidateView();
+    } else if (strButton == "Save") {
+        if (strName.IsEmpty())
+            return;
+        if (!bListed)
+            m_cbFile.AddString(strName);
+        SelectEventFile(strName);
+        m_btnFile.SetWindowText("Delete");
+        SaveEventFile();
+        OnFileSelChange();
+    } else if (strButton == "Delete") {
+        DeleteEventFile();
+    } else {
+        OnFileSelChange();
+    }
 }

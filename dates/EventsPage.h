@@ -1,7 +1,9 @@
 // CEventsPage: the "Events" page: the event file in use, its entries, and
 // the operations that load, save, sort and delete event files.
 #pragma once
+#include <map>
 #include <vector>
+#include "dates/InsertDateDlg.h"
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/ListBox.h"
@@ -31,7 +33,19 @@ public:
     // Widens the date list's scroll extent to the widest of the lines.
     void WidenListExtent(const std::vector<CString>& lines);
 
+    void OnInsertDate();
+    void OnRemoveDate();
+    void OnFileEditChange();
+    void OnFileButton();
+    // An entry from the Insert Date dialog: the pending date and its caption.
+    void InsertPendingDate();
+
+    // Pane 1 of the main frame's status bar, where " already listed" stands.
+    static void SetStatusPane(const char* pszText);
+    static CString GetStatusPane();
+
     int m_nAppliedCount = 0;
+    CInsertDateDlg m_dlgInsertDate{*this};
     CComboBox m_cbFile;
     CButton m_btnFile;
     CListBox m_listDates;
@@ -43,6 +57,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     bool OnCmdMsg(unsigned nID, int nCode) override;
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void OnFileSelChange();
@@ -50,9 +65,16 @@ private:
     std::vector<CString> GetListLines() const;
     void SetListLines(const std::vector<CString>& lines);
     void ClearDateList();
+    // The file button's text and the enabling that go with a typed name.
+    void ShowTypedNameState(CString strName);
+    bool ListHasLine(const CString& strLine) const;
+    void RequestRepaint();
 
     // Entries of the loaded file past those the page reads, kept so that a
     // save into the same file puts them back behind the list, not over it.
     std::vector<CString> m_astrUnreadValues;
     CString m_strUnreadPath;
+    // Values longer than the page reads, by the shortened value it shows, so
+    // that saving the list does not cut them.
+    std::map<CString, CString> m_mapWholeValues;
 };

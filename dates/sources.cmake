@@ -10,4 +10,9 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventsPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DatePage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SpecificDatePage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CalculatedDatePage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HolidaysPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InsertDateDlg.cpp
 )

@@ -8,13 +8,15 @@
 #include "framework/String.h"
 
 struct CModalRequest {
-    enum Kind { messageBox, fileOpen, fileSave, font, print, printSetup };
+    // dialog: one of the program's own modal dialogs, open and idle; pStruct
+    // is its CDialog*, and it ends with the answer when the responder returns.
+    enum Kind { messageBox, fileOpen, fileSave, font, print, printSetup, dialog };
     Kind kind;
     HWND hOwner;
     CString strText;    // message box text
     CString strCaption; // message box caption
     UINT nType;         // message box style
-    void* pStruct;      // OPENFILENAMEA*, CHOOSEFONTA* or PRINTDLGA* to fill in
+    void* pStruct;      // OPENFILENAMEA*, CHOOSEFONTA*, PRINTDLGA* or CDialog*
 };
 
 class CModalSeam {

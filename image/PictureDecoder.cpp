@@ -10,6 +10,7 @@
 #include "framework/ModalSeam.h"
 #include "image/Dib.h"
 #include "image/DibFormat.h"
+#include "image/PictureHeader.h"
 
 namespace {
 const char kNotAvailable[] = "The picture file is not available.\nIt may be in use by another "
@@ -21,6 +22,8 @@ const char kTooLarge[] = "The picture is too large.\nPictures may have at most 8
 const char kNoMemory[] = "There is not enough memory for the picture.";
 // Rows converted at a time: the whole picture is never held twice.
 const UINT kBandRows = 64;
+// How much of a file is searched for the size its header states.
+const DWORD kHeaderBytes = 256 * 1024;
 
 // Holds one COM interface and releases it.
 template <class T> class CComRef {
@@ -59,6 +62,25 @@ bool IsUnavailable(HRESULT hr) {
            hr == HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND) ||
            hr == HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED) ||
            hr == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION) || hr == E_ACCESSDENIED;
+}
+
+// The size stated at the file's start, when its format states one there.
+// The codecs take memory for that size as soon as they open the file.
+bool StatedSize(const char* pszPath, UINT& nWidth, UINT& nHeight) {
+    HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    std::vector<BYTE> head(kHeaderBytes);
+    DWORD nRead = 0;
+    const BOOL bRead = ::ReadFile(hFile, head.data(), kHeaderBytes, &nRead, nullptr);
+    ::CloseHandle(hFile);
+    uint32_t w = 0, h = 0;
+    if (!bRead || !CPictureHeader::ReadSize(head.data(), nRead, w, h))
+        return false;
+    nWidth = w;
+    nHeight = h;
+    return true;
 }
 
 UINT RowBytes(UINT nWidth) {
@@ -126,6 +148,11 @@ BOOL CPictureDecoder::Load(CDib& dib, const char* pszPath) {
 }
 
 BOOL CPictureDecoder::Decode(CDib& dib, const char* pszPath) {
+    UINT nWidth = 0, nHeight = 0;
+    if (StatedSize(pszPath, nWidth, nHeight) && PixelBytes(nWidth, nHeight) == 0) {
+        AfxMessageBox(nWidth && nHeight ? kTooLarge : kUnreadable, MB_OK);
+        return FALSE;
+    }
     CComApartment apartment;
     CComRef<IWICImagingFactory> pFactory;
     CComRef<IWICBitmapDecoder> pDecoder;
@@ -143,7 +170,6 @@ BOOL CPictureDecoder::Decode(CDib& dib, const char* pszPath) {
                                                  WICDecodeMetadataCacheOnDemand, &pDecoder);
     if (SUCCEEDED(hr))
         hr = pDecoder->GetFrame(0, &pFrame);
-    UINT nWidth = 0, nHeight = 0;
     if (SUCCEEDED(hr))
         hr = pFrame->GetSize(&nWidth, &nHeight);
     if (FAILED(hr)) {

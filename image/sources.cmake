@@ -1,5 +1,6 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DibFormat.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureHeader.cpp
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Dib.cpp

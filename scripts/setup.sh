@@ -50,3 +50,11 @@ if [ -z "$(lpstat -e 2>/dev/null)" ]; then
     $SUDO lpadmin -p PDF -E -v cups-pdf:/ ${ppd:+-m "$ppd"}
     $SUDO lpadmin -d PDF
 fi
+
+# A second PDF queue whose paper is Legal by default, so that tests can
+# switch printers and see another page size arrive.
+if ! lpstat -v PDF-Legal >/dev/null 2>&1; then
+    echo "setup: adding the PDF-Legal printer"
+    ppd=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF/ {print $1; exit}')
+    $SUDO lpadmin -p PDF-Legal -E -v cups-pdf:/ ${ppd:+-m "$ppd"} -o PageSize=Legal
+fi

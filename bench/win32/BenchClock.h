@@ -17,6 +17,12 @@ inline double BenchNow() {
     return double(t.QuadPart) / double(s_frequency.QuadPart);
 }
 
+// The median of times measured round by round.
+inline double MedianOf(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 // Milliseconds per call of fn, the median of nRounds rounds of nCalls calls.
 template <class Fn> double MedianMs(int nRounds, int nCalls, Fn fn) {
     std::vector<double> times;
@@ -26,8 +32,7 @@ template <class Fn> double MedianMs(int nRounds, int nCalls, Fn fn) {
             fn();
         times.push_back((BenchNow() - dStart) * 1000.0 / nCalls);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return MedianOf(times);
 }
 
 // CPU milliseconds this thread has used (user and kernel); on a busy machine

@@ -7,23 +7,13 @@
 #include <vector>
 
 #include "app/AlmanarkApp.h"
+#include "bench/win32/BenchClock.h"
 #include "document/AlmanarkDoc.h"
 #include "framework/ModalSeam.h"
 
 namespace {
 const LONG kWidth = 4000, kHeight = 3000;
 const int kRounds = 9;
-
-double Now() {
-    static LARGE_INTEGER s_freq = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)s_freq.QuadPart;
-}
 
 void Put(BYTE* p, DWORD n, int nBytes) {
     for (int i = 0; i < nBytes; ++i)
@@ -77,10 +67,6 @@ bool CopyAndFlush(const char* pszFrom, const char* pszTo) {
     return bOK;
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main() {
@@ -104,30 +90,30 @@ int main() {
 
     std::vector<double> save, open, copy, flushed, blocks;
     for (int i = 0; i < kRounds; ++i) {
-        double t0 = Now();
+        double t0 = BenchNow();
         if (!doc.OnSaveDocument(strDoc))
             return 1;
-        double t1 = Now();
+        double t1 = BenchNow();
         save.push_back(t1 - t0);
         {
             CAlmanarkDoc opened;
-            double t2 = Now();
+            double t2 = BenchNow();
             if (!opened.OnOpenDocument(strDoc) ||
                 opened.m_dib.m_dwBitsSize != doc.m_dib.m_dwBitsSize)
                 return 1;
-            open.push_back(Now() - t2);
+            open.push_back(BenchNow() - t2);
         }
         theApp.m_pDoc = &doc;
-        double t3 = Now();
+        double t3 = BenchNow();
         if (!::CopyFileA(strDoc, strCopy, FALSE))
             return 1;
-        double t4 = Now();
+        double t4 = BenchNow();
         if (!CopyByBlocks(strDoc, strBlocks))
             return 1;
-        double t5 = Now();
+        double t5 = BenchNow();
         if (!CopyAndFlush(strDoc, strCopy))
             return 1;
-        double t6 = Now();
+        double t6 = BenchNow();
         copy.push_back(t4 - t3);
         blocks.push_back(t5 - t4);
         flushed.push_back(t6 - t5);
@@ -135,17 +121,17 @@ int main() {
 
     WIN32_FILE_ATTRIBUTE_DATA fad;
     ::GetFileAttributesExA(strDoc, GetFileExInfoStandard, &fad);
-    double dCopy = Median(copy);
+    double dCopy = MedianOf(copy);
     printf("calendar file: %lu bytes, median of %d rounds\n", (unsigned long)fad.nFileSizeLow,
            kRounds);
-    double dFlushed = Median(flushed);
+    double dFlushed = MedianOf(flushed);
     printf("save                 %7.1f ms  %.2f x copy  %.2f x copy with flush\n",
-           1000 * Median(save), Median(save) / dCopy, Median(save) / dFlushed);
-    printf("open                 %7.1f ms  %.2f x copy\n", 1000 * Median(open),
-           Median(open) / dCopy);
+           1000 * MedianOf(save), MedianOf(save) / dCopy, MedianOf(save) / dFlushed);
+    printf("open                 %7.1f ms  %.2f x copy\n", 1000 * MedianOf(open),
+           MedianOf(open) / dCopy);
     printf("CopyFile             %7.1f ms\n", 1000 * dCopy);
     printf("CopyFile with flush  %7.1f ms\n", 1000 * dFlushed);
-    printf("1 MB block copy      %7.1f ms\n", 1000 * Median(blocks));
+    printf("1 MB block copy      %7.1f ms\n", 1000 * MedianOf(blocks));
     for (const CString& s : {strDoc, strOpened, strCopy, strBlocks})
         ::DeleteFileA(s);
     ::RemoveDirectoryA(strDir);

@@ -78,7 +78,6 @@ bool AttachLargePicture(CAlmanarkDoc& doc) {
     if (!doc.m_dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + (size_t)nRow * cy))
         return false;
     doc.m_bHasImage = 1;
-    doc.m_bImageShowsThrough = 1;
     doc.m_dImgLeft = doc.m_dImgTop = 0.1;
     doc.m_dImgRight = doc.m_dImgBottom = 0.9;
     return true;
@@ -103,6 +102,8 @@ int main() {
     CAlmanarkDoc& doc = *theApp.m_pDoc;
     doc.m_nMonth = 5;
     doc.m_nYear = 1999;
+    // The picture seen through the calendar, and the same hollow frames without it.
+    doc.m_bImageShowsThrough = 1;
     const int cx = kPageHeight * view.m_physWidth / std::max(view.m_physHeight, 1);
     view.MoveWindow(0, 0, cx, kPageHeight, false);
     const CRect rcClient = view.GetClientRect();

@@ -9,6 +9,7 @@
 #include "common/TestSupport.h"
 #include "dates/EventSection.h"
 #include "dates/EventsPage.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -104,6 +105,46 @@ TEST(EventSectionTest, AnswersEveryKeyAsTheKeyByKeyReadDoes) {
             strText += pool[rng() % pool.size()] + (rng() % 5 ? "\r\n" : "\n");
     }
     ExpectSameAsKeyByKey(dir.File("missing.evn"), "<no file>");
+}
+
+} // namespace
+
+namespace {
+
+// The date list's scroll extent is that of its widest line, however few of
+// the lines are measured: against measuring every line, over random lists.
+TEST(EventSectionTest, ListExtentIsThatOfTheWidestLine) {
+    CWnd host;
+    host.Attach(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 600, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr));
+    CEventsPage page;
+    ASSERT_TRUE(page.Create(IDD_EVENTS_PAGE, &host));
+    RECT rcTab = {0, 0, 45, 0};
+    MapDialogRect(page.GetSafeHwnd(), &rcTab);
+    int nTabStop = rcTab.right;
+    HDC hDC = GetDC(page.m_listDates);
+    HGDIOBJ hOld = SelectObject(hDC, (HGDIOBJ)page.m_listDates.SendMessage(WM_GETFONT));
+    static const char s_achPool[] = "iIl.WMm w1\t;Jan 05EASTER-#'\xe9\xc4";
+    std::mt19937 rng(14);
+    for (int nList = 0; nList < 40; ++nList) {
+        std::vector<CString> lines(1 + rng() % 60);
+        int cxWidest = 0;
+        for (CString& strLine : lines) {
+            for (int n = rng() % 50; n > 0; --n)
+                strLine += s_achPool[rng() % (sizeof s_achPool - 1)];
+            const CString strMeasured = strLine + "o";
+            cxWidest =
+                std::max(cxWidest, (int)LOWORD(GetTabbedTextExtentA(
+                                       hDC, strMeasured, strMeasured.GetLength(), 1, &nTabStop)));
+        }
+        page.m_listDates.SetHorizontalExtent(0);
+        page.WidenListExtent(lines);
+        ASSERT_EQ(cxWidest, page.m_listDates.GetHorizontalExtent()) << "list " << nList;
+    }
+    SelectObject(hDC, hOld);
+    ReleaseDC(page.m_listDates, hDC);
+    page.DestroyWindow();
+    DestroyWindow(host.Detach());
 }
 
 } // namespace

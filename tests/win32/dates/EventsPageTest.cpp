@@ -105,6 +105,12 @@ protected:
         m_page.m_cbFile.SetCurSel(-1);
         m_page.m_cbFile.SetWindowText(pszName);
     }
+    // As the user types: the combo tells the page of the changed text.
+    void TypeNameAsUser(const char* pszName) {
+        TypeName(pszName);
+        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EVENT_FILE, CBN_EDITCHANGE),
+                           (LPARAM)m_page.m_cbFile.GetSafeHwnd());
+    }
     void ExpectButtonsEnabled(bool bFile, bool bInsert, bool bRemove) const {
         EXPECT_EQ(bFile, m_page.m_btnFile.IsWindowEnabled());
         EXPECT_EQ(bInsert, m_page.m_btnInsertDate.IsWindowEnabled());
@@ -389,6 +395,147 @@ TEST_F(EventsPageTest, ListExtentLetsTheLongestLineBeScrolledIntoView) {
 
     m_page.UpdateListExtent("Mar 03\tshort");
     EXPECT_EQ(nExtent, m_page.m_listDates.GetHorizontalExtent());
+}
+
+TEST_F(EventsPageTest, FileButtonFollowsTheTypedNameAndCarriesItOut) {
+    SetLastEventFileSetting(WriteEvents("Home", {"Mar 03;Home day"}));
+    WriteEvents("Work", {});
+    Open();
+    struct Step {
+        const char* pszTyped; // nullptr: the file button is pressed
+        const char* pszButton;
+        bool bFile, bInsert, bRemove;
+        int nLines;
+    } steps[] = {
+        {"WORK", "Load", true, false, false, 1},  {"Trip", "Save", true, true, false, 1},
+        {"Trip  ", "Save", true, true, false, 1}, {"", "Save", false, false, false, 0},
+        {"home", "Load", true, false, false, 0},  {nullptr, "Delete", true, true, true, 1},
+        {"Trip", "Save", true, true, false, 1},   {nullptr, "Delete", true, true, true, 1},
+    };
+    for (const Step& step : steps) {
+        if (step.pszTyped)
+            TypeNameAsUser(step.pszTyped);
+        else
+            m_page.m_btnFile.Click();
+        CString strStep = step.pszTyped ? CString(step.pszTyped) : CString("<pressed>");
+        EXPECT_EQ(step.pszButton, m_page.m_btnFile.GetWindowText()) << strStep;
+        EXPECT_EQ(step.nLines, m_page.m_listDates.GetCount()) << strStep;
+        ExpectButtonsEnabled(step.bFile, step.bInsert, step.bRemove);
+        if (step.pszTyped && !*step.pszTyped)
+            EXPECT_EQ("", LastEventFileSetting());
+    }
+    // Save wrote the shown entries into the new file and chose it.
+    EXPECT_EQ((Lines{"Mar 03;Home day"}), AllValues(m_dir.File("Trip.evn")));
+    EXPECT_EQ("Trip", SelectedItem());
+    EXPECT_EQ(m_dir.File("Trip.evn"), LastEventFileSetting());
+    CScopedAnswers answers(IDNO);
+    m_page.m_btnFile.Click();
+    EXPECT_EQ(1u, answers.Messages().size());
+}
+
+TEST_F(EventsPageTest, TypedNameLosesWhatFileNamesCannotHold) {
+    Open();
+    CString strLong(std::string(60, 'n'));
+    struct Row {
+        CString strTyped, strKept;
+        int nCaret;
+    } rows[] = {
+        {"Tr:ip", "Trip", 2},
+        {"  Trip", "Trip", 0},
+        {"\\/:*?\"<>|\x7f", "", 0},
+        {"a\\b/c:d*e?f\"g<h>i|j" + strLong.Left(44) + "\x7fz",
+         "abcdefghij" + strLong.Left(44) + "z", 54},
+    };
+    for (const Row& row : rows) {
+        TypeNameAsUser(row.strTyped);
+        EXPECT_EQ(row.strKept, m_page.m_cbFile.GetWindowText());
+        int nStart = -1, nEnd = -1;
+        m_page.m_cbFile.GetEditSel(nStart, nEnd);
+        EXPECT_EQ(row.nCaret, nStart) << row.strKept.c_str();
+        EXPECT_EQ(!row.strKept.IsEmpty(), m_page.m_btnInsertDate.IsWindowEnabled());
+    }
+    // What reaches the disk is the cleaned name.
+    m_page.m_listDates.AddString("Jan 01\tA");
+    m_page.SaveEventFile();
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA(m_dir.File("*.evn"), &fd);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
+    EXPECT_EQ(rows[3].strKept + ".evn", CString(fd.cFileName));
+    EXPECT_FALSE(FindNextFileA(hFind, &fd));
+    FindClose(hFind);
+}
+
+TEST_F(EventsPageTest, RemovingSelectsTheLineAboveAndRewritesTheFile) {
+    const Lines file = {"Jan 01;A", "Jan 02;B", "Jan 03;C", "Jan 04;D", "Jan 05;E", "Jan 06;F"};
+    struct Row {
+        std::vector<int> removed;
+        Lines kept;
+        int nSelected; // -1: the list is empty
+    } rows[] = {
+        {{2, 3, 4}, {"Jan 01;A", "Jan 02;B", "Jan 06;F"}, 1},
+        {{0}, {"Jan 02;B", "Jan 03;C", "Jan 04;D", "Jan 05;E", "Jan 06;F"}, 0},
+        {{0, 1, 2, 3, 4, 5}, {}, -1},
+    };
+    Open();
+    for (const Row& row : rows) {
+        CString strPath = WriteEvents("Six", file);
+        m_page.m_cbFile.AddString("Six");
+        Choose("Six");
+        m_page.m_listDates.SetSel(-1, false);
+        for (int nLine : row.removed)
+            m_page.m_listDates.SetSel(nLine);
+        m_page.m_btnRemoveDate.Click();
+        EXPECT_EQ(row.kept, AllValues(strPath));
+        EXPECT_EQ(row.kept.size(), (size_t)m_page.m_listDates.GetCount());
+        EXPECT_EQ(row.nSelected >= 0 ? 1 : 0, m_page.m_listDates.GetSelCount());
+        if (row.nSelected >= 0)
+            EXPECT_TRUE(m_page.m_listDates.GetSel(row.nSelected));
+        else
+            ExpectButtonsEnabled(true, true, false);
+        CString strText;
+        for (int i = 0; i < m_page.m_listDates.GetCount(); ++i)
+            strText += m_page.m_listDates.GetText(i) + "\r\n";
+        EXPECT_EQ(strText, theApp.m_strAllEvents);
+    }
+}
+
+TEST_F(EventsPageTest, HandEditedFilesLoadSafelyAndLoseNothingOnSave) {
+    CString strLong(std::string(300, 'x'));
+    struct Row {
+        const char* pszCase;
+        CString strFile;
+        Lines lines;       // as loaded
+        Lines afterInsert; // the file after one entry is inserted and saved
+    } rows[] = {
+        {"keys out of order, a value without a separator",
+         "[Events]\r\n2=Mar 03;C\r\n0=Jan 01;A\r\n1=just text\r\n",
+         {"\tjust text", "Jan 01\tA", "Mar 03\tC"},
+         {";just text", "Jan 01;A", "Feb 14;New", "Mar 03;C"}},
+        {"a long value",
+         "[Events]\r\n0=Jan 01;" + strLong + "\r\n",
+         {"Jan 01\t" + strLong.Left(252)},
+         {"Jan 01;" + strLong, "Feb 14;New"}},
+        {"binary junk",
+         CString("[Events]\r\n0=Jan 01;A\r\n\x01\x02\xff junk\r\n1=Feb 02;B\r\n"),
+         {"Jan 01\tA", "Feb 02\tB"},
+         {"Jan 01;A", "Feb 02;B", "Feb 14;New"}},
+        {"CR line ends",
+         "[Events]\r0=Jan 01;A\r1=Feb 02;B\r",
+         {"Jan 01\tA", "Feb 02\tB"},
+         {"Jan 01;A", "Feb 02;B", "Feb 14;New"}},
+    };
+    Open();
+    for (const Row& row : rows) {
+        CString strPath = m_dir.File("Edited.evn");
+        WriteWholeFile(strPath, row.strFile);
+        m_page.m_cbFile.AddString("Edited");
+        Choose("Edited");
+        EXPECT_EQ(row.lines, ListLines()) << row.pszCase;
+        m_page.m_listDates.AddString("Feb 14\tNew");
+        m_page.SortEventList();
+        m_page.SaveEventFile();
+        EXPECT_EQ(row.afterInsert, AllValues(strPath)) << row.pszCase;
+    }
 }
 
 } // namespace

@@ -194,6 +194,8 @@ TEST_F(ImagePage, AFileThatCannotBeLoadedKeepsThePicture) {
         {"gone.png", "", "The picture file is not available."},
         {"cut.png", png.substr(0, png.size() / 2), kUnreadable},
         {"lying.png", LyingPng(png, 30000, 30000), kTooLarge},
+        // Within the side limit, 147 MB of pixels.
+        {"lying-7000.png", LyingPng(png, 7000, 7000), kTooLarge},
         {"text.png", "Dear diary", kUnreadable},
         {"cut.jpg", jpg.substr(0, jpg.size() / 2), kUnreadable},
         {"lying.jpg", lyingJpg, kTooLarge},
