@@ -24,5 +24,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     # Bring up the Wine desktop once, before tests start programs in parallel.
     wine win32/win32_framework_tests.exe --gtest_filter=-* >/dev/null 2>&1
     ctest --output-on-failure -j2 "$@"; status=$?
+    # What each fuzzer tried, passed or not.
+    grep -h "executions in\|kept crash inputs" Testing/Temporary/LastTest.log 2>/dev/null
     wineserver -k 2>/dev/null
     exit $status' ctest "$@"
