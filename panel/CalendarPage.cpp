@@ -148,9 +148,10 @@ void CCalendarPage::ShowKindControls(bool bYearDoc) {
         theApp.m_pFrame->m_wndStylePage.ShowDocumentKind(bYearDoc);
 }
 
-void CCalendarPage::ShowMonthControls() {
+void CCalendarPage::ShowMonthControls(bool bReloadDateStyle) {
     ShowKindControls(false);
-    theApp.m_nDateStyle = theApp.Settings().DateStyle();
+    if (bReloadDateStyle)
+        theApp.m_nDateStyle = theApp.Settings().DateStyle();
     if (theApp.m_pFrame)
         theApp.m_pFrame->m_wndStylePage.CheckDateStyleRadio();
 }

@@ -515,12 +515,12 @@ void CAlmanarkView::ShowDocumentKind(const CAlmanarkDoc& doc) {
     CMainFrame* pFrame = Frame();
     if (!pFrame)
         return;
-    // Month controls take the heading alignment from the profile, so that the
-    // user's choice of the last run is there at the next start.
+    // A calendar read from a file keeps the heading alignment saved in it;
+    // any other takes the user's choice from the profile, also at start.
     if (doc.m_bYearDoc)
         pFrame->m_wndCalendarPage.ShowYearControls();
     else
-        pFrame->m_wndCalendarPage.ShowMonthControls();
+        pFrame->m_wndCalendarPage.ShowMonthControls(doc.GetPathName().IsEmpty());
 }
 
 // ---- File New ----

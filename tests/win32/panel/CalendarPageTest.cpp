@@ -183,9 +183,9 @@ TEST_F(CalendarPage, EachKindReopensTheFileLastShownOfThatKind) {
     EXPECT_EQ(CString("7\r\nDentist"), Doc().GetNote(3, 1));
     EXPECT_EQ(CString("Month one"), Style().m_editTitle.GetWindowText());
     ExpectMonthControls();
-    // Month controls take the heading alignment from the profile.
-    EXPECT_EQ(2, theApp.m_nDateStyle);
-    EXPECT_TRUE(Checked(Style(), IDC_DATE_RIGHT));
+    // The reopened calendar keeps its own heading alignment.
+    EXPECT_EQ(0, theApp.m_nDateStyle);
+    EXPECT_TRUE(Checked(Style(), IDC_DATE_LEFT));
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(0, Doc().m_bResetOnNew);
 
