@@ -5,6 +5,7 @@
 
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "framework/PreviewView.h"
 #include "framework/RecentFileList.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
@@ -102,9 +103,10 @@ void CFrameWnd::RecalcLayout() {
         ::MoveWindow(m_hRightBar, rc.right - cx, rc.top, cx, rc.Height(), TRUE);
         rc.right -= cx;
     }
-    if (m_pView && m_pView->GetSafeHwnd())
-        m_pView->MoveWindow(rc.left, rc.top, rc.Width() > 0 ? rc.Width() : 0,
-                            rc.Height() > 0 ? rc.Height() : 0);
+    CWnd* pPane = m_pPreview ? static_cast<CWnd*>(m_pPreview) : m_pView;
+    if (pPane && pPane->GetSafeHwnd())
+        pPane->MoveWindow(rc.left, rc.top, rc.Width() > 0 ? rc.Width() : 0,
+                          rc.Height() > 0 ? rc.Height() : 0);
 }
 
 void CFrameWnd::OnUpdateFrameTitle() {
@@ -153,9 +155,15 @@ void CFrameWnd::OnInitMenuPopup(HMENU hMenu) {
     }
 }
 
-bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM) {
+bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     unsigned nID = LOWORD(wParam);
     int nCode = HIWORD(wParam);
+    // A menu command or key other than preview itself ends print preview first.
+    if (m_pPreview && lParam == 0 && (nCode == 0 || nCode == 1)) {
+        if (nID == ID_FILE_PRINT_PREVIEW)
+            return true;
+        m_pView->ClosePrintPreview();
+    }
     if (m_pView && m_pView->OnCmdMsg(nID, nCode))
         return true;
     if (m_pDocument && m_pDocument->OnCmdMsg(nID, nCode))
@@ -224,7 +232,9 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
             ::PostQuitMessage(0);
         break;
     case WM_SETFOCUS:
-        if (m_pView && m_pView->GetSafeHwnd())
+        if (m_pPreview)
+            m_pPreview->SetFocus();
+        else if (m_pView && m_pView->GetSafeHwnd())
             m_pView->SetFocus();
         return 0;
     case WM_DROPFILES:

@@ -10,6 +10,7 @@
 
 class CView;
 class CDocument;
+class CPreviewView;
 
 class CFrameWnd : public CWnd {
 public:
@@ -26,6 +27,9 @@ public:
     virtual void OnIdleUpdate() {}
 
     CView* GetActiveView() const { return m_pView; }
+    // Print preview, while it stands in the view's place; null otherwise.
+    CPreviewView* GetPreview() const { return m_pPreview; }
+    void SetPreview(CPreviewView* pPreview) { m_pPreview = pPreview; }
     CDocument* GetActiveDocument() const { return m_pDocument; }
     void SetStatusBarWindow(HWND hWnd) { m_hStatusBar = hWnd; }
     void SetRightBarWindow(HWND hWnd) { m_hRightBar = hWnd; }
@@ -56,4 +60,5 @@ protected:
     HACCEL m_hAccel = nullptr;
     HWND m_hStatusBar = nullptr;
     HWND m_hRightBar = nullptr;
+    CPreviewView* m_pPreview = nullptr;
 };

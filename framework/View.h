@@ -5,6 +5,8 @@
 
 class CDocument;
 class CDC;
+class CFrameWnd;
+class CPrintInfo;
 
 class CView : public CWnd {
 public:
@@ -18,8 +20,29 @@ public:
     // The view deletes itself with its window.
     void PostNcDestroy() override { delete this; }
 
+    // Printing: OnPreparePrinting (which calls DoPreparePrinting), then
+    // OnBeginPrinting, OnPrepareDC and OnPrint for each page, OnEndPrinting.
+    enum PrintResult { printDone, printCancelled, printFailed };
+    // One print job; bDirect prints without showing the print dialog.
+    PrintResult DoFilePrint(bool bDirect);
+    // Shows print preview in the frame in place of this view.
+    bool DoPrintPreview();
+    void ClosePrintPreview();
+    bool IsPreviewOpen() const;
+
+    virtual bool OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
+    virtual void OnBeginPrinting(CDC*, CPrintInfo*) {}
+    virtual void OnPrepareDC(CDC*, CPrintInfo*) {}
+    virtual void OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
+    virtual void OnEndPrinting(CDC*, CPrintInfo*) {}
+    // Shows the print dialog unless the run is direct or a preview (which
+    // take the DC already there, or the default printer's); false when
+    // there is nothing to print on.
+    bool DoPreparePrinting(CPrintInfo* pInfo);
+
 protected:
     virtual void OnPaint();
+    CFrameWnd* GetParentFrame() const;
 
     CDocument* m_pDocument = nullptr;
 };

@@ -14,6 +14,9 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Document.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DocTemplate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/View.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintingDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PreviewView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScrollView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameWnd.cpp
 )

@@ -13,6 +13,7 @@
 #include "framework/Font.h"
 #include "framework/ModalSeam.h"
 #include "framework/Pen.h"
+#include "framework/PrintInfo.h"
 #include "resources/resource.h"
 #include "view/CalendarBox.h"
 #include "view/CalendarText.h"
@@ -514,24 +515,39 @@ void CAlmanarkView::ShowDocumentKind(const CAlmanarkDoc& doc) {
     CMainFrame* pFrame = Frame();
     if (!pFrame)
         return;
-    // A document just loaded keeps its own heading alignment.
+    // Month controls take the heading alignment from the profile, so that the
+    // user's choice of the last run is there at the next start.
     if (doc.m_bYearDoc)
         pFrame->m_wndCalendarPage.ShowYearControls();
     else
-        pFrame->m_wndCalendarPage.ShowMonthControls(false);
+        pFrame->m_wndCalendarPage.ShowMonthControls();
 }
 
 // ---- File New ----
 
+bool CAlmanarkView::HandlesCommand(unsigned nID) const {
+    return nID == ID_FILE_NEW || nID == ID_FILE_PRINT_DIRECT || nID == ID_FILE_PRINT ||
+           nID == ID_FILE_PRINT_SETUP || nID == ID_FILE_PRINT_PREVIEW;
+}
+
 bool CAlmanarkView::OnCmdMsg(unsigned nID, int nCode) {
     if (nCode != 0 && nCode != 1)
         return CScrollView::OnCmdMsg(nID, nCode);
-    if (nID == ID_FILE_NEW) {
+    switch (nID) {
+    case ID_FILE_NEW:
         OnFileNew();
         return true;
-    }
-    if (nID == ID_FILE_PRINT_DIRECT) {
+    case ID_FILE_PRINT_DIRECT:
         OnFilePrintDirect();
+        return true;
+    case ID_FILE_PRINT:
+        OnFilePrint();
+        return true;
+    case ID_FILE_PRINT_SETUP:
+        m_printer.RunPrintDialog(true);
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        DoPrintPreview();
         return true;
     }
     return CScrollView::OnCmdMsg(nID, nCode);
@@ -546,8 +562,7 @@ void CAlmanarkView::OnFilePrintDirect() {
         pDoc->m_strPrinter = pCmdInfo->m_strPrinterName;
         m_printer.EnsureDocumentPrinter();
     }
-    if (!PrintPage())
-        AfxMessageBox("The calendar could not be printed.", MB_OK | MB_ICONEXCLAMATION);
+    ReportPrinting(DoFilePrint(true));
 }
 
 void CAlmanarkView::OnFileNew() {
@@ -578,27 +593,34 @@ void CAlmanarkView::OnFileNew() {
 
 // ---- printing ----
 
-bool CAlmanarkView::PrintPage() {
-    if (!m_printer.GetPrintDialog())
-        m_printer.EnsureDocumentPrinter();
-    const CPrintDialog* pDlg = m_printer.GetPrintDialog();
-    const HDC hDC = pDlg ? pDlg->GetPrinterDC() : nullptr;
-    CAlmanarkDoc* pDoc = GetDocument();
-    if (!hDC || !pDoc)
-        return false;
-    CDC dc;
-    dc.Attach(hDC);
-    dc.m_bPrinting = true;
-    bool bOK = dc.StartDoc(pDoc->GetTitle()) > 0;
-    if (bOK) {
-        bOK = dc.StartPage() > 0;
-        if (bOK)
-            OnDraw(&dc);
-        bOK = bOK && dc.EndPage() > 0;
-        bOK = bOK ? dc.EndDoc() > 0 : (dc.AbortDoc(), false);
+void CAlmanarkView::OnFilePrint() {
+    if (m_printer.RunPrintDialog(false))
+        ReportPrinting(DoFilePrint(false));
+}
+
+void CAlmanarkView::ReportPrinting(PrintResult result) {
+    if (result == printFailed)
+        AfxMessageBox("The calendar could not be printed.", MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool CAlmanarkView::OnPreparePrinting(CPrintInfo* pInfo) {
+    return m_printer.PreparePrinting(*pInfo) && DoPreparePrinting(pInfo);
+}
+
+// The control panel makes way, so that print preview fills the frame.
+void CAlmanarkView::OnBeginPrinting(CDC*, CPrintInfo*) {
+    if (CMainFrame* pFrame = Frame()) {
+        pFrame->m_wndPanelBar.ShowWindow(SW_HIDE);
+        pFrame->RecalcLayout();
     }
-    dc.Detach();
+}
+
+void CAlmanarkView::OnEndPrinting(CDC*, CPrintInfo*) {
+    if (CMainFrame* pFrame = Frame()) {
+        pFrame->m_wndPanelBar.ShowWindow(SW_SHOW);
+        pFrame->RecalcLayout();
+        pFrame->RecalcPanelLayout();
+    }
     // The box table now holds printer units; the next screen paint restores it.
     Invalidate();
-    return bOK;
 }

@@ -35,15 +35,14 @@ public:
     bool OnCmdMsg(unsigned nID, int nCode) override;
     // File New: a month calendar with the fonts of this run and nothing else.
     void OnFileNew();
-    bool HandlesCommand(unsigned nID) const override {
-        return nID == ID_FILE_NEW || nID == ID_FILE_PRINT_DIRECT;
-    }
+    bool HandlesCommand(unsigned nID) const override;
     // Prints the page without a dialog: the shell's print and print-to.
     void OnFilePrintDirect();
-
-    // Prints the page as one job on the print dialog's printer; false when
-    // nothing was printed.
-    bool PrintPage();
+    // The print dialog, then one page through the print loop.
+    void OnFilePrint();
+    bool OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     // Printer page metrics, in printer device units.
     int m_physWidth = 0;
@@ -141,6 +140,7 @@ private:
     void ShowDocumentKind(const CAlmanarkDoc& doc);
 
     void SetStatusText(int nPane, const char* pszText);
+    void ReportPrinting(PrintResult result);
 
     CPicturePainter m_picturePainter;
     std::unique_ptr<CViewInteraction> m_pInteraction;

@@ -1,16 +1,21 @@
 #include "view/PrinterSettings.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <winspool.h>
 
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
+#include "frame/MainFrame.h"
 #include "framework/ModalSeam.h"
+#include "framework/PrintInfo.h"
 #include "view/AlmanarkView.h"
 
 namespace {
 const char kSection[] = "Almanark";
+// No printer name is longer; a stored one that is comes from a damaged file.
+const int kLongestPrinterName = 220;
 const UINT kPrintFlags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS |
                          PD_HIDEPRINTTOFILE | PD_NOSELECTION;
 
@@ -121,19 +126,27 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
         nDiffer = 1;
     }
     DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
+    CString strRefused;
     struct Setting {
         short& nDoc;
         short& nApp;
         PrinterSetting setting;
         const char* pszKey;
+        const char* pszName;
     } settings[] = {
-        {pDoc->m_nOrientation, theApp.m_nOrientation, settingOrientation, "Orientation"},
-        {pDoc->m_nPaperSize, theApp.m_nPaperSize, settingPaperSize, "Paper Size"},
-        {pDoc->m_nPrintColor, theApp.m_nPrintColor, settingColor, "Print Color"},
+        {pDoc->m_nOrientation, theApp.m_nOrientation, settingOrientation, "Orientation",
+         "orientation"},
+        {pDoc->m_nPaperSize, theApp.m_nPaperSize, settingPaperSize, "Paper Size", "paper size"},
+        {pDoc->m_nPrintColor, theApp.m_nPrintColor, settingColor, "Print Color", "colour"},
     };
     for (Setting& s : settings) {
         if (s.nDoc == s.nApp)
             continue;
+        if (!bDocTakesApp && !Accepts(s.setting, s.nDoc)) {
+            strRefused += CString(strRefused.IsEmpty() ? "" : ", ") + s.pszName + " " +
+                          CString::FromInt(s.nDoc);
+            continue;
+        }
         if (bDocTakesApp)
             s.nDoc = s.nApp;
         else
@@ -142,7 +155,33 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
         theApp.WriteProfileInt(theApp.m_strPrinter, s.pszKey, s.nApp);
         ++nDiffer;
     }
+    if (!strRefused.IsEmpty())
+        AfxMessageBox("The document's printer settings (" + strRefused +
+                          ") do not suit the printer\n\n" + ShownName(theApp.m_strPrinter) +
+                          "\n\nThe printer's own settings will be used instead.",
+                      MB_OK | MB_ICONEXCLAMATION);
     return nDiffer;
+}
+
+bool CPrinterSettings::Accepts(int nSetting, short nValue) const {
+    if (nSetting != settingPaperSize)
+        return nValue == 1 || nValue == 2;
+    if (nValue <= 0)
+        return false;
+    const CString strPort = m_pPrintDlg ? m_pPrintDlg->GetPortName() : CString();
+    const int nPapers =
+        ::DeviceCapabilitiesA(theApp.m_strPrinter, strPort, DC_PAPERS, nullptr, nullptr);
+    if (nPapers <= 0)
+        return true; // the driver does not say; let it decide
+    std::vector<WORD> papers(nPapers);
+    ::DeviceCapabilitiesA(theApp.m_strPrinter, strPort, DC_PAPERS, (char*)papers.data(), nullptr);
+    return std::find(papers.begin(), papers.end(), (WORD)nValue) != papers.end();
+}
+
+CString CPrinterSettings::ShownName(const CString& strPrinter) {
+    return strPrinter.GetLength() > kLongestPrinterName
+               ? strPrinter.Left(kLongestPrinterName) + "..."
+               : strPrinter;
 }
 
 void CPrinterSettings::ResetPrinterDC() {
@@ -173,7 +212,10 @@ void CPrinterSettings::CreatePrintDialog() {
 }
 
 void CPrinterSettings::EnsureDocumentPrinter() {
-    const CAlmanarkDoc* pDoc = m_view.GetDocument();
+    CAlmanarkDoc* pDoc = m_view.GetDocument();
+    // A calendar that names no printer (an empty file) is the current printer's.
+    if (pDoc && pDoc->m_strPrinter.IsEmpty())
+        pDoc->m_strPrinter = theApp.m_strPrinter;
     const CString strWanted = pDoc ? pDoc->m_strPrinter : theApp.m_strPrinter;
     if (m_pPrintDlg && DialogPrinterName() == strWanted)
         return;
@@ -188,7 +230,7 @@ void CPrinterSettings::EnsureDocumentPrinter() {
             bSwitched = true;
         } else {
             AfxMessageBox("The document was last saved with the following printer:\n\n" +
-                              strWanted +
+                              ShownName(strWanted) +
                               "\n\nwhich is not available.  The current printer will be used "
                               "instead.",
                           MB_OK);
@@ -197,4 +239,55 @@ void CPrinterSettings::EnsureDocumentPrinter() {
     CreatePrintDialog();
     if (bSwitched)
         SetSystemDefaultDevice(strDevice);
+}
+
+bool CPrinterSettings::RunPrintDialog(bool bSetup) {
+    if (!m_pPrintDlg)
+        EnsureDocumentPrinter();
+    CPrintDialog& dlg = *m_pPrintDlg;
+    if (DEVMODEA* pDevMode = dlg.GetDevMode()) {
+        PutIntoDevMode(pDevMode, settingOrientation, theApp.m_nOrientation);
+        PutIntoDevMode(pDevMode, settingPaperSize, theApp.m_nPaperSize);
+        PutIntoDevMode(pDevMode, settingColor, theApp.m_nPrintColor);
+        if (!bSetup)
+            lstrcpynA(reinterpret_cast<char*>(pDevMode->dmDeviceName), theApp.m_strPrinter,
+                      CCHDEVICENAME);
+    }
+    if (bSetup)
+        dlg.m_pd.Flags |= PD_PRINTSETUP;
+    const bool bOK = dlg.DoModal() == IDOK;
+    dlg.m_pd.Flags &= ~PD_PRINTSETUP;
+    if (!bOK)
+        return false;
+    // The setup dialog returns no DC: make one for what was chosen.
+    if (bSetup || !dlg.GetPrinterDC())
+        dlg.CreatePrinterDC();
+    ReadPrinter();
+    if (SyncPrinterSettings(true))
+        theApp.MarkModified();
+    if (CMainFrame* pFrame = theApp.m_pFrame) {
+        pFrame->SetStatusText(1, theApp.m_strPrinter);
+        pFrame->m_wndCalendarPage.ShowOrientation();
+    }
+    theApp.InvalidateView();
+    return true;
+}
+
+bool CPrinterSettings::PreparePrinting(CPrintInfo& info) {
+    if (!m_pPrintDlg)
+        EnsureDocumentPrinter();
+    const HDC hDC = ::CreateDCA("WINSPOOL", theApp.m_strPrinter, nullptr, nullptr);
+    if (!hDC) {
+        AfxMessageBox("The printer\n\n" + ShownName(theApp.m_strPrinter) +
+                          "\n\nis not available.  Nothing was printed.",
+                      MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr)
+        ::ResetDCA(hDC, pDevMode);
+    info.m_pPD->m_pd.hDC = hDC;
+    info.SetMaxPage(1);
+    info.m_nNumPreviewPages = 1;
+    info.m_bDirect = true;
+    return true;
 }

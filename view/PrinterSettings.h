@@ -11,6 +11,7 @@
 #include "framework/String.h"
 
 class CAlmanarkView;
+class CPrintInfo;
 
 class CPrinterSettings {
 public:
@@ -26,8 +27,17 @@ public:
     // dialog's printer DC and device mode.
     void ReadPrinter();
     // bDocTakesApp: the document takes the application's settings, else the
-    // other way round. Returns how many settings differed.
+    // other way round. Returns how many settings differed. Values of the
+    // document that the printer cannot take (another driver's) are
+    // reported and left out; the document keeps them.
     int SyncPrinterSettings(bool bDocTakesApp);
+    // File Print (bSetup false) or Print Setup up to the printing: the
+    // dialog, and on OK the printer, the document, the status bar and the
+    // orientation button follow it. False when cancelled.
+    bool RunPrintDialog(bool bSetup);
+    // The print or preview run on a new DC of the application's printer,
+    // one page, without a dialog; false, after a message, without one.
+    bool PreparePrinting(CPrintInfo& info);
     // Applies the print dialog's device mode to its printer DC.
     void ResetPrinterDC();
     // Puts the orientation into the device mode and reads the printer again.
@@ -37,8 +47,14 @@ public:
     // The device name of the print dialog's printer, empty without one.
     CString DialogPrinterName() const;
 
+    // A printer name as a message shows it: names longer than any printer
+    // name can be are cut with an ellipsis.
+    static CString ShownName(const CString& strPrinter);
+
 private:
     void CreatePrintDialog();
+    // Whether the application's printer can take the document's value.
+    bool Accepts(int nSetting, short nValue) const;
 
     CAlmanarkView& m_view;
     std::unique_ptr<CPrintDialog> m_pPrintDlg;

@@ -51,7 +51,7 @@ TEST_F(PrintedPageTest, MonthPageGoesToThePrinter) {
     Doc().SetNote("12\r\nDentist at nine", c, r);
     View().m_selDay = 12;
     Doc().SetTitle(strJob);
-    ASSERT_TRUE(View().PrintPage());
+    ASSERT_EQ(View().DoFilePrint(true), CView::printDone);
     ASSERT_TRUE(WriteLayout(strLayout, View()));
     EXPECT_EQ(theApp.m_strEventText[1][5], "\r\nMemorial Day\r\n");
 }

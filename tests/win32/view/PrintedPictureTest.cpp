@@ -40,15 +40,15 @@ TEST_F(PrintedPictureTest, PictureUnderTheCalendarAndYearPage) {
     Doc().m_dImgRight = Doc().m_dImgBottom = 0.8;
 
     Doc().SetTitle(strJob + "-hidden");
-    ASSERT_TRUE(View().PrintPage());
+    ASSERT_EQ(View().DoFilePrint(true), CView::printDone);
     Doc().m_bImageShowsThrough = 1;
     Doc().SetTitle(strJob + "-through");
-    ASSERT_TRUE(View().PrintPage());
+    ASSERT_EQ(View().DoFilePrint(true), CView::printDone);
 
     Doc().m_bHasImage = 0;
     Doc().m_bYearDoc = 1;
     Frame().m_wndCalendarPage.m_nArrangeCols = 6;
     Frame().m_wndCalendarPage.m_nArrangeRows = 2;
     Doc().SetTitle(strJob + "-year");
-    ASSERT_TRUE(View().PrintPage());
+    ASSERT_EQ(View().DoFilePrint(true), CView::printDone);
 }
