@@ -5,8 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/LookLimits.h"
 #include "app/ProgramArgument.h"
+#include "app/SettingsReader.h"
 #include "app/ShellRegistration.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
@@ -84,12 +84,14 @@ BOOL CAlmanarkApp::InitInstance() {
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
-    if (!ProcessShellCommand(cmdInfo))
+    if (!ProcessShellCommand(cmdInfo) || !m_pMainWnd) {
+        // The document type is registered by now (and a shell print ends
+        // here): leave the registry as a full start does.
+        RegisterEventFileType();
         return FALSE;
-    if (!m_pMainWnd)
-        return FALSE;
+    }
 
-    m_pMainWnd->ShowWindow(GetProfileInt(kSection, "Show Window", SW_SHOWNORMAL));
+    m_pMainWnd->ShowWindow(Settings().ShowCommand());
     m_pMainWnd->UpdateWindow();
     ::DragAcceptFiles(m_pMainWnd->GetSafeHwnd(), TRUE);
     RegisterEventFileType();
@@ -213,18 +215,22 @@ BOOL CAlmanarkApp::LoadSettings() {
         return FALSE;
     }
 
-    m_nOrientation = (short)GetProfileInt(m_strPrinter, "Orientation", 2);
-    m_nPaperSize = (short)GetProfileInt(m_strPrinter, "Paper Size", 1);
-    m_nPrintColor = (short)GetProfileInt(m_strPrinter, "Print Color", 1);
-    m_nDaySwap = (int)GetProfileInt(kSection, "Day Swap", 0);
+    const CSettingsReader settings = Settings();
+    m_nOrientation = settings.Orientation(m_strPrinter);
+    m_nPaperSize = settings.PaperSize(m_strPrinter);
+    m_nPrintColor = settings.PrintColor(m_strPrinter);
+    m_nDaySwap = settings.DaySwap();
 
-    LoadLook("Weekday", m_strWeekdayFont, m_crWeekdayColor, m_nWeekdayWeight, m_bWeekdayItalic);
-    LoadLook("Notes", m_strNotesFont, m_crNotesColor, m_nNotesWeight, m_bNotesItalic);
-    m_nNoteSize = (int)GetProfileInt(kSection, "Note Size", 1);
-    LoadLook("Title", m_strTitleFont, m_crTitleColor, m_nTitleWeight, m_bTitleItalic);
-    LoadLook("Date", m_strDateFont, m_crDateColor, m_nDateWeight, m_bDateItalic);
-    m_nDateSize = (int)GetProfileInt(kSection, "Date Size", 0);
-    m_nDateSwap = (int)GetProfileInt(kSection, "Date Swap", 0);
+    LoadLook(settings.Look("Weekday"), m_strWeekdayFont, m_crWeekdayColor, m_nWeekdayWeight,
+             m_bWeekdayItalic);
+    LoadLook(settings.Look("Notes"), m_strNotesFont, m_crNotesColor, m_nNotesWeight,
+             m_bNotesItalic);
+    m_nNoteSize = settings.NoteSize();
+    LoadLook(settings.Look("Title"), m_strTitleFont, m_crTitleColor, m_nTitleWeight,
+             m_bTitleItalic);
+    LoadLook(settings.Look("Date"), m_strDateFont, m_crDateColor, m_nDateWeight, m_bDateItalic);
+    m_nDateSize = settings.DateSize();
+    m_nDateSwap = settings.DateSwap();
 
     m_strAllEvents.Empty();
     WriteProfileString(kSection, "Month Doc", "");
@@ -232,14 +238,18 @@ BOOL CAlmanarkApp::LoadSettings() {
     return TRUE;
 }
 
-void CAlmanarkApp::LoadLook(const char* pszElement, CString& strFace, COLORREF& crColor,
+void CAlmanarkApp::LoadLook(const CLookSettings& look, CString& strFace, COLORREF& crColor,
                             int& nWeight, BYTE& bItalic) {
-    const CString strElement = CString(pszElement) + " ";
-    strFace = GetProfileString(kSection, strElement + "Font", "Arial");
-    // A hand-edited file may hold anything; fonts and colours need sane values.
-    crColor = CLookLimits::Color(GetProfileInt(kSection, strElement + "Color", 0));
-    nWeight = CLookLimits::Weight((int)GetProfileInt(kSection, strElement + "Weight", 400));
-    bItalic = CLookLimits::Italic(GetProfileInt(kSection, strElement + "Italic", 0));
+    strFace = look.m_strFace;
+    crColor = look.m_crColor;
+    nWeight = look.m_nWeight;
+    bItalic = look.m_bItalic;
+}
+
+CSettingsReader CAlmanarkApp::Settings() {
+    return CSettingsReader([this](const char* pszSection, const char* pszKey) {
+        return GetProfileString(pszSection, pszKey, "");
+    });
 }
 
 void CAlmanarkApp::RegisterEventFileType() {

@@ -3,6 +3,7 @@
 // document, frame and view meet.
 #pragma once
 #include "app/HelpWindow.h"
+#include "app/SettingsReader.h"
 #include "framework/Rect.h"
 #include "framework/WinApp.h"
 
@@ -29,6 +30,8 @@ public:
     static bool FileExists(const char* pszPath);
     // Reads the settings and finds the printer; FALSE when there is none.
     BOOL LoadSettings();
+    // The settings file's keys, read and brought into range.
+    CSettingsReader Settings();
     void RegisterEventFileType();
     // Nonzero when any key could not be deleted.
     LONG DeleteRegistryKeys();
@@ -80,10 +83,8 @@ public:
 private:
     // Start-up steps 3 and 4: the start-up folder and the profile beside it.
     void SetUpProfilePath();
-    // One text element's face, colour, weight and italic flag from the
-    // profile keys "<element> Font", "... Color", "... Weight", "... Italic".
-    void LoadLook(const char* pszElement, CString& strFace, COLORREF& crColor, int& nWeight,
-                  BYTE& bItalic);
+    static void LoadLook(const CLookSettings& look, CString& strFace, COLORREF& crColor,
+                         int& nWeight, BYTE& bItalic);
     // Idle upkeep of the note edit: the caret never rests in its first line.
     void KeepNoteCaretOffFirstLine();
 };

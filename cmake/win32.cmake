@@ -6,6 +6,9 @@ set(WIN_DEFS WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0501 NOMINMAX
     WIN32_LEAN_AND_MEAN STRICT)
 set(WIN_LIBS comctl32 comdlg32 gdi32 winspool shell32 shlwapi advapi32 user32 kernel32
     windowscodecs ole32 uuid)
+# Doubles are evaluated as doubles, not in the x87's extended precision, so
+# that every truncation to device units is the one double arithmetic gives.
+add_compile_options(-msse2 -mfpmath=sse)
 set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
 # The release build ships without symbols.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -s")

@@ -138,51 +138,43 @@ void CAlmanarkDoc::StoreFile(CArchive& ar) {
     file.StoreSettings(ar);
     if (!file.m_bHasImage)
         return;
-    ar.Flush();
-    CFile* pFile = ar.GetFile();
-    uint64_t nStart = pFile->GetPosition();
-    m_dib.Serialize(ar);
-    // The picture reports a failed write only by its message; a file with
-    // part of a picture in it must not replace the old one.
-    uint64_t nPictureBytes = CDibFormat::kFileHeaderSize + CDibFormat::kInfoHeaderSize +
-                             4 * (uint64_t)m_dib.m_nColors + m_dib.m_dwBitsSize;
-    if (pFile->GetPosition() != nStart + nPictureBytes)
-        throw CArchiveException(CArchiveException::genericException);
+    // Written like the rest of the file, so that a full disk is reported as
+    // one, and a file with part of a picture never replaces the old one.
+    CCalendarFile::StorePicture(ar, m_dib.m_pHeader, m_dib.m_nColors, m_dib.m_pBits,
+                                m_dib.m_dwBitsSize);
     file.StoreImagePlacement(ar);
+}
+
+BOOL CAlmanarkDoc::OnOpenDocument(const char* pszPathName) {
+    if (CDocument::OnOpenDocument(pszPathName))
+        return TRUE;
+    // The file is read whole before anything is taken from it: a refused
+    // file changed nothing, and the framework keeps the document as it was.
+    SetModifiedFlag(false);
+    return FALSE;
 }
 
 void CAlmanarkDoc::LoadFile(CArchive& ar) {
     CCalendarFile file;
-    file.LoadNotes(ar);
+    file.Load(ar);
+    TakeFile(file);
+}
+
+void CAlmanarkDoc::TakeFile(CCalendarFile& file) {
     for (int nCol = 0; nCol < 7; ++nCol)
         for (int nRow = 0; nRow < 6; ++nRow)
             m_strNotes[nCol][nRow] = file.m_strNotes[nCol][nRow];
     RemovePicture();
-    file.LoadSettings(ar);
     TakeSettings(file);
+    if (file.m_bHasImage || file.m_nPictureError != CDibFormat::none)
+        m_bHasImage = m_dib.AttachStored(file.m_picture, file.m_nPictureError) ? 1 : 0;
     if (m_bHasImage) {
-        ar.Flush();
-        CFile* pFile = ar.GetFile();
-        uint64_t nStart = pFile->GetPosition();
-        m_dib.Serialize(ar);
-        if (m_dib.IsEmpty()) {
-            m_bHasImage = 0;
-            // The picture says only that it failed. Read its header again:
-            // one cut off by the end of the file ends the load like any
-            // other short file; a malformed one is skipped.
-            pFile->Seek((int64_t)nStart, CFile::begin);
-            CStoredDib probe;
-            CCalendarFile::LoadPicture(ar, probe);
-        }
-        file.LoadImagePlacement(ar);
-        if (m_bHasImage) {
-            m_strImageFile = file.m_strImageFile;
-            m_dImgLeft = file.m_dImgLeft;
-            m_dImgTop = file.m_dImgTop;
-            m_dImgRight = file.m_dImgRight;
-            m_dImgBottom = file.m_dImgBottom;
-            theApp.m_dImageAspect = file.m_dImageAspect;
-        }
+        m_strImageFile = file.m_strImageFile;
+        m_dImgLeft = file.m_dImgLeft;
+        m_dImgTop = file.m_dImgTop;
+        m_dImgRight = file.m_dImgRight;
+        m_dImgBottom = file.m_dImgBottom;
+        theApp.m_dImageAspect = file.m_dImageAspect;
     }
     m_bResetOnNew = 0;
     if (m_bYearDoc == 0)

@@ -11,6 +11,7 @@ public:
     CAlmanarkDoc();
 
     BOOL OnNewDocument() override;
+    BOOL OnOpenDocument(const char* pszPathName) override;
     void Serialize(CArchive& ar) override;
 
     CString GetNote(int nCol, int nRow) const;
@@ -49,7 +50,9 @@ public:
 
 private:
     void StoreFile(CArchive& ar);
+    // Reads the whole file first: a refused file leaves the document as it was.
     void LoadFile(CArchive& ar);
+    void TakeFile(CCalendarFile& file);
     // The items the file takes from the document and the application, all
     // but the picture.
     void FillFile(CCalendarFile& file) const;

@@ -1,8 +1,27 @@
 #include "document/CalendarFile.h"
 
+#include "app/LookLimits.h"
+
 #include <cstring>
 
 namespace {
+// Larger than any height a calendar font is drawn with; the view sets the
+// height before each use anyway.
+const LONG kMaxFontHeight = 16384;
+// A stored width is used as it is on screen and paper alike: the program
+// itself stores 0.
+const LONG kMaxFontWidth = 1024;
+// Angles are in tenths of a degree.
+const LONG kFullTurn = 3600;
+const BYTE kMaxOutPrecision = 10; // OUT_PS_ONLY_PRECIS
+const BYTE kMaxQuality = 6;       // CLEARTYPE_NATURAL_QUALITY
+const BYTE kMaxFamily = 0x50;     // FF_DECORATIVE
+const BYTE kMaxPitch = 2;         // VARIABLE_PITCH
+
+LONG Clamp(LONG n, LONG nLimit) {
+    return n < -nLimit ? -nLimit : n > nLimit ? nLimit : n;
+}
+
 void StoreFont(CArchive& ar, const CCalendarFont& font) {
     ar.WriteFont(font.m_lf);
     ar.WriteString(font.m_strFace);
@@ -12,6 +31,7 @@ void StoreFont(CArchive& ar, const CCalendarFont& font) {
 // The record carries no face name; the string after it does.
 void LoadFont(CArchive& ar, CCalendarFont& font) {
     ar.ReadFont(font.m_lf);
+    CCalendarFile::FitFontRecord(font.m_lf);
     font.m_strFace = CCalendarFile::FitFaceName(ar.ReadString());
     CCalendarFile::SetFaceName(font.m_lf, font.m_strFace);
     font.m_crColor = (COLORREF)ar.ReadInt();
@@ -23,6 +43,25 @@ CString CCalendarFile::FitFaceName(const CString& strFace) {
     if (nLength > LF_FACESIZE - 1)
         nLength = LF_FACESIZE - 1;
     return CString(strFace.c_str(), (int)nLength);
+}
+
+void CCalendarFile::FitFontRecord(LOGFONT& lf) {
+    lf.lfHeight = Clamp(lf.lfHeight, kMaxFontHeight);
+    lf.lfWidth = Clamp(lf.lfWidth, kMaxFontWidth);
+    lf.lfEscapement %= kFullTurn;
+    lf.lfOrientation %= kFullTurn;
+    lf.lfWeight = CLookLimits::Weight(lf.lfWeight);
+    lf.lfItalic = CLookLimits::Italic(lf.lfItalic);
+    lf.lfUnderline = lf.lfUnderline != 0;
+    lf.lfStrikeOut = lf.lfStrikeOut != 0;
+    if (lf.lfOutPrecision > kMaxOutPrecision)
+        lf.lfOutPrecision = 0;
+    if (lf.lfQuality > kMaxQuality)
+        lf.lfQuality = 0;
+    BYTE nPitch = lf.lfPitchAndFamily & 0x03;
+    BYTE nFamily = lf.lfPitchAndFamily & 0xF0;
+    lf.lfPitchAndFamily =
+        (BYTE)((nPitch > kMaxPitch ? 0 : nPitch) | (nFamily > kMaxFamily ? 0 : nFamily));
 }
 
 void CCalendarFile::SetFaceName(LOGFONT& lf, const CString& strFace) {
@@ -121,12 +160,10 @@ void CCalendarFile::LoadImagePlacement(CArchive& ar) {
     m_dImageAspect = ar.ReadDouble();
 }
 
-bool CCalendarFile::StorePicture(CArchive& ar, const CStoredDib& picture) {
-    if (!picture.pHeader)
-        return false;
+void CCalendarFile::StorePicture(CArchive& ar, const void* pHeader, int nColors, const void* pBits,
+                                 DWORD dwBitsSize) {
     ar.Flush();
-    return CDibFormat::WriteStored(*ar.GetFile(), picture.pHeader.get(), picture.metrics.nColors,
-                                   picture.pBits.get(), picture.metrics.dwBitsSize);
+    CDibFormat::WriteStoredOrThrow(*ar.GetFile(), pHeader, nColors, pBits, dwBitsSize);
 }
 
 CDibFormat::Error CCalendarFile::LoadPicture(CArchive& ar, CStoredDib& picture) {
@@ -144,8 +181,8 @@ void CCalendarFile::Store(CArchive& ar) const {
     StoreSettings(ar, bPicture ? m_bHasImage : 0);
     if (!bPicture)
         return;
-    if (!StorePicture(ar, m_picture))
-        throw CArchiveException(CArchiveException::genericException);
+    StorePicture(ar, m_picture.pHeader.get(), m_picture.metrics.nColors, m_picture.pBits.get(),
+                 m_picture.metrics.dwBitsSize);
     StoreImagePlacement(ar);
 }
 

@@ -36,14 +36,20 @@ public:
     void LoadSettings(CArchive& ar);
     void StoreImagePlacement(CArchive& ar) const;
     void LoadImagePlacement(CArchive& ar);
-    // The stored bitmap, straight on the archive's file after a flush.
-    static bool StorePicture(CArchive& ar, const CStoredDib& picture);
+    // The stored bitmap, straight on the archive's file after a flush. A
+    // failed write throws the file's own error, a full disk included.
+    static void StorePicture(CArchive& ar, const void* pHeader, int nColors, const void* pBits,
+                             DWORD dwBitsSize);
     // A picture cut short by the end of the file throws endOfFile; other
     // faults are returned, with the file left where the reader stopped.
     static CDibFormat::Error LoadPicture(CArchive& ar, CStoredDib& picture);
 
     // Face names longer than a LOGFONT holds are cut to fit.
     static CString FitFaceName(const CString& strFace);
+    // A font record from a file holds whatever the file says, and the font
+    // engine takes minutes over a width of INT_MAX: every field is brought
+    // into the range that fonts use.
+    static void FitFontRecord(LOGFONT& lf);
     static void SetFaceName(LOGFONT& lf, const CString& strFace);
 
     CString m_strNotes[kColumns][kRows];

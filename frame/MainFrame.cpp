@@ -43,11 +43,7 @@ CPanelPage* CMainFrame::GetVisiblePage() {
 }
 
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
-    CWindowPlacement placement = {
-        (int)theApp.GetProfileInt(kSection, "Window PosX", 0),
-        (int)theApp.GetProfileInt(kSection, "Window PosY", 0),
-        (int)theApp.GetProfileInt(kSection, "Window SizeX", CWindowPlacement::kMinWidth),
-        (int)theApp.GetProfileInt(kSection, "Window SizeY", CWindowPlacement::kMinHeight)};
+    CWindowPlacement placement = theApp.Settings().Placement();
     RECT rcWork;
     if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
         placement = placement.ClampedTo(rcWork);

@@ -9,13 +9,15 @@
 #include "framework/MemFile.h"
 
 namespace {
+// Small archive buffers: an input holds many strings, and buffers of the
+// default size, allocated and cleared for each, would take most of the time.
 void CheckStringRoundTrip(const CString& s) {
     CMemFile file;
-    CArchive out(&file, CArchive::store);
+    CArchive out(&file, CArchive::store, 64);
     out.WriteString(s);
     out.Close();
     file.SeekToBegin();
-    CArchive in(&file, CArchive::load);
+    CArchive in(&file, CArchive::load, 64);
     if (in.ReadString() != s || file.GetLength() < (uint64_t)s.GetLength() + 1)
         abort();
 }

@@ -1,5 +1,6 @@
-// Loads a calendar file. Every input either loads or ends in an archive
-// error; a loaded calendar must store and reload to the same bytes, and its
+// Loads a calendar file through the document's own parse, which reads the
+// whole file before the document takes anything. Every input either loads
+// or ends in an archive error; a loaded calendar must store and reload to the same bytes, and its
 // picture's claimed bytes must all be there.
 #include <cstddef>
 #include <cstdint>
@@ -39,12 +40,21 @@ std::vector<unsigned char> Store(const CCalendarFile& file) {
     return mem.Data();
 }
 
-void CheckFaces(const CCalendarFile& file) {
-    for (const CCalendarFont* pFont : {&file.m_weekday, &file.m_notes, &file.m_title, &file.m_date})
+// Face names fit their field; the records hold what the font engine can use.
+void CheckFonts(const CCalendarFile& file) {
+    for (const CCalendarFont* pFont :
+         {&file.m_weekday, &file.m_notes, &file.m_title, &file.m_date}) {
+        const LOGFONT& lf = pFont->m_lf;
         if (pFont->m_strFace.GetLength() >= LF_FACESIZE ||
-            memchr(pFont->m_lf.lfFaceName, 0, LF_FACESIZE) == nullptr ||
-            strcmp(pFont->m_lf.lfFaceName, pFont->m_strFace) != 0)
+            memchr(lf.lfFaceName, 0, LF_FACESIZE) == nullptr ||
+            strcmp(lf.lfFaceName, pFont->m_strFace) != 0)
             abort();
+        if (lf.lfWidth < -1024 || lf.lfWidth > 1024 || lf.lfHeight < -16384 ||
+            lf.lfHeight > 16384 || lf.lfEscapement <= -3600 || lf.lfEscapement >= 3600 ||
+            lf.lfOrientation <= -3600 || lf.lfOrientation >= 3600 || lf.lfWeight < 0 ||
+            lf.lfWeight > 1000 || lf.lfItalic > 1 || lf.lfUnderline > 1 || lf.lfStrikeOut > 1)
+            abort();
+    }
 }
 } // namespace
 
@@ -52,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     CCalendarFile file;
     if (!Load(pData, nSize, file))
         return 0;
-    CheckFaces(file);
+    CheckFonts(file);
     if (file.m_bHasImage) {
         const CStoredDib& dib = file.m_picture;
         if (!dib.pHeader ||

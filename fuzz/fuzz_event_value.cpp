@@ -75,34 +75,38 @@ void CheckList(const std::vector<CString>& astrValues) {
         ++nExpected;
     Check(list.GetCount() == (int)nExpected);
 
-    std::vector<CString> astrRead = list.GetLines();
-    CEventList sorted = list;
-    sorted.Sort();
-    Check(sorted.GetLines() == astrRead);
+    const std::vector<CString> astrRead = list.GetLines();
+    // Sorting again changes nothing.
+    list.Sort();
+    Check(list.GetLines() == astrRead);
 
     // Sorting from another order keeps every line.
-    std::vector<CString> astrReversed(astrRead.rbegin(), astrRead.rend());
     CEventList reversed;
-    for (const CString& strLine : astrReversed)
-        reversed.AddLine(strLine);
+    for (auto it = astrRead.rbegin(); it != astrRead.rend(); ++it)
+        reversed.AddLine(*it);
     reversed.Sort();
-    std::vector<std::string> a, b;
+    std::vector<const std::string*> a, b;
     for (const CString& s : reversed.GetLines())
-        a.push_back(s.str());
+        a.push_back(&s.str());
     for (const CString& s : astrRead)
-        b.push_back(s.str());
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    Check(a == b);
+        b.push_back(&s.str());
+    auto less = [](const std::string* p, const std::string* q) { return *p < *q; };
+    std::sort(a.begin(), a.end(), less);
+    std::sort(b.begin(), b.end(), less);
+    Check(std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                     [](const std::string* p, const std::string* q) { return *p == *q; }));
 
-    size_t nText = 0;
+    std::string strJoined;
     for (const CString& strLine : astrRead)
-        nText += strLine.GetLength() + 2;
+        strJoined += strLine.str() + "\r\n";
     CString strText = list.BuildEventText();
-    Check(strText.GetLength() == (int)nText);
-    for (const CString& strLine : astrRead)
-        if (strLine.Find('\n') < 0)
-            Check(CEventList::EventTextHasLine(strText, strLine));
+    Check(strText.str() == strJoined);
+    // Each search runs through the whole text: a spread of lines is enough,
+    // and keeps an input's work linear in its size.
+    const size_t nStep = astrRead.size() / 8 + 1;
+    for (size_t i = 0; i < astrRead.size(); i += nStep)
+        if (astrRead[i].Find('\n') < 0)
+            Check(CEventList::EventTextHasLine(strText, astrRead[i]));
 
     // Saved and read again, a list of dated lines comes back unchanged.
     std::vector<CString> astrSaved;
@@ -133,7 +137,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<CString> astrValues;
     const char* p = (const char*)data;
     const char* end = p + size;
-    while (p < end && astrValues.size() < 600) {
+    // A hundred values show every rule; the list's own limit of 500 entries
+    // is a unit test's, and more values per input would only make each
+    // input slower to try.
+    while (p < end && astrValues.size() < 100) {
         const char* eol = std::find(p, end, '\n');
         astrValues.emplace_back(p, (int)(eol - p));
         p = eol == end ? end : eol + 1;

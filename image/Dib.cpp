@@ -119,7 +119,13 @@ BOOL CDib::AttachMemory(void* pHeader, BOOL bMustFree, HGLOBAL hGlobal, uint64_t
 BOOL CDib::Read(CFile* pFile) {
     Clear();
     CStoredDib stored;
-    if (!pFile || CDibFormat::ReadStored(*pFile, stored) != CDibFormat::none) {
+    return AttachStored(stored,
+                        pFile ? CDibFormat::ReadStored(*pFile, stored) : CDibFormat::fileError);
+}
+
+BOOL CDib::AttachStored(CStoredDib& stored, CDibFormat::Error nError) {
+    Clear();
+    if (nError != CDibFormat::none || !stored.pHeader) {
         AfxMessageBox(kReadError, MB_OK);
         return FALSE;
     }

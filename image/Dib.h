@@ -28,6 +28,9 @@ public:
     BOOL AttachMemory(void* pHeader, BOOL bMustFree, HGLOBAL hGlobal,
                       uint64_t nLength = CDibFormat::kUnknownLength);
     BOOL Read(CFile* pFile);
+    // Takes over a picture read from its stored form; with a read error, or
+    // nothing read, says "Read error" and stays empty.
+    BOOL AttachStored(CStoredDib& stored, CDibFormat::Error nError);
     BOOL Write(CFile* pFile);
     void Serialize(CArchive& ar);
 

@@ -170,14 +170,19 @@ CDibFormat::Error CDibFormat::ReadStored(CFile& file, CStoredDib& out) {
 
 bool CDibFormat::WriteStored(CFile& file, const void* pHeader, int nColors, const void* pBits,
                              DWORD dwBitsSize) {
-    BYTE fileHeader[kFileHeaderSize];
-    MakeFileHeader(nColors, fileHeader);
     try {
-        file.Write(fileHeader, kFileHeaderSize);
-        file.Write(pHeader, kInfoHeaderSize + 4 * (unsigned)nColors);
-        file.Write(pBits, dwBitsSize);
+        WriteStoredOrThrow(file, pHeader, nColors, pBits, dwBitsSize);
     } catch (const CFileException&) {
         return false;
     }
     return true;
+}
+
+void CDibFormat::WriteStoredOrThrow(CFile& file, const void* pHeader, int nColors,
+                                    const void* pBits, DWORD dwBitsSize) {
+    BYTE fileHeader[kFileHeaderSize];
+    MakeFileHeader(nColors, fileHeader);
+    file.Write(fileHeader, kFileHeaderSize);
+    file.Write(pHeader, kInfoHeaderSize + 4 * (unsigned)nColors);
+    file.Write(pBits, dwBitsSize);
 }

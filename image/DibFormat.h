@@ -65,6 +65,9 @@ public:
     // False on a file error.
     static bool WriteStored(CFile& file, const void* pHeader, int nColors, const void* pBits,
                             DWORD dwBitsSize);
+    // The same, passing the file's error (a full disk, say) on to the caller.
+    static void WriteStoredOrThrow(CFile& file, const void* pHeader, int nColors, const void* pBits,
+                                   DWORD dwBitsSize);
 
     // The raw header fields, read without alignment requirements.
     static BITMAPINFOHEADER LoadInfoHeader(const void* pHeader);

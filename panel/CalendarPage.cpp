@@ -148,10 +148,9 @@ void CCalendarPage::ShowKindControls(bool bYearDoc) {
         theApp.m_pFrame->m_wndStylePage.ShowDocumentKind(bYearDoc);
 }
 
-void CCalendarPage::ShowMonthControls(bool bReloadDateStyle) {
+void CCalendarPage::ShowMonthControls() {
     ShowKindControls(false);
-    if (bReloadDateStyle)
-        theApp.m_nDateStyle = (int)theApp.GetProfileInt(kSection, "Date Style", 1);
+    theApp.m_nDateStyle = theApp.Settings().DateStyle();
     if (theApp.m_pFrame)
         theApp.m_pFrame->m_wndStylePage.CheckDateStyleRadio();
 }

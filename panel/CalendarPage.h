@@ -11,10 +11,9 @@ class CCalendarPage : public CPanelPage {
 public:
     CCalendarPage();
 
-    // Month-calendar controls here and on the Style page. bReloadDateStyle
-    // takes the heading alignment back from the profile, undoing what year
-    // mode made of it; a document just loaded keeps its own.
-    void ShowMonthControls(bool bReloadDateStyle = true);
+    // Month-calendar controls here and on the Style page; the heading
+    // alignment comes back from the profile, undoing what year mode made of it.
+    void ShowMonthControls();
     // Year-calendar controls; a split heading becomes centred.
     void ShowYearControls();
     // Empties the notes and captions of all day boxes and the selection.

@@ -11,7 +11,7 @@ PACKAGES=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w
     cmake make googletest xvfb xauth cups cups-client printer-driver-cups-pdf libcups2:i386
     fonts-liberation fonts-wine poppler-utils clang libclang-rt-14-dev xdotool imagemagick x11-utils
     strace procps ccache libc6-dev-i386 lib32stdc++-12-dev lib32gcc-12-dev linux-libc-dev:i386
-    nsis zip)
+    nsis zip python3)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "setup: adding the i386 architecture"

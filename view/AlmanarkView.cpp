@@ -515,11 +515,12 @@ void CAlmanarkView::ShowDocumentKind(const CAlmanarkDoc& doc) {
     CMainFrame* pFrame = Frame();
     if (!pFrame)
         return;
-    // A document just loaded keeps its own heading alignment.
+    // Month controls take the heading alignment from the profile, so that the
+    // user's choice of the last run is there at the next start.
     if (doc.m_bYearDoc)
         pFrame->m_wndCalendarPage.ShowYearControls();
     else
-        pFrame->m_wndCalendarPage.ShowMonthControls(false);
+        pFrame->m_wndCalendarPage.ShowMonthControls();
 }
 
 // ---- File New ----

@@ -15,14 +15,17 @@ mkdir "$WORK/cal"
 TARGET=$WORK/cal/cal.kal TEMP=$WORK/cal/cal.kal.tmp
 cp "$OLD" "$TARGET"
 
-# killed_save SYSCALL N: saves the new calendar over the target, the program
-# killed by strace at the Nth SYSCALL on the temporary file (or the target).
+# killed_save SYSCALL N [SAVE...]: saves the new calendar (or what the
+# helper arguments SAVE say) over the target, the program killed by strace at
+# the Nth SYSCALL on the temporary file (or the target).
 killed_save() {
+    local call=$1 n=$2; shift 2
+    [ $# -gt 0 ] || set -- --save "$(winpath "$TARGET")" 50000 2
     RC=0
-    OUT=$(timeout -k 5 60 strace -f -o /dev/null -e trace="$1" -e inject="$1:signal=SIGKILL:when=$2" \
-        -P "$TEMP" -P "$TARGET" "$WINE_RUN" "$HELPER" --save "$(winpath "$TARGET")" 50000 2 2>/dev/null) || RC=$?
+    OUT=$(timeout -k 5 60 strace -f -o /dev/null -e trace="$call" -e inject="$call:signal=SIGKILL:when=$n" \
+        -P "$TEMP" -P "$TARGET" "$WINE_RUN" "$HELPER" "$@" 2>/dev/null) || RC=$?
     OUT=${OUT//$'\r'/}
-    [ "$RC" != 124 ] || fail "the save hung ($1 $2)"
+    [ "$RC" != 124 ] || fail "the save hung ($call $n)"
 }
 
 # after_kill WHAT ANSWER: the target is the old file; opening it offers to
@@ -93,6 +96,27 @@ end_session
 same "$TEMP" "$NEW" "rename: the temporary file is not the whole new file"
 start_server
 after_kill rename yes
+
+# A real calendar with a picture, whose picture goes to the file in writes
+# of its own: killed at each of them the old calendar stays whole.
+helper --save-calendar "$(winpath "$WORK/ref/old-calendar.kal")" 40 1
+[ "$OUT" = saved ] || fail "reference calendar: $OUT"
+n=0
+while :; do
+    n=$((n + 1))
+    [ "$n" -le 20 ] || fail "the calendar save did not end after 20 writes"
+    cp "$WORK/ref/old-calendar.kal" "$TARGET"
+    rm -f "$TEMP"
+    killed_save write "$n" --save-calendar "$(winpath "$TARGET")" 100 2
+    [ "$RC" = 0 ] && break
+    same "$TARGET" "$WORK/ref/old-calendar.kal" "calendar write $n: the target is not the old file"
+    helper --open-calendar "$(winpath "$TARGET")" yes
+    grep -qx "opened calendar 1 40" <<<"$OUT" || fail "calendar write $n: the old file did not open: $OUT"
+done
+[ "$n" -gt 3 ] || fail "only $((n - 1)) writes of the calendar: the picture's own writes were not cut"
+helper --open-calendar "$(winpath "$TARGET")" no
+[ "$OUT" = "opened calendar 2 100" ] || fail "the finished calendar save does not open: $OUT"
+echo "calendar killed at each of $((n - 1)) writes"
 
 # And a save with nothing in its way.
 helper --save "$(winpath "$TARGET")" 50000 2

@@ -101,7 +101,7 @@ LOGFONT Font(LONG nHeight, LONG nWeight, BYTE bItalic, BYTE nPitch) {
     lf.lfHeight = nHeight;
     lf.lfWidth = 3;
     lf.lfEscapement = -900;
-    lf.lfOrientation = 0x01020304;
+    lf.lfOrientation = 2700;
     lf.lfWeight = nWeight;
     lf.lfItalic = bItalic;
     lf.lfUnderline = 1;
@@ -504,5 +504,45 @@ TEST(CalendarFileTest, SeedCalendarsLoadAndStoreUnchanged) {
         if (std::string(pszSeed) == "gray-picture") {
             EXPECT_EQ(256, file.m_picture.metrics.nColors);
         }
+    }
+}
+
+TEST(CalendarFileTest, FontRecordsAreBroughtIntoTheRangeFontsUse) {
+    struct Case {
+        LONG nWidth, nEscapement, nWeight;
+        BYTE bItalic, nQuality, nPitchAndFamily;
+        LONG nWantWidth, nWantEscapement, nWantWeight;
+        BYTE bWantItalic, nWantQuality, nWantPitchAndFamily;
+    };
+    const Case cases[] = {
+        {INT32_MAX, 7300, 5000, 7, 200, 0x73, 1024, 100, 1000, 1, 0, 0x00},
+        {INT32_MIN, -3700, -3, 1, 6, 0x52, -1024, -100, 0, 1, 6, 0x52},
+        {12, 900, 700, 0, 3, 0x31, 12, 900, 700, 0, 3, 0x31},
+    };
+    for (const Case& c : cases) {
+        CCalendarFile file;
+        FillSample(file);
+        LOGFONT& lf = file.m_notes.m_lf;
+        lf.lfHeight = INT32_MIN;
+        lf.lfWidth = c.nWidth;
+        lf.lfEscapement = c.nEscapement;
+        lf.lfOrientation = c.nEscapement;
+        lf.lfWeight = c.nWeight;
+        lf.lfItalic = lf.lfUnderline = lf.lfStrikeOut = c.bItalic;
+        lf.lfQuality = c.nQuality;
+        lf.lfOutPrecision = c.nQuality * 2;
+        lf.lfPitchAndFamily = c.nPitchAndFamily;
+        CCalendarFile loaded;
+        LoadBytes(StoreBytes(file), loaded);
+        const LOGFONT& got = loaded.m_notes.m_lf;
+        EXPECT_EQ(-16384, got.lfHeight);
+        EXPECT_EQ(c.nWantWidth, got.lfWidth) << c.nWidth;
+        EXPECT_EQ(c.nWantEscapement, got.lfEscapement) << c.nEscapement;
+        EXPECT_EQ(c.nWantEscapement, got.lfOrientation) << c.nEscapement;
+        EXPECT_EQ(c.nWantWeight, got.lfWeight) << c.nWeight;
+        EXPECT_EQ(c.bWantItalic, got.lfItalic + got.lfUnderline + got.lfStrikeOut == 3 ? 1 : 0);
+        EXPECT_EQ(c.nWantQuality, got.lfQuality) << (int)c.nQuality;
+        EXPECT_EQ(c.nQuality * 2 > 10 ? 0 : c.nQuality * 2, got.lfOutPrecision);
+        EXPECT_EQ(c.nWantPitchAndFamily, got.lfPitchAndFamily) << (int)c.nPitchAndFamily;
     }
 }

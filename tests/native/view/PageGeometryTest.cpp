@@ -222,3 +222,31 @@ TEST(PageGeometryTest, PrinterRectIsClampedToThePrintableArea) {
     const CRect wild = m.PrinterRect(nan, -1e300, 1e300, nan);
     EXPECT_EQ(CRect(10, 30, 2390, 30), wild);
 }
+
+// The sheets of the PDF printer at 300 dpi, which prints to the paper's edge. The expected
+// edges are the truncations of products rounded to double; extended precision lands one unit
+// short on several of them.
+TEST(PageGeometryTest, PrinterRectTruncatesDoubleProducts) {
+    struct Case {
+        const char* pszPaper;
+        int nWidth, nHeight;
+        CRect printable, thirds;
+    };
+    const Case cases[] = {
+        {"A4 portrait", 2479, 3508, {10, 10, 2469, 3498}, {826, 501, 1652, 3006}},
+        {"A4 landscape", 3508, 2479, {10, 10, 3498, 2469}, {1169, 354, 2338, 2124}},
+        {"Letter portrait", 2550, 3300, {10, 10, 2540, 3290}, {850, 471, 1700, 2828}},
+        {"Letter landscape", 3300, 2550, {10, 10, 3290, 2540}, {1100, 364, 2200, 2185}},
+    };
+    for (const Case& c : cases) {
+        CPrinterMetrics m;
+        m.m_physWidth = c.nWidth;
+        m.m_physHeight = c.nHeight;
+        m.m_printWidth = c.nWidth - 10;
+        m.m_printHeight = c.nHeight - 10;
+        const CPageFractions p = m.Printable();
+        EXPECT_EQ(c.printable, m.PrinterRect(p.m_dLeft, p.m_dTop, p.m_dRight, p.m_dBottom))
+            << c.pszPaper;
+        EXPECT_EQ(c.thirds, m.PrinterRect(1.0 / 3, 1.0 / 7, 2.0 / 3, 6.0 / 7)) << c.pszPaper;
+    }
+}

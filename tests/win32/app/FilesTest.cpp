@@ -3,6 +3,9 @@
 #include <shlobj.h>
 
 #include "document/AlmanarkDoc.h"
+#include "document/CalendarFile.h"
+#include "framework/MemFile.h"
+#include "view/AlmanarkView.h"
 #include "frame/MainFrame.h"
 #include "framework/RecentFileList.h"
 #include "resources/resource.h"
@@ -222,5 +225,93 @@ TEST_F(Files, FailedOpenLeavesThePictureFileIntact) {
     EXPECT_EQ(strBytes, ReadWholeFile(strBitmap));
     // The embedded copy is the picture, byte for byte after its headers.
     EXPECT_NE(-1, strWhole.Find(strBytes.Mid(54)));
+}
+} // namespace
+
+namespace {
+// What a user sees of the open calendar, to compare before and after.
+CString CalendarState() {
+    CAlmanarkDoc& doc = *theApp.m_pDoc;
+    CString strState = doc.GetPathName() + "|" + doc.GetTitle() + "|" +
+                       theApp.m_pFrame->GetWindowText() + "|" + doc.m_strTitle + "|" +
+                       doc.GetNote(3, 1) + "|" + doc.m_strImageFile + "|" + doc.m_strPrinter + "|" +
+                       theApp.m_strTitleFont + "|" + doc.m_lfTitle.lfFaceName;
+    strState += CString::FromInt(doc.m_dib.GetSize().cx) + "|" +
+                CString::FromInt(theApp.m_nDateStyle) + "|" + CString::FromInt(doc.IsModified());
+    return strState;
+}
+
+// A calendar with a picture, cut at several places: before the settings,
+// inside the printer name, inside the picture, inside its placement. Each
+// refused open leaves the calendar that was open exactly as it was.
+TEST_F(Files, RefusedOpenLeavesTheOpenCalendarAsItWas) {
+    CString strBitmap = m_dir.File("photo.bmp");
+    ASSERT_TRUE(WriteWholeFile(strBitmap, SmallBitmapFile()));
+    CAlmanarkDoc& doc = *theApp.m_pDoc;
+    ASSERT_TRUE(doc.m_dib.AttachFile(strBitmap, TRUE));
+    doc.m_bHasImage = 1;
+    doc.m_strImageFile = "other.bmp";
+    doc.m_strTitle = "Other title";
+    doc.m_strPrinter = "Other printer";
+    doc.SetNote("9\r\nother", 3, 1);
+    theApp.m_strTitleFont = "Courier New";
+    CString strOther = m_dir.File("Other.kal");
+    SaveAs(strOther);
+    CString strBytes = ReadWholeFile(strOther);
+    const int nLength = strBytes.GetLength();
+
+    theApp.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    PumpMessages();
+    theApp.m_pDoc->SetNote("8\r\nmine", 3, 1);
+    theApp.m_pDoc->m_strTitle = "Mine";
+    theApp.m_strTitleFont = "Arial";
+    CString strMine = m_dir.File("Mine.kal");
+    SaveAs(strMine);
+    theApp.m_pDoc->SetNote("8\r\nmine, edited", 3, 1);
+    theApp.MarkModified();
+    const CString strBefore = CalendarState();
+
+    const int anCuts[] = {100, nLength - 135, nLength - 80, nLength - 20};
+    for (int nCut : anCuts) {
+        CString strCut = m_dir.File("Cut.kal");
+        ASSERT_TRUE(WriteWholeFile(strCut, strBytes.Left(nCut)));
+        m_answers.Queue(IDNO); // "Save changes to Mine.kal?"
+        EXPECT_EQ(nullptr, theApp.OpenDocumentFile(strCut)) << nCut;
+        EXPECT_EQ(CString("Unexpected file format."), m_answers.Messages().back()) << nCut;
+        EXPECT_EQ(strBefore, CalendarState()) << nCut;
+    }
+}
+} // namespace
+
+namespace {
+// Font records as a hostile file may hold them: the calendar opens and paints
+// at once, with records the font engine can use.
+TEST_F(Files, FontRecordsFromTheFileAreBroughtIntoRange) {
+    CCalendarFile file;
+    for (CCalendarFont* pFont : {&file.m_weekday, &file.m_notes, &file.m_title, &file.m_date}) {
+        pFont->m_strFace = "Arial";
+        pFont->m_lf.lfWidth = 0x7FFFFFFF;
+        pFont->m_lf.lfEscapement = 0x7FFFFFFF;
+        pFont->m_lf.lfWeight = -5;
+        pFont->m_lf.lfQuality = 0xFF;
+    }
+    file.m_strNotes[2][2] = "3\r\nwide";
+    CMemFile mem;
+    CArchive ar(&mem, CArchive::store);
+    file.Store(ar);
+    ar.Close();
+    CString strPath = m_dir.File("Wide.kal");
+    ASSERT_TRUE(
+        WriteWholeFile(strPath, CString((const char*)mem.Data().data(), (int)mem.Data().size())));
+    ASSERT_NE(nullptr, theApp.OpenDocumentFile(strPath));
+    for (const LOGFONT* pLf : {&theApp.m_pDoc->m_lfWeekday, &theApp.m_pDoc->m_lfNotes,
+                               &theApp.m_pDoc->m_lfTitle, &theApp.m_pDoc->m_lfDate}) {
+        EXPECT_LE(pLf->lfWidth, 1024);
+        EXPECT_LT(pLf->lfEscapement, 3600);
+        EXPECT_EQ(0, pLf->lfWeight);
+        EXPECT_EQ(0, pLf->lfQuality);
+    }
+    theApp.m_pView->Invalidate(true);
+    theApp.m_pView->UpdateWindow();
 }
 } // namespace

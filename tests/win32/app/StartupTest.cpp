@@ -2,6 +2,7 @@
 
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
+#include "resources/resource.h"
 
 namespace {
 using Startup = CAppFixture;
@@ -55,6 +56,37 @@ TEST_F(Startup, GarbageAndOverlongIniValuesAreHarmless) {
     // The font record's face field holds at most 31 characters.
     EXPECT_EQ(31u, strlen(theApp.m_pDoc->m_lfWeekday.lfFaceName));
     EXPECT_EQ(CString(""), IniValue("Almanark", "Last Event File"));
+}
+
+// The heading alignment chosen in one run is there at the next start.
+TEST_F(Startup, DateStyleOfTheLastRunIsCheckedAtStart) {
+    struct Case {
+        const char* pszValue;
+        int nStyle, nRadio;
+    };
+    for (const Case& c : {Case{"2", 2, IDC_DATE_RIGHT}, Case{"0", 0, IDC_DATE_LEFT},
+                          Case{"-1", -1, IDC_DATE_SPLIT}, Case{"", 1, IDC_DATE_CENTER}}) {
+        SetIniValue("Almanark", "Date Style", c.pszValue);
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(c.nStyle, theApp.m_nDateStyle) << c.pszValue;
+        EXPECT_EQ(BST_CHECKED, theApp.m_pFrame->m_wndStylePage.IsDlgButtonChecked(c.nRadio))
+            << c.pszValue;
+        Close();
+    }
+}
+
+// Only the two states the frame writes are taken; anything else would start
+// a program whose window is never shown.
+TEST_F(Startup, EveryShowWindowValueShowsTheWindow) {
+    for (const char* pszValue : {"", "5", "abc", "0", "-7", "12345678901234567890", "2", "11"}) {
+        SetIniValue("Almanark", "Show Window", pszValue);
+        ASSERT_TRUE(Start());
+        HWND hFrame = theApp.m_pFrame->GetSafeHwnd();
+        EXPECT_TRUE(::IsWindowVisible(hFrame)) << pszValue;
+        EXPECT_FALSE(::IsIconic(hFrame)) << pszValue;
+        EXPECT_FALSE(::IsZoomed(hFrame)) << pszValue;
+        Close();
+    }
 }
 
 TEST_F(Startup, StalePrinterFallsBackToTheDefaultAndIsCleared) {

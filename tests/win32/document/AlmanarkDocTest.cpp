@@ -243,38 +243,38 @@ TEST_F(DocumentFileTest, LoadingReplacesThePictureWithoutMarkingTheDocument) {
     EXPECT_EQ(mem.GetLength(), mem.GetPosition()) << "the whole file is read";
 }
 
-TEST_F(DocumentFileTest, FailedLoadLeavesWhatTheFrameworkRuleSays) {
+TEST_F(DocumentFileTest, FailedLoadChangesNothing) {
     CString strPath = m_dir.File("cut.kal");
     std::vector<BYTE> bytes = LookFile();
     bytes.resize(bytes.size() - 10); // cut inside the printer settings
     ASSERT_TRUE(WriteBytes(strPath, bytes));
 
-    // Nothing loaded since the last new document: the part read is cleared.
-    m_pDoc->SetNote("7\r\nold", 0, 0);
-    EXPECT_FALSE(m_pDoc->OnOpenDocument(strPath));
-    EXPECT_EQ(std::vector<CString>{kUnexpectedFormat}, m_answers.Messages());
-    ASSERT_TRUE(m_pDoc->IsModified()) << "marks that part of the file was read";
-    EXPECT_EQ("1\r\nfrom the file", m_pDoc->GetNote(0, 0));
-    ASSERT_TRUE(m_pDoc->OnNewDocument());
-    EXPECT_EQ("", m_pDoc->GetNote(0, 0));
-
-    // After a successful load the framework's new document keeps the content.
+    // Before any load, and after a successful one: the file is read whole
+    // before anything is taken from it.
     CString strGood = m_dir.File("good.kal");
     ASSERT_TRUE(WriteBytes(strGood, LookFile()));
-    ASSERT_TRUE(m_pDoc->OnOpenDocument(strGood));
-    m_pDoc->SetNote("2\r\nkept", 0, 1);
-    EXPECT_FALSE(m_pDoc->OnOpenDocument(strPath));
-    ASSERT_TRUE(m_pDoc->OnNewDocument());
-    EXPECT_EQ("1\r\nfrom the file", m_pDoc->GetNote(0, 0));
-    EXPECT_EQ("", m_pDoc->GetNote(0, 1)) << "the notes came from the broken file";
-    EXPECT_EQ("", m_pDoc->GetPathName());
+    for (bool bLoadedBefore : {false, true}) {
+        if (bLoadedBefore)
+            ASSERT_TRUE(m_pDoc->OnOpenDocument(strGood));
+        m_pDoc->SetNote("7\r\nold", 0, 0);
+        m_pDoc->m_strTitle = "old title";
+        const CString strFace = theApp.m_strWeekdayFont;
+        const int nResetOnNew = m_pDoc->m_bResetOnNew;
+        m_pDoc->SetModifiedFlag(true);
+        EXPECT_FALSE(m_pDoc->OnOpenDocument(strPath));
+        EXPECT_EQ(CString(kUnexpectedFormat), m_answers.Messages().back());
+        EXPECT_FALSE(m_pDoc->IsModified()) << "tells the framework that nothing was read";
+        EXPECT_EQ("7\r\nold", m_pDoc->GetNote(0, 0));
+        EXPECT_EQ("old title", m_pDoc->m_strTitle);
+        EXPECT_EQ(strFace, theApp.m_strWeekdayFont);
+        EXPECT_EQ(nResetOnNew, m_pDoc->m_bResetOnNew);
+    }
 
-    // A file that cannot be opened at all changes nothing.
-    m_pDoc->SetNote("3\r\nuntouched", 0, 2);
+    // A file that cannot be opened at all changes nothing either.
     m_pDoc->SetModifiedFlag(false);
     EXPECT_FALSE(m_pDoc->OnOpenDocument(m_dir.File("missing.kal")));
     EXPECT_FALSE(m_pDoc->IsModified());
-    EXPECT_EQ("3\r\nuntouched", m_pDoc->GetNote(0, 2));
+    EXPECT_EQ("7\r\nold", m_pDoc->GetNote(0, 0));
     EXPECT_EQ(3u, m_answers.Messages().size());
 }
 
@@ -290,7 +290,7 @@ TEST_F(DocumentFileTest, PictureCutShortFailsTheLoad) {
 
     CAlmanarkDoc other;
     EXPECT_FALSE(other.OnOpenDocument(strPath));
-    EXPECT_EQ((std::vector<CString>{"Read error", kUnexpectedFormat}), m_answers.Messages());
+    EXPECT_EQ(std::vector<CString>{kUnexpectedFormat}, m_answers.Messages());
     EXPECT_EQ(0, other.m_bHasImage);
     EXPECT_TRUE(other.m_dib.IsEmpty());
     theApp.m_pDoc = nullptr;
@@ -362,10 +362,17 @@ TEST_F(DocumentFileTest, PictureThatCannotBeWrittenFailsTheSave) {
         ar.Close();
     }
     // Room for everything up to the picture's pixels only.
+    // The file's own error goes on to the framework, which names it.
     CLimitedFile file(whole.GetLength() - 4096);
     CArchive ar(&file, CArchive::store);
-    EXPECT_THROW(m_pDoc->Serialize(ar), CArchiveException);
-    EXPECT_EQ(std::vector<CString>{"write error"}, m_answers.Messages());
+    int nCause = CFileException::none;
+    try {
+        m_pDoc->Serialize(ar);
+    } catch (const CFileException& e) {
+        nCause = e.m_cause;
+    }
+    EXPECT_EQ(CFileException::diskFull, nCause);
+    EXPECT_TRUE(m_answers.Messages().empty());
 }
 
 TEST_F(DocumentFileTest, EmptyFileOpensAndKeepsTheContent) {

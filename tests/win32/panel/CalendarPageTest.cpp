@@ -165,6 +165,7 @@ TEST_F(CalendarPage, EachKindReopensTheFileLastShownOfThatKind) {
     Doc().SetNote("7\r\nDentist", 3, 1);
     SetTitle("Month one");
     theApp.m_nDateStyle = 0;
+    SetIniValue("Almanark", "Date Style", "2");
     SaveAs(strMonthFile);
 
     Click(Page(), IDC_DOC_KIND);
@@ -182,9 +183,9 @@ TEST_F(CalendarPage, EachKindReopensTheFileLastShownOfThatKind) {
     EXPECT_EQ(CString("7\r\nDentist"), Doc().GetNote(3, 1));
     EXPECT_EQ(CString("Month one"), Style().m_editTitle.GetWindowText());
     ExpectMonthControls();
-    // The reopened calendar keeps its own heading alignment.
-    EXPECT_EQ(0, theApp.m_nDateStyle);
-    EXPECT_TRUE(Checked(Style(), IDC_DATE_LEFT));
+    // Month controls take the heading alignment from the profile.
+    EXPECT_EQ(2, theApp.m_nDateStyle);
+    EXPECT_TRUE(Checked(Style(), IDC_DATE_RIGHT));
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(0, Doc().m_bResetOnNew);
 

@@ -5,6 +5,12 @@
 //   --open PATH yes|no      opens PATH, answering the left-over prompt
 //   --hold FILE SECONDS     stays alive while FILE exists (at most SECONDS),
 //                           keeping the Wine server up between the runs
+//   --save-calendar PATH WIDTH TAG
+//                           saves a real calendar whose picture is WIDTH
+//                           pixels square, 24 bits, its bytes and notes from TAG
+//   --open-calendar PATH yes|no
+//                           opens a real calendar; prints its tag and the
+//                           picture's width, checking every pixel
 // Every message box is answered through the seam (OK, or the given answer)
 // and its text printed as "message: TEXT", line breaks as "|".
 #include <gtest/gtest.h>
@@ -14,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "document/AlmanarkDoc.h"
 #include "framework/ModalSeam.h"
 #include "save/PayloadDoc.h"
 
@@ -51,6 +58,48 @@ int OpenOnce(const char* pszPath, const char* pszAnswer) {
     return 0;
 }
 
+BYTE PixelByte(DWORD nIndex, DWORD nTag) {
+    return (BYTE)((nIndex * 7 + nTag * 13) >> 2);
+}
+
+int SaveCalendarOnce(const char* pszPath, const char* pszWidth, const char* pszTag) {
+    AnswerPrinting(IDOK);
+    LONG nWidth = (LONG)strtoul(pszWidth, nullptr, 10);
+    DWORD nTag = (DWORD)strtoul(pszTag, nullptr, 10);
+    DWORD dwBits = (DWORD)((24 * nWidth + 31) / 32 * 4 * nWidth);
+    BYTE* pPacked = new BYTE[40 + dwBits]();
+    BITMAPINFOHEADER header = {40, nWidth, nWidth, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    memcpy(pPacked, &header, sizeof header);
+    for (DWORD i = 0; i < dwBits; ++i)
+        pPacked[40 + i] = PixelByte(i, nTag);
+    CAlmanarkDoc doc;
+    if (!doc.m_dib.AttachMemory(pPacked, TRUE, nullptr, 40 + dwBits))
+        return 4;
+    doc.m_bHasImage = 1;
+    doc.m_strImageFile = "picture.bmp";
+    doc.m_strTitle = "Tag " + CString::FromInt((int)nTag);
+    bool bSaved = doc.OnSaveDocument(pszPath);
+    printf(bSaved ? "saved\n" : "not saved\n");
+    return bSaved ? 0 : 3;
+}
+
+int OpenCalendarOnce(const char* pszPath, const char* pszAnswer) {
+    AnswerPrinting(strcmp(pszAnswer, "yes") == 0 ? IDYES : IDNO);
+    CAlmanarkDoc doc;
+    if (!doc.OnOpenDocument(pszPath) || !doc.m_bHasImage) {
+        printf("not opened\n");
+        return 3;
+    }
+    DWORD nTag = (DWORD)atoi(doc.m_strTitle.Mid(4));
+    for (DWORD i = 0; i < doc.m_dib.m_dwBitsSize; ++i)
+        if (doc.m_dib.m_pBits[i] != PixelByte(i, nTag)) {
+            printf("picture differs at %lu\n", (unsigned long)i);
+            return 3;
+        }
+    printf("opened calendar %lu %ld\n", (unsigned long)nTag, (long)doc.m_dib.GetSize().cx);
+    return 0;
+}
+
 int Hold(const char* pszFile, const char* pszSeconds) {
     DWORD dwEnd = ::GetTickCount() + 1000 * (DWORD)strtoul(pszSeconds, nullptr, 10);
     printf("holding\n");
@@ -67,6 +116,10 @@ int main(int argc, char** argv) {
         return SaveOnce(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : nullptr);
     if (argc == 4 && strcmp(argv[1], "--open") == 0)
         return OpenOnce(argv[2], argv[3]);
+    if (argc == 5 && strcmp(argv[1], "--save-calendar") == 0)
+        return SaveCalendarOnce(argv[2], argv[3], argv[4]);
+    if (argc == 4 && strcmp(argv[1], "--open-calendar") == 0)
+        return OpenCalendarOnce(argv[2], argv[3]);
     if (argc == 4 && strcmp(argv[1], "--hold") == 0)
         return Hold(argv[2], argv[3]);
     testing::InitGoogleTest(&argc, argv);
