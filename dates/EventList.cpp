@@ -1,6 +1,7 @@
 #include "dates/EventList.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -136,4 +137,33 @@ bool CEventList::EventTextHasLine(const CString& strEventText, const CString& st
         if (pos == 0 || text[pos - 1] == '\n')
             return true;
     return false;
+}
+
+bool CEventList::MergeSectionLines(const std::vector<CString>& values, const std::string& strOld,
+                                   std::string& strLines) {
+    strLines.clear();
+    std::set<std::string> written;
+    for (size_t i = 0; i < values.size(); ++i) {
+        std::string strKey = std::to_string(i);
+        strLines += strKey + "=" + values[i].str();
+        strLines += '\0';
+        written.insert(strKey);
+    }
+    for (size_t nPos = 0; nPos < strOld.size();) {
+        size_t nEnd = std::min(strOld.find('\0', nPos), strOld.size());
+        std::string strLine = strOld.substr(nPos, nEnd - nPos);
+        nPos = nEnd + 1;
+        if (strLine.empty())
+            continue;
+        size_t nEq = strLine.find('=');
+        if (nEq == std::string::npos)
+            return false;
+        size_t nKeyEnd = strLine.find_last_not_of(" \t", nEq == 0 ? 0 : nEq - 1);
+        std::string strKey = nEq == 0 ? std::string() : strLine.substr(0, nKeyEnd + 1);
+        if (!written.count(strKey)) {
+            strLines += strLine;
+            strLines += '\0';
+        }
+    }
+    return true;
 }

@@ -31,14 +31,6 @@ CString KeyName(int nKey) {
     return CString::FromInt(nKey);
 }
 
-// A line break inside a value would end the key's line in the file and turn
-// the rest of the caption into keys or sections of its own.
-void WriteEventValue(const CString& strPath, int nKey, CString strValue) {
-    strValue.Replace('\r', ' ');
-    strValue.Replace('\n', ' ');
-    ::WritePrivateProfileStringA(kEventsSection, KeyName(nKey), strValue, strPath);
-}
-
 // An upper bound of a line's tabbed width in the DC's font: each piece
 // between tabs its characters' widths added up, plus the font's overhang and
 // one unit; each tab the next stop after the bound so far (a stop further
@@ -82,7 +74,7 @@ bool HasEvnExtension(const CString& strFile) {
 // The whole section in one profile call. Its lines are never longer than the
 // file, so a buffer of the file's size takes them in one go; the loop only
 // guards against a file that grows meanwhile. Beyond 64 MB the section is cut.
-CEventSection CEventsPage::ReadEventSection(const CString& strPath) {
+std::string CEventsPage::ReadEventSectionText(const CString& strPath) {
     WIN32_FILE_ATTRIBUTE_DATA attr = {};
     DWORD nFileSize = 0;
     if (::GetFileAttributesExA(strPath, GetFileExInfoStandard, &attr) && !attr.nFileSizeHigh)
@@ -91,8 +83,32 @@ CEventSection CEventsPage::ReadEventSection(const CString& strPath) {
         std::vector<char> buf(nSize);
         const DWORD n = ::GetPrivateProfileSectionA(kEventsSection, buf.data(), nSize, strPath);
         if (n < nSize - 2 || nSize >= kMaxSectionSize)
-            return CEventSection(buf.data(), std::min<size_t>(n, nSize));
+            return std::string(buf.data(), std::min<size_t>(n, nSize));
     }
+}
+
+CEventSection CEventsPage::ReadEventSection(const CString& strPath) {
+    const std::string strText = ReadEventSectionText(strPath);
+    return CEventSection(strText.data(), strText.size());
+}
+
+// Keys 0, 1, ... in one section write, which writes the file once; key by
+// key only when the section holds lines that such a write would drop.
+void CEventsPage::WriteEventValues(const CString& strPath, std::vector<CString> values) {
+    // A line break inside a value would end the key's line in the file and
+    // turn the rest of the caption into keys or sections of its own.
+    for (CString& strValue : values) {
+        strValue.Replace('\r', ' ');
+        strValue.Replace('\n', ' ');
+    }
+    std::string strLines;
+    if (!values.empty() &&
+        CEventList::MergeSectionLines(values, ReadEventSectionText(strPath), strLines)) {
+        ::WritePrivateProfileSectionA(kEventsSection, strLines.c_str(), strPath);
+        return;
+    }
+    for (size_t i = 0; i < values.size(); ++i)
+        ::WritePrivateProfileStringA(kEventsSection, KeyName((int)i), values[i], strPath);
 }
 
 CEventsPage::CEventsPage() : CPanelPage(IDD_EVENTS_PAGE) {}
@@ -278,16 +294,14 @@ void CEventsPage::SaveEventFile() {
     for (const CString& strLine : GetListLines())
         list.AddLine(strLine);
     WidenListExtent(list.GetLines());
-    bool bLoadedFile = !m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0;
-    list.Write([&](int nKey, const CString& strValue) {
+    std::vector<CString> values;
+    list.Write([&](int, const CString& strValue) {
         auto it = m_mapWholeValues.find(strValue);
-        WriteEventValue(strPath, nKey, it != m_mapWholeValues.end() ? it->second : strValue);
+        values.push_back(it != m_mapWholeValues.end() ? it->second : strValue);
     });
-    if (bLoadedFile) {
-        int nKey = list.GetCount();
-        for (const CString& strValue : m_astrUnreadValues)
-            WriteEventValue(strPath, nKey++, strValue);
-    }
+    if (!m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0)
+        values.insert(values.end(), m_astrUnreadValues.begin(), m_astrUnreadValues.end());
+    WriteEventValues(strPath, values);
 }
 
 void CEventsPage::SortEventList() {

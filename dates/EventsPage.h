@@ -17,6 +17,9 @@ public:
 
     // The "Events" section of an event file, read in one profile call.
     static CEventSection ReadEventSection(const CString& strPath);
+    // The section's lines as one profile call returns them.
+    static std::string ReadEventSectionText(const CString& strPath);
+    static void WriteEventValues(const CString& strPath, std::vector<CString> values);
 
     CString ResolveEventFilePath(const CString& strName) const;
     void FillEventFileCombo();

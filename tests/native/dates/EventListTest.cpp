@@ -267,3 +267,37 @@ TEST(EventFileNames, CleaningRemovesWhatNamesCannotHold) {
         EXPECT_EQ(nCaret, c.nCaret) << c.pszIn;
     }
 }
+
+TEST(EventList, SectionLinesKeepWhatTheListDoesNotWrite) {
+    using std::string;
+    struct Case {
+        string strOld;
+        bool bMerged;
+        string strLines;
+    } cases[] = {
+        {"", true,
+         string("0=Jan 01;A\0"
+                "1=Feb 02;B\0",
+                22)},
+        {string("1=old\0"
+                "7=Jul 07;Gap\0"
+                "x=y\0"
+                "00=z\0",
+                28),
+         true,
+         string("0=Jan 01;A\0"
+                "1=Feb 02;B\0"
+                "7=Jul 07;Gap\0"
+                "x=y\0"
+                "00=z\0",
+                44)},
+        {string("0=old\0junk\0", 11), false, ""},
+    };
+    for (const Case& c : cases) {
+        string strLines;
+        EXPECT_EQ(c.bMerged,
+                  CEventList::MergeSectionLines({"Jan 01;A", "Feb 02;B"}, c.strOld, strLines));
+        if (c.bMerged)
+            EXPECT_EQ(c.strLines, strLines);
+    }
+}

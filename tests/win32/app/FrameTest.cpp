@@ -313,36 +313,36 @@ TEST_F(Frame, F1ShowsTheTopicOfWhatHasTheFocus) {
     EXPECT_EQ(0u, HelpContextOnShow());
 }
 
-// A modal dialog runs its own loop, out of reach of the frame's accelerators:
-// a real F1 key press there shows the dialog's topic.
-UINT g_nDialogContextSeen;
-void CALLBACK PressF1InDialog(HWND, UINT, UINT_PTR nID, DWORD) {
-    static int s_nTick = 0;
-    HWND hDlg = ::GetActiveWindow();
-    if (++s_nTick == 1) {
+// The Insert Date dialog runs its own modal loop, out of reach of the frame's
+// accelerators: a real F1 key press in one of its date pages shows the
+// dialog's topic.
+TEST_F(Frame, F1InTheInsertDateDialogShowsItsTopic) {
+    m_pFrame->ShowPage(CMainFrame::kEventsPage);
+    unsigned long nContextSeen = 0;
+    m_answers.OnDialog([&](CModalRequest& request) {
+        HWND hDlg = request.hOwner;
         ::SetForegroundWindow(hDlg);
-        ::SetFocus(::GetNextDlgTabItem(hDlg, nullptr, FALSE));
+        HWND hTabs = ::GetDlgItem(hDlg, IDC_DATE_TABS);
+        for (HWND hPage = ::GetWindow(hTabs, GW_CHILD); hPage;
+             hPage = ::GetWindow(hPage, GW_HWNDNEXT))
+            if (HWND hMonth = ::GetDlgItem(hPage, IDC_SPEC_MONTH))
+                ::SetFocus(hMonth);
+        EXPECT_EQ(IDC_SPEC_MONTH, ::GetDlgCtrlID(::GetFocus()));
         keybd_event(VK_F1, 0, 0, 0);
         keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
-        return;
-    }
-    if (s_nTick < 20 && !HelpContextOnShow())
-        return;
-    g_nDialogContextSeen = HelpContextOnShow();
-    s_nTick = 0;
-    ::KillTimer(nullptr, nID);
-    HWND hInsert = ::FindWindowA(nullptr, "Insert Date");
-    ::PostMessageA(hInsert, WM_COMMAND, IDCANCEL, 0);
-}
-
-TEST_F(Frame, F1InAModalDialogShowsItsTopic) {
-    m_pFrame->ShowPage(CMainFrame::kEventsPage);
-    CDialog dlg(IDD_INSERT_DATE, m_pFrame);
-    g_nDialogContextSeen = 0;
-    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, PressF1InDialog);
-    dlg.DoModal();
-    ::KillTimer(nullptr, nTimer);
-    EXPECT_EQ((UINT)IDD_INSERT_DATE, g_nDialogContextSeen);
+        for (int i = 0; i < 100 && !nContextSeen; ++i) {
+            ::Sleep(20);
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            nContextSeen = HelpContextOnShow();
+        }
+        return IDCANCEL;
+    });
+    m_pFrame->m_wndEventsPage.m_dlgInsertDate.DoModal();
+    EXPECT_EQ((unsigned long)IDD_INSERT_DATE, nContextSeen);
 }
 
 // Shift+F1: the next click picks what to explain; Esc leaves the help mode.

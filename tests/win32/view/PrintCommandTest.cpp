@@ -327,3 +327,20 @@ TEST_F(PrintCommandTest, PreviewsPrintButtonAndMenuCommandsGiveTheViewBack) {
     EXPECT_EQ(answers.Asked()[1].kind, CModalRequest::print);
     EXPECT_TRUE(Shown(frame.m_wndPanelBar));
 }
+
+// Run by tests/e2e/print_refused.sh with a queue that refuses every job.
+TEST_F(PrintCommandTest, RefusedJobIsReportedAndChangesNothing) {
+    const char* pszQueue = getenv("ALMANARK_REFUSING_PRINTER");
+    if (!pszQueue || !*pszQueue)
+        GTEST_SKIP() << "prints only for tests/e2e/print_refused.sh";
+    Doc().m_strPrinter = pszQueue;
+    View().m_printer.EnsureDocumentPrinter();
+    ASSERT_EQ(theApp.m_strPrinter, pszQueue);
+    Doc().SetModifiedFlag(false);
+    CScopedAnswers answers;
+    View().OnFilePrintDirect();
+    ASSERT_EQ(answers.Messages().size(), 1u);
+    EXPECT_EQ(answers.Messages()[0], "The calendar could not be printed.");
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(Doc().m_strPrinter, pszQueue);
+}

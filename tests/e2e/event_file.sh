@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# A new user makes an event file: types its name on the Events page and
+# inserts Independence Day from the Holidays tab. The file is on disk, and a
+# calendar that names it prints the caption.
+source "$(dirname "$0")/lib.bash" "$1"
+shots=${ALMANARK_SHOTS:-$WORK}
+
+"$WINE_RUN" "$EXE" & pid=$!
+frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+sleep 1
+# Alt+E shows the Events page with the focus in the event-file name.
+press "$frame" alt+e
+sleep 0.5
+xdotool type --delay 50 "Family"
+sleep 0.3
+# Tab past the empty date list to Insert Date.
+xdotool key Tab Tab space
+dlg=$(wait_window '^Insert Date$' 20) || { screenshot "$shots/fail.png"; fail "no Insert Date dialog"; }
+sleep 0.5
+# A click on the "Holidays" tab, one on the list's first line, then down
+# to Independence Day.
+xdotool mousemove --window "$dlg" 194 45 click 1
+sleep 0.3
+xdotool mousemove --window "$dlg" 39 86 click 1
+sleep 0.3
+for _ in $(seq 13); do xdotool key Down; done
+sleep 0.5
+screenshot "$shots/holidays.png"
+xdotool key Return
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Insert Date$' >/dev/null 2>&1 || break; sleep 0.2; done
+for _ in $(seq 50); do [ -s Family.evn ] && break; sleep 0.2; done
+[ -f Family.evn ] || { screenshot "$shots/nofile.png"; fail "Family.evn was not written"; }
+
+expected=$'[Events]\n0=Jul 04;Independence Day'
+[ "$(tr -d '\r' < Family.evn)" = "$expected" ] || { cat Family.evn; fail "the file is not the list"; }
+[ -n "$(ini_value Almanark 'Last Event File')" ] || fail "Last Event File not recorded"
+
+press "$frame" alt+F4
+wait_exit "$pid" 30 || fail "the program did not end on Alt+F4"
+
+# A July calendar that names the event file "Family" prints the caption.
+cp "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/Event Print.kal"
+touch "$WORK/started"
+"$WINE_RUN" "$EXE" /p "Event Print.kal" & pid=$!
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    if box=$(wait_window '^Almanark$' 1); then press "$box" Return; fi
+done
+wait_exit "$pid" 60 || fail "the program did not end after printing"
+pdf=""
+for _ in $(seq 120); do
+    pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name '*Event*Print*.pdf' \
+          -newer "$WORK/started" 2>/dev/null | head -n 1)
+    [ -n "$pdf" ] && [ -s "$pdf" ] && break
+    sleep 0.5
+done
+[ -n "$pdf" ] || fail "no printed page"
+sleep 1
+text=$(pdftotext -layout "$pdf" - 2>/dev/null)
+rm -f "$pdf"
+grep -q "Independence Day" <<<"$text" || fail "the caption is not on the printed page"
+echo "event_file: ok"
