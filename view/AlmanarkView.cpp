@@ -254,7 +254,7 @@ void CAlmanarkView::DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc) {
     if (!doc.m_bHasImage || doc.m_dib.IsEmpty())
         return;
     if (dc.IsPrinting())
-        CPicturePainter::DrawOnPrinter(dc, doc.m_dib, rc);
+        m_picturePainter.DrawOnPrinter(dc, doc.m_dib, rc);
     else
         m_picturePainter.DrawOnScreen(dc, doc.m_dib, rc);
 }

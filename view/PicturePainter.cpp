@@ -1,15 +1,26 @@
 #include "view/PicturePainter.h"
 
+#include <cstdlib>
+
 #include "framework/Dc.h"
 #include "image/Dib.h"
+
+namespace {
+// The header of the printer copy: 24 bits a pixel, bottom-up.
+BITMAPINFO TrueColourInfo(const CSize& size) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, size.cx, size.cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    return info;
+}
+} // namespace
 
 void CPicturePainter::DrawOnScreen(CDC& dc, CDib& dib, const CRect& rc) {
     dib.BuildHalftonePalette(dc);
     dib.ApplyPalette(dc, FALSE);
-    if (Prepare(dc, dib, rc)) {
+    if (Prepare(m_screen, dc, dib, rc, false)) {
         HDC hMem = ::CreateCompatibleDC(dc);
         if (hMem) {
-            HGDIOBJ hOld = ::SelectObject(hMem, m_hCopy);
+            HGDIOBJ hOld = ::SelectObject(hMem, m_screen.hBitmap);
             const BOOL bCopied =
                 ::BitBlt(dc, rc.left, rc.top, rc.Width(), rc.Height(), hMem, 0, 0, SRCCOPY);
             ::SelectObject(hMem, hOld);
@@ -23,50 +34,76 @@ void CPicturePainter::DrawOnScreen(CDC& dc, CDib& dib, const CRect& rc) {
 
 void CPicturePainter::DrawOnPrinter(CDC& dc, CDib& dib, const CRect& rc) {
     dib.ApplyPalette(dc, FALSE);
+    if (Prepare(m_printer, dc, dib, rc, true)) {
+        const BITMAPINFO info = TrueColourInfo(m_printer.size);
+        ::SetStretchBltMode(dc, COLORONCOLOR);
+        const int nLines =
+            ::StretchDIBits(dc, rc.left, rc.top, rc.Width(), rc.Height(), 0, 0, m_printer.size.cx,
+                            m_printer.size.cy, m_printer.pBits, &info, DIB_RGB_COLORS, SRCCOPY);
+        if (nLines != 0 && nLines != (int)GDI_ERROR)
+            return;
+    }
     dib.Draw(dc, rc.left, rc.top, rc.Width(), rc.Height());
 }
 
-bool CPicturePainter::Prepare(HDC hDC, CDib& dib, const CRect& rc) {
+CSize CPicturePainter::DeviceSize(HDC hDC, const CRect& rc) {
+    POINT pts[2] = {{rc.left, rc.top}, {rc.right, rc.bottom}};
+    ::LPtoDP(hDC, pts, 2);
+    return CSize(std::abs(pts[1].x - pts[0].x), std::abs(pts[1].y - pts[0].y));
+}
+
+bool CPicturePainter::Prepare(CCopy& copy, HDC hDC, CDib& dib, const CRect& rc, bool bDib) {
     const CSize sizePicture = dib.GetSize();
+    const CSize size = bDib ? DeviceSize(hDC, rc) : rc.Size();
     const int nBitsPixel = ::GetDeviceCaps(hDC, BITSPIXEL) * ::GetDeviceCaps(hDC, PLANES);
-    // Only a picture shrunk on a true-colour device gains from the copy; a
-    // palette device maps colours at each draw.
-    const bool bWorth = rc.Width() > 0 && rc.Height() > 0 && nBitsPixel > 8 &&
-                        !(::GetDeviceCaps(hDC, RASTERCAPS) & RC_PALETTE) &&
-                        (double)rc.Width() * rc.Height() < (double)sizePicture.cx * sizePicture.cy;
+    // Only a shrunk picture gains from the copy. A device bitmap on a
+    // palette device would map colours at each draw; a DIB copy keeps its own.
+    const bool bWorth =
+        size.cx > 0 && size.cy > 0 &&
+        (bDib || (nBitsPixel > 8 && !(::GetDeviceCaps(hDC, RASTERCAPS) & RC_PALETTE))) &&
+        (double)size.cx * size.cy < (double)sizePicture.cx * sizePicture.cy;
     if (!bWorth) {
-        Forget();
+        copy.Forget();
         return false;
     }
-    if (m_hCopy && m_nSerial == dib.GetSerial() && m_size == rc.Size() &&
-        m_nBitsPixel == nBitsPixel)
+    if (copy.hBitmap && copy.nSerial == dib.GetSerial() && copy.size == size &&
+        copy.nBitsPixel == nBitsPixel)
         return true;
-    Forget();
-    m_hCopy = ::CreateCompatibleBitmap(hDC, rc.Width(), rc.Height());
-    HDC hMem = m_hCopy ? ::CreateCompatibleDC(hDC) : nullptr;
+    copy.Forget();
+    HDC hMem = Make(copy, hDC, size, bDib) ? ::CreateCompatibleDC(bDib ? nullptr : hDC) : nullptr;
     if (!hMem) {
-        Forget();
+        copy.Forget();
         return false;
     }
-    HGDIOBJ hOld = ::SelectObject(hMem, m_hCopy);
-    const bool bDrawn = dib.Draw(hMem, 0, 0, rc.Width(), rc.Height()) != FALSE;
+    HGDIOBJ hOld = ::SelectObject(hMem, copy.hBitmap);
+    const bool bDrawn = dib.Draw(hMem, 0, 0, size.cx, size.cy) != FALSE;
     ::SelectObject(hMem, hOld);
     ::DeleteDC(hMem);
     if (!bDrawn) {
-        Forget();
+        copy.Forget();
         return false;
     }
-    m_size = rc.Size();
-    m_nSerial = dib.GetSerial();
-    m_nBitsPixel = nBitsPixel;
+    copy.size = size;
+    copy.nSerial = dib.GetSerial();
+    copy.nBitsPixel = nBitsPixel;
     return true;
 }
 
+HBITMAP CPicturePainter::Make(CCopy& copy, HDC hDC, const CSize& size, bool bDib) {
+    if (!bDib)
+        return copy.hBitmap = ::CreateCompatibleBitmap(hDC, size.cx, size.cy);
+    const BITMAPINFO info = TrueColourInfo(size);
+    return copy.hBitmap =
+               ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &copy.pBits, nullptr, 0);
+}
+
 void CPicturePainter::Forget() {
-    if (m_hCopy)
-        ::DeleteObject(m_hCopy);
-    m_hCopy = nullptr;
-    m_size = CSize();
-    m_nSerial = 0;
-    m_nBitsPixel = 0;
+    m_screen.Forget();
+    m_printer.Forget();
+}
+
+void CPicturePainter::CCopy::Forget() {
+    if (hBitmap)
+        ::DeleteObject(hBitmap);
+    *this = CCopy();
 }

@@ -1,7 +1,9 @@
 // CPicturePainter: draws the calendar's picture stretched into its
-// rectangle, on screen and on the printer. On screen a picture larger than
-// its rectangle is stretched once into a copy of the rectangle's size, which
-// later paints copy pixel for pixel until the picture or its size changes.
+// rectangle, on screen and on the printer. A picture larger than its
+// rectangle is stretched once into a copy of the rectangle's size in device
+// pixels, which later draws pixel for pixel until the picture or its size
+// changes: on screen a device bitmap, for the printer a 24-bit DIB so the
+// driver gets the page's pixels instead of the whole picture's.
 #pragma once
 #include <windows.h>
 
@@ -20,17 +22,28 @@ public:
     // Halftone palette for a picture without colour table, realised as the
     // foreground palette, then the picture.
     void DrawOnScreen(CDC& dc, CDib& dib, const CRect& rc);
-    // The foreground palette and the whole picture; no halftone palette.
-    static void DrawOnPrinter(CDC& dc, CDib& dib, const CRect& rc);
-    // Lets go of the screen copy.
+    // The foreground palette and the picture, from the copy when it is
+    // larger than rc in device pixels; no halftone palette.
+    void DrawOnPrinter(CDC& dc, CDib& dib, const CRect& rc);
+    // Lets go of both copies.
     void Forget();
+    // The printer copy's bitmap, or null when there is none (for tests).
+    HBITMAP PrinterCopy() const { return m_printer.hBitmap; }
 
 private:
-    // True when the copy holds dib at the size of rc for dc, making it if needed.
-    bool Prepare(HDC hDC, CDib& dib, const CRect& rc);
+    struct CCopy {
+        HBITMAP hBitmap = nullptr;
+        void* pBits = nullptr; // the pixels of a DIB copy
+        CSize size;
+        unsigned nSerial = 0;
+        int nBitsPixel = 0;
+        void Forget();
+    };
+    // True when copy holds dib at the device size of rc, making it if needed.
+    static bool Prepare(CCopy& copy, HDC hDC, CDib& dib, const CRect& rc, bool bDib);
+    static HBITMAP Make(CCopy& copy, HDC hDC, const CSize& size, bool bDib);
+    static CSize DeviceSize(HDC hDC, const CRect& rc);
 
-    HBITMAP m_hCopy = nullptr;
-    CSize m_size;
-    unsigned m_nSerial = 0;
-    int m_nBitsPixel = 0;
+    CCopy m_screen;
+    CCopy m_printer;
 };

@@ -41,18 +41,30 @@ protected:
     }
 };
 
-TEST_F(PictureTest, ScreenCopyOfALargePictureGivesTheSamePixels) {
-    CDib dib;
-    CPicturePainter painter;
+TEST_F(PictureTest, CopyOfALargePictureGivesTheSamePixels) {
     const CRect rc(37, 41, 187, 154); // 150 x 113 from 400 x 300
-    for (int nSeed : {0, 99}) {       // a new picture of the same size replaces the copy
-        AttachPattern(dib, 400, 300, nSeed);
-        CPaintedPage direct(220, 180), first(220, 180), again(220, 180);
-        dib.Draw(direct.Dc(), rc.left, rc.top, rc.Width(), rc.Height());
-        painter.DrawOnScreen(first.Dc(), dib, rc);
-        painter.DrawOnScreen(again.Dc(), dib, rc);
-        EXPECT_TRUE(SamePixels(direct, first)) << nSeed;
-        EXPECT_TRUE(SamePixels(direct, again)) << nSeed;
+    for (bool bPrinter : {false, true}) {
+        CDib dib;
+        CPicturePainter painter;
+        for (int nSeed : {0, 99}) { // a new picture of the same size replaces the copy
+            AttachPattern(dib, 400, 300, nSeed);
+            CPaintedPage direct(220, 180), first(220, 180), again(220, 180);
+            dib.Draw(direct.Dc(), rc.left, rc.top, rc.Width(), rc.Height());
+            HBITMAP ahCopy[2] = {};
+            CPaintedPage* apPage[2] = {&first, &again};
+            for (int i = 0; i < 2; ++i) {
+                if (bPrinter)
+                    painter.DrawOnPrinter(apPage[i]->Dc(), dib, rc);
+                else
+                    painter.DrawOnScreen(apPage[i]->Dc(), dib, rc);
+                ahCopy[i] = painter.PrinterCopy();
+            }
+            EXPECT_TRUE(SamePixels(direct, first)) << bPrinter << nSeed;
+            EXPECT_TRUE(SamePixels(direct, again)) << bPrinter << nSeed;
+            // The printer draws from one copy made at the first page, kept for the next.
+            if (bPrinter)
+                EXPECT_TRUE(ahCopy[0] && ahCopy[0] == ahCopy[1]) << nSeed;
+        }
     }
 }
 
