@@ -24,7 +24,7 @@ inline bool BenchStartProgram(const char* pszIni) {
         IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
         RuntimeClassOf<CMainFrame>("CMainFrame"), RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
     theApp.OnFileNew();
-    return theApp.m_pView && theApp.m_pDoc;
+    return theApp.m_pView && theApp.m_pDoc && theApp.m_pFrame;
 }
 
 // May 1999: 31 day boxes, each with a 120-character note; 500 events of May.

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <algorithm>
 
+#include "BenchApp.h"
 #include "BenchClock.h"
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
@@ -22,21 +23,6 @@ namespace {
 const int kPageHeight = 1000;
 const int kRounds = 5;
 const int kPaintsPerRound = 10;
-
-bool StartProgram(const char* pszIni) {
-    CModalSeam::SetResponder([](CModalRequest& request) {
-        fprintf(stderr, "bench_picture: %s\n", request.strText.c_str());
-        return request.kind == CModalRequest::messageBox ? IDOK : 0;
-    });
-    theApp.SetProfileName(pszIni);
-    if (!theApp.LoadSettings())
-        return false;
-    theApp.AddDocTemplate(new CSingleDocTemplate(
-        IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
-        RuntimeClassOf<CMainFrame>("CMainFrame"), RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
-    theApp.OnFileNew();
-    return theApp.m_pView && theApp.m_pDoc;
-}
 
 // A 32-bit page of cx by cy selected into a memory DC.
 class CBenchPage {
@@ -94,7 +80,7 @@ int main() {
     char szIni[MAX_PATH] = {0};
     GetTempPathA(MAX_PATH, szIni);
     lstrcatA(szIni, "bench_picture.ini");
-    if (!StartProgram(szIni)) {
+    if (!BenchStartProgram(szIni)) {
         fprintf(stderr, "bench_picture: the program did not start\n");
         return 1;
     }

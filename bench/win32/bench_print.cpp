@@ -7,7 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "BenchSupport.h"
+#include "BenchApp.h"
+#include "BenchClock.h"
 #include "framework/PreviewView.h"
 
 namespace {
@@ -65,13 +66,13 @@ int main() {
     char szIni[MAX_PATH] = {0};
     GetTempPathA(MAX_PATH, szIni);
     lstrcatA(szIni, "bench_print.ini");
-    if (!StartProgram(szIni, "bench_print")) {
+    if (!BenchStartProgram(szIni)) {
         fprintf(stderr, "bench_print: the program did not start\n");
         return 1;
     }
     CAlmanarkView& view = *theApp.m_pView;
     CAlmanarkDoc& doc = *theApp.m_pDoc;
-    FillCalendar(doc);
+    BenchFillCalendar(doc, true);
     if (!AddPicture(doc, 4000, 3000)) {
         fprintf(stderr, "bench_print: the picture was refused\n");
         return 1;

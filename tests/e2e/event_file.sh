@@ -47,15 +47,7 @@ for _ in $(seq 50); do
     if box=$(wait_window '^Almanark$' 1); then press "$box" Return; fi
 done
 wait_exit "$pid" 60 || fail "the program did not end after printing"
-pdf=""
-for _ in $(seq 120); do
-    pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name '*Event*Print*.pdf' \
-          -newer "$WORK/started" 2>/dev/null | head -n 1)
-    [ -n "$pdf" ] && [ -s "$pdf" ] && break
-    sleep 0.5
-done
-[ -n "$pdf" ] || fail "no printed page"
-sleep 1
+pdf=$(wait_pdf '*Event*Print*.pdf' "$WORK/started") || fail "no printed page"
 text=$(pdftotext -layout "$pdf" - 2>/dev/null)
 rm -f "$pdf"
 grep -q "Independence Day" <<<"$text" || fail "the caption is not on the printed page"

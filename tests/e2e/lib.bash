@@ -51,3 +51,19 @@ press() { # press WINDOW KEY...: a click on the caption gives the window the foc
 }
 
 screenshot() { import -window root "$1" 2>/dev/null || true; }
+
+# wait_pdf GLOB [NEWER]: prints the path of the spooler's PDF named GLOB
+# (newer than the file NEWER, when given) once it has stopped growing.
+wait_pdf() {
+    local glob=$1 newer=${2:-} pdf size=-1 now
+    for _ in $(seq 120); do
+        sleep 0.5
+        pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$glob" \
+              ${newer:+-newer "$newer"} 2>/dev/null | head -n 1)
+        [ -n "$pdf" ] || continue
+        now=$(stat -c %s "$pdf" 2>/dev/null || echo 0)
+        [ "$now" -gt 0 ] && [ "$now" -eq "$size" ] && { echo "$pdf"; return 0; }
+        size=$now
+    done
+    return 1
+}

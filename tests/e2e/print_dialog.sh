@@ -35,14 +35,7 @@ for case in "PDF 2 9 842x595" "PDF-Legal 1 5 612x1008"; do
     dlg=$(wait_window "^Print$" 30) || { screenshot "$WORK/noprint.png"; fail "no print dialog"; }
     sleep 0.5
     xdotool key Return
-    pdf=""
-    for _ in $(seq 120); do
-        pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$name*.pdf" -newer "$WORK/started" 2>/dev/null | head -n 1)
-        [ -n "$pdf" ] && [ -s "$pdf" ] && break
-        sleep 0.5
-    done
-    [ -n "$pdf" ] || fail "no PDF printed on $printer"
-    sleep 1
+    pdf=$(wait_pdf "$name*.pdf" "$WORK/started") || fail "no PDF printed on $printer"
     # The page as it is seen: a page turned by a quarter shows its sides swapped.
     got=$(pdfinfo "$pdf" | awk '/^Page size:/ {w = int($3 + 0.5); h = int($5 + 0.5)}
         /^Page rot:/ {r = $3} END {if (r == 90 || r == 270) {t = w; w = h; h = t}; printf "%dx%d", w, h}')

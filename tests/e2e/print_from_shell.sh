@@ -15,15 +15,7 @@ done
 wait_exit "$pid" 60 || fail "the program did not end after printing"
 xdotool search --onlyvisible --name ' - Almanark$' >/dev/null 2>&1 && fail "the main window was shown"
 
-pdf=""
-for _ in $(seq 120); do
-    pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name '*Shell*Print*.pdf' \
-          -newer "$WORK/started" 2>/dev/null | head -n 1)
-    [ -n "$pdf" ] && [ -s "$pdf" ] && break
-    sleep 0.5
-done
-[ -n "$pdf" ] || fail "no printed page"
-sleep 1
+pdf=$(wait_pdf '*Shell*Print*.pdf' "$WORK/started") || fail "no printed page"
 text=$(pdftotext -layout "$pdf" - 2>/dev/null)
 rm -f "$pdf"
 grep -q "July" <<<"$text" || fail "the month is not on the page"

@@ -9,15 +9,7 @@ cp "$SRC/fuzz/fuzz_document/seeds/styled.kal" "$WORK/$name.kal"
 "$WINE_RUN" "$EXE" /p "$name.kal" & pid=$!
 wait_exit "$pid" 90 || fail "the program did not end after printing"
 
-pdf=""
-for _ in $(seq 120); do
-    pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "*Styled*Print*$$*.pdf" \
-          2>/dev/null | head -n 1)
-    [ -n "$pdf" ] && [ -s "$pdf" ] && break
-    sleep 0.5
-done
-[ -n "$pdf" ] || fail "no printed page"
-sleep 1
+pdf=$(wait_pdf "*Styled*Print*$$*.pdf") || fail "no printed page"
 fonts=$(pdffonts "$pdf")
 text=$(pdftotext -layout "$pdf" -)
 pdftoppm -r 50 -png -singlefile "$pdf" "$WORK/page"
