@@ -2,6 +2,9 @@
 // every message box answered with OK and reported on stderr) and a crowded
 // month to paint.
 #pragma once
+#include <windows.h>
+#include <commctrl.h>
+
 #include <cstdio>
 
 #include "app/AlmanarkApp.h"
@@ -12,19 +15,32 @@
 #include "resources/resource.h"
 #include "view/AlmanarkView.h"
 
-inline bool BenchStartProgram(const char* pszIni) {
+// Starts the program for the benchmark pszName, its settings in pszName.ini
+// in the temporary folder (szIni, for the caller to delete); says so when it
+// could not start.
+inline bool BenchStartProgram(const char* pszName, char (&szIni)[MAX_PATH]) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    GetTempPathA(MAX_PATH, szIni);
+    lstrcatA(szIni, pszName);
+    lstrcatA(szIni, ".ini");
     CModalSeam::SetResponder([](CModalRequest& request) {
         fprintf(stderr, "bench: %s\n", request.strText.c_str());
         return request.kind == CModalRequest::messageBox ? IDOK : 0;
     });
-    theApp.SetProfileName(pszIni);
-    if (!theApp.LoadSettings())
-        return false;
-    theApp.AddDocTemplate(new CSingleDocTemplate(
-        IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
-        RuntimeClassOf<CMainFrame>("CMainFrame"), RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
-    theApp.OnFileNew();
-    return theApp.m_pView && theApp.m_pDoc && theApp.m_pFrame;
+    theApp.SetProfileName(szIni);
+    bool bStarted = theApp.LoadSettings();
+    if (bStarted) {
+        theApp.AddDocTemplate(new CSingleDocTemplate(
+            IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
+            RuntimeClassOf<CMainFrame>("CMainFrame"),
+            RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
+        theApp.OnFileNew();
+        bStarted = theApp.m_pView && theApp.m_pDoc && theApp.m_pFrame;
+    }
+    if (!bStarted)
+        fprintf(stderr, "%s: the program did not start\n", pszName);
+    return bStarted;
 }
 
 // May 1999: 31 day boxes, each with a 120-character note; 500 events of May.

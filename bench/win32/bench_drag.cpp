@@ -13,15 +13,6 @@
 #include "BenchClock.h"
 
 namespace {
-// The settings file goes to the temporary folder under pszIniName.
-bool StartDragBench(const char* pszIniName, char (&szIni)[MAX_PATH]) {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
-    GetTempPathA(MAX_PATH, szIni);
-    lstrcatA(szIni, pszIniName);
-    return BenchStartProgram(szIni);
-}
-
 // Sizes the view so that its client area is cx by cy.
 void BenchSizeView(CAlmanarkView& view, int cx, int cy) {
     view.MoveWindow(0, 0, cx, cy, false);
@@ -66,10 +57,8 @@ double TimeDrag(CAlmanarkView& view) {
 
 int main() {
     char szIni[MAX_PATH] = {0};
-    if (!StartDragBench("bench_drag.ini", szIni)) {
-        fprintf(stderr, "bench_drag: the program did not start\n");
+    if (!BenchStartProgram("bench_drag", szIni))
         return 1;
-    }
     CAlmanarkView& view = *theApp.m_pView;
     CAlmanarkDoc& doc = *theApp.m_pDoc;
     BenchFillCalendar(doc, true);

@@ -125,15 +125,9 @@ void PrinterPaints(CAlmanarkView& view) {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     char szIni[MAX_PATH] = {0};
-    GetTempPathA(MAX_PATH, szIni);
-    lstrcatA(szIni, "bench_paint.ini");
-    if (!BenchStartProgram(szIni)) {
-        fprintf(stderr, "bench_paint: the program did not start\n");
+    if (!BenchStartProgram("bench_paint", szIni))
         return 1;
-    }
     CAlmanarkView& view = *theApp.m_pView;
     CAlmanarkDoc& doc = *theApp.m_pDoc;
     theApp.m_nNoteSize = 1;

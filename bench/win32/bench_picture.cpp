@@ -75,15 +75,9 @@ double TimePaints(CAlmanarkView& view, CDC& dc) {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     char szIni[MAX_PATH] = {0};
-    GetTempPathA(MAX_PATH, szIni);
-    lstrcatA(szIni, "bench_picture.ini");
-    if (!BenchStartProgram(szIni)) {
-        fprintf(stderr, "bench_picture: the program did not start\n");
+    if (!BenchStartProgram("bench_picture", szIni))
         return 1;
-    }
     CAlmanarkView& view = *theApp.m_pView;
     CAlmanarkDoc& doc = *theApp.m_pDoc;
     doc.m_nMonth = 5;

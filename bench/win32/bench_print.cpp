@@ -61,15 +61,9 @@ void Report(const char* pszWhat, double* pTimes, int nCount, double dTarget) {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     char szIni[MAX_PATH] = {0};
-    GetTempPathA(MAX_PATH, szIni);
-    lstrcatA(szIni, "bench_print.ini");
-    if (!BenchStartProgram(szIni)) {
-        fprintf(stderr, "bench_print: the program did not start\n");
+    if (!BenchStartProgram("bench_print", szIni))
         return 1;
-    }
     CAlmanarkView& view = *theApp.m_pView;
     CAlmanarkDoc& doc = *theApp.m_pDoc;
     BenchFillCalendar(doc, true);
