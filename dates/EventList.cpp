@@ -60,10 +60,12 @@ int CEventList::FindLineNoCase(const CString& strLine) const {
 void CEventList::Read(const std::function<CString(int nKey)>& fnFetch) {
     m_astrLines.clear();
     for (int nKey = 0; nKey < MAX_ENTRIES; ++nKey) {
-        CString strValue = fnFetch(nKey).Left(MAX_VALUE_LENGTH);
+        CString strValue = fnFetch(nKey);
+        if (strValue.GetLength() > MAX_VALUE_LENGTH)
+            strValue = strValue.Left(MAX_VALUE_LENGTH);
         if (strValue == "END")
             break;
-        m_astrLines.push_back(LineFromValue(PadOneDigitDay(strValue)));
+        m_astrLines.push_back(LineFromValue(PadOneDigitDay(std::move(strValue))));
     }
     Sort();
 }
@@ -77,8 +79,8 @@ void CEventList::Write(
 void CEventList::Sort() {
     std::vector<std::pair<int, CString>> aKeyed;
     aKeyed.reserve(m_astrLines.size());
-    for (const CString& strLine : m_astrLines)
-        aKeyed.emplace_back(SortGroupOf(strLine), strLine);
+    for (CString& strLine : m_astrLines)
+        aKeyed.emplace_back(SortGroupOf(strLine), std::move(strLine));
     // Stable, so that lines of no group, and lines equal but for case, keep
     // the order in which they were listed.
     std::stable_sort(aKeyed.begin(), aKeyed.end(), [](const auto& a, const auto& b) {
@@ -87,7 +89,7 @@ void CEventList::Sort() {
         return a.first != 0 && CompareFolded(a.second.str(), b.second.str()) < 0;
     });
     for (size_t i = 0; i < aKeyed.size(); ++i)
-        m_astrLines[i] = aKeyed[i].second;
+        m_astrLines[i] = std::move(aKeyed[i].second);
 }
 
 CString CEventList::BuildEventText() const {
@@ -103,24 +105,22 @@ CString CEventList::BuildEventText() const {
 // boxes look for two-digit days. Only a blank at position 3 followed by a
 // lone digit is taken for such a day, so that no other text (a caption
 // without a date, say) has a "0" put into it.
-CString CEventList::PadOneDigitDay(const CString& strValue) {
+CString CEventList::PadOneDigitDay(CString strValue) {
     const std::string& s = strValue.str();
-    if (s.size() < 5 || s[3] != ' ' || !IsDigit(s[4]))
-        return strValue;
-    if (s.size() > 5 && IsDigit(s[5]))
-        return strValue;
-    CString strPadded = strValue;
-    strPadded.Insert(4, '0');
-    return strPadded;
+    if (s.size() >= 5 && s[3] == ' ' && IsDigit(s[4]) && !(s.size() > 5 && IsDigit(s[5])))
+        strValue.Insert(4, '0');
+    return strValue;
 }
 
 // The value splits at its first ";", so a caption may hold ";" itself; a
 // value without one is all caption.
-CString CEventList::LineFromValue(const CString& strValue) {
-    int nSep = strValue.Find(';');
+CString CEventList::LineFromValue(CString strValue) {
+    const int nSep = strValue.Find(';');
     if (nSep < 0)
-        return "\t" + strValue;
-    return strValue.Left(nSep) + "\t" + strValue.Mid(nSep + 1);
+        strValue.Insert(0, '\t');
+    else
+        strValue.SetAt(nSep, '\t');
+    return strValue;
 }
 
 CString CEventList::ValueFromLine(const CString& strLine) {

@@ -11,7 +11,9 @@ screenshot "$WORK/startup.png"
 [ "$(ini_value Almanark 'Month Doc')" = "" ] || fail "Month Doc not emptied"
 [ "$(ini_value Almanark 'Last Event File')" = "" ] || fail "Last Event File not written"
 [ -n "$(ini_value Almanark Printer)" ] || fail "no printer recorded"
-[ "$(reg_default .evn)" = "Almanark.Eventfile" ] || fail ".evn not registered"
+# The event file type is registered once the window is up.
+evn_registered() { [ "$(reg_default .evn)" = "Almanark.Eventfile" ]; }
+eventually 20 evn_registered || fail ".evn not registered"
 [ "$(reg_default .kal)" = "Almanark.Document" ] || fail ".kal not registered"
 case "$(reg_default 'Almanark.Eventfile\DefaultIcon')" in *,2) ;; *) fail "event-file icon";; esac
 
