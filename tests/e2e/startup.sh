@@ -3,8 +3,13 @@
 # settings and registry keys, and on closing writes its window placement.
 source "$(dirname "$0")/lib.bash" "$1"
 
-"$WINE_RUN" "$EXE" & pid=$!
+WINEDEBUG=+loaddll "$WINE_RUN" "$EXE" 2>"$WORK/loaddll.log" & pid=$!
 frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+# The common dialogs and the shell load at their first use, not at start.
+exe_pid=$(grep -m1 'Almanark\.exe' "$WORK/loaddll.log" | cut -d: -f1)
+[ -n "$exe_pid" ] || fail "no library trace of the program"
+! grep "^$exe_pid:.*Loaded" "$WORK/loaddll.log" | grep -qi 'comdlg32\|shell32' ||
+    fail "start-up loaded the common dialogs or the shell"
 sleep 1
 screenshot "$WORK/startup.png"
 [ -f Almanark.ini ] || fail "no Almanark.ini in the start-up folder"
