@@ -3,7 +3,6 @@
 #include <vector>
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "app/ProgramArgument.h"
 #include "app/SettingsReader.h"
@@ -93,7 +92,8 @@ BOOL CAlmanarkApp::InitInstance() {
 
     m_pMainWnd->ShowWindow(Settings().ShowCommand());
     m_pMainWnd->UpdateWindow();
-    ::DragAcceptFiles(m_pMainWnd->GetSafeHwnd(), TRUE);
+    // Files dropped on the frame reach it already: the frame is made with
+    // WS_EX_ACCEPTFILES, all that DragAcceptFiles would set.
     RegisterEventFileType();
     return TRUE;
 }

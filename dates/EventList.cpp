@@ -33,14 +33,6 @@ bool StartsWithFolded(const std::string& s, const char* pszLowerPrefix) {
     return pszLowerPrefix[i] == 0;
 }
 
-// Hand-written files may hold "Jan 5;Party" or "Jan 5, 1999;Party"; the day
-// boxes look for two-digit days. Only a blank at position 3 followed by a
-// lone digit is taken for such a day, so that no other text (a caption
-// without a date, say) has a "0" put into it.
-bool NeedsDayPad(const std::string& s) {
-    return s.size() >= 5 && s[3] == ' ' && IsDigit(s[4]) && !(s.size() > 5 && IsDigit(s[5]));
-}
-
 // Value and line differ only in their separator: the first one becomes the
 // other, and a text without one gets the other in front.
 void ReplaceFirstOrPrefix(CString& str, char chFrom, char chTo) {
@@ -115,12 +107,7 @@ void CEventList::Read(const std::function<CString(int nKey)>& fnFetch) {
             strValue = strValue.Left(MAX_VALUE_LENGTH);
         if (strValue == "END")
             break;
-        // Padded and split in place, as a file of hundreds of entries is
-        // read at every start: one copy of each value, not three.
-        if (NeedsDayPad(strValue.str()))
-            strValue.Insert(4, '0');
-        ReplaceFirstOrPrefix(strValue, ';', '\t');
-        m_astrLines.push_back(std::move(strValue));
+        m_astrLines.push_back(LineFromValue(PadOneDigitDay(std::move(strValue))));
     }
     Sort();
 }
@@ -170,19 +157,22 @@ CString CEventList::BuildEventText() const {
     return CString(std::move(s));
 }
 
-CString CEventList::PadOneDigitDay(const CString& strValue) {
-    CString strPadded = strValue;
-    if (NeedsDayPad(strValue.str()))
-        strPadded.Insert(4, '0');
-    return strPadded;
+// Hand-written files may hold "Jan 5;Party" or "Jan 5, 1999;Party"; the day
+// boxes look for two-digit days. Only a blank at position 3 followed by a
+// lone digit is taken for such a day, so that no other text (a caption
+// without a date, say) has a "0" put into it.
+CString CEventList::PadOneDigitDay(CString strValue) {
+    const std::string& s = strValue.str();
+    if (s.size() >= 5 && s[3] == ' ' && IsDigit(s[4]) && !(s.size() > 5 && IsDigit(s[5])))
+        strValue.Insert(4, '0');
+    return strValue;
 }
 
 // The value splits at its first ";", so a caption may hold ";" itself; a
 // value without one is all caption.
-CString CEventList::LineFromValue(const CString& strValue) {
-    CString strLine = strValue;
-    ReplaceFirstOrPrefix(strLine, ';', '\t');
-    return strLine;
+CString CEventList::LineFromValue(CString strValue) {
+    ReplaceFirstOrPrefix(strValue, ';', '\t');
+    return strValue;
 }
 
 CString CEventList::ValueFromLine(const CString& strLine) {

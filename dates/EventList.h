@@ -34,8 +34,8 @@ public:
     // Every line followed by CR LF: the form the day boxes are evaluated from.
     CString BuildEventText() const;
 
-    static CString PadOneDigitDay(const CString& strValue);
-    static CString LineFromValue(const CString& strValue);
+    static CString PadOneDigitDay(CString strValue);
+    static CString LineFromValue(CString strValue);
     static CString ValueFromLine(const CString& strLine);
     // The "Events" section for one section write, each line ended by a NUL:
     // key i = values[i], then every line of strOld (the section as read, NUL-

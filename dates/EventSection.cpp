@@ -25,46 +25,73 @@ bool IsQuote(char ch) {
 
 // The profile reader's copy: a value with the same quote at both ends loses
 // the first, and the last only when the rest fitted the buffer.
-CString CopyEntry(const std::string& strValue, size_t nBufferSize) {
+CString CopyEntry(const char* pchValue, size_t nLength, size_t nBufferSize) {
     if (nBufferSize == 0)
         return CString();
     size_t nStart = 0;
     bool bQuoted = false;
-    if (strValue.size() > 1 && IsQuote(strValue[0]) && strValue.back() == strValue[0]) {
+    if (nLength > 1 && IsQuote(pchValue[0]) && pchValue[nLength - 1] == pchValue[0]) {
         nStart = 1;
         bQuoted = true;
     }
-    const size_t nRest = strValue.size() - nStart;
+    const size_t nRest = nLength - nStart;
     size_t nCopied = std::min(nRest, nBufferSize - 1);
     if (bQuoted && nBufferSize >= nRest && nCopied > 0)
         --nCopied;
-    return CString(strValue.data() + nStart, int(nCopied));
+    return CString(pchValue + nStart, int(nCopied));
 }
 
 } // namespace
 
-CEventSection::CEventSection(const char* pchLines, size_t nLength) {
-    const char* pch = pchLines;
-    const char* const pchEnd = pchLines + nLength;
+CEventSection::CEventSection(const char* pchLines, size_t nLength)
+    : CEventSection(std::string(pchLines, nLength)) {}
+
+CEventSection::CEventSection(std::string strLines) : m_strLines(std::move(strLines)) {
+    Index();
+}
+
+// One pass over the lines; the values stay where they are.
+void CEventSection::Index() {
+    const char* const pchBegin = m_strLines.data();
+    const char* const pchEnd = pchBegin + m_strLines.size();
+    const char* pch = pchBegin;
     while (pch < pchEnd && *pch) {
         const size_t nLine = size_t(std::find(pch, pchEnd, '\0') - pch);
         const char* pchEquals = static_cast<const char*>(memchr(pch, '=', nLine));
         const size_t nName = pchEquals ? size_t(pchEquals - pch) : nLine;
         size_t nKey = 0;
-        if (ParseKey(pch, nName, nKey) && !m_entries.count(nKey)) {
-            Entry& entry = m_entries[nKey];
-            entry.bHasValue = pchEquals != nullptr;
-            if (pchEquals)
-                entry.strValue.assign(pchEquals + 1, pch + nLine);
+        if (ParseKey(pch, nName, nKey)) {
+            const size_t nStart = pchEquals ? size_t(pchEquals + 1 - pchBegin) : 0;
+            m_entries.push_back({nKey, nStart, pchEquals ? nLine - nName - 1 : 0, !!pchEquals});
         }
         pch += nLine + 1;
     }
+    // Stable, so that of lines with the same key the first stays first.
+    auto byKey = [](const Entry& a, const Entry& b) { return a.nKey < b.nKey; };
+    if (!std::is_sorted(m_entries.begin(), m_entries.end(), byKey))
+        std::stable_sort(m_entries.begin(), m_entries.end(), byKey);
+    m_entries.erase(std::unique(m_entries.begin(), m_entries.end(),
+                                [](const Entry& a, const Entry& b) { return a.nKey == b.nKey; }),
+                    m_entries.end());
+}
+
+const CEventSection::Entry* CEventSection::Find(int nKey) const {
+    if (nKey < 0)
+        return nullptr;
+    const size_t nWanted = size_t(nKey);
+    // Keys 0, 1, ... in a row, as the program writes them, stand at their own index.
+    if (nWanted < m_entries.size() && m_entries[nWanted].nKey == nWanted)
+        return &m_entries[nWanted];
+    const auto it = std::lower_bound(m_entries.begin(), m_entries.end(), nWanted,
+                                     [](const Entry& e, size_t n) { return e.nKey < n; });
+    return it != m_entries.end() && it->nKey == nWanted ? &*it : nullptr;
 }
 
 CString CEventSection::Value(int nKey, const char* pszDefault, size_t nBufferSize) const {
-    const auto it = nKey >= 0 ? m_entries.find(size_t(nKey)) : m_entries.end();
-    const bool bFound = it != m_entries.end() && it->second.bHasValue;
-    return CopyEntry(bFound ? it->second.strValue : std::string(pszDefault), nBufferSize);
+    const Entry* pEntry = Find(nKey);
+    if (pEntry && pEntry->bHasValue)
+        return CopyEntry(m_strLines.data() + pEntry->nStart, pEntry->nLength, nBufferSize);
+    return CopyEntry(pszDefault, strlen(pszDefault), nBufferSize);
 }
 
 CString CEventSection::WholeValue(int nKey, const char* pszDefault) const {

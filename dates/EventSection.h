@@ -4,7 +4,8 @@
 // the first key of a name count, a key without "=" reads as missing, and a
 // value in matching quotes loses them the way the profile reader drops them.
 #pragma once
-#include <unordered_map>
+#include <string>
+#include <vector>
 
 #include "framework/String.h"
 
@@ -13,6 +14,7 @@ public:
     CEventSection() = default;
     // pchLines: the section's lines, each ended by a NUL, nLength characters in all.
     CEventSection(const char* pchLines, size_t nLength);
+    explicit CEventSection(std::string strLines);
 
     // Key nKey ("0", "1", ...) as read into a buffer of nBufferSize
     // characters with pszDefault for a missing key.
@@ -21,9 +23,17 @@ public:
     CString WholeValue(int nKey, const char* pszDefault) const;
 
 private:
+    // A key's value as a place in m_strLines; no value for a line without "=".
     struct Entry {
-        bool bHasValue = false;
-        std::string strValue;
+        size_t nKey;
+        size_t nStart;
+        size_t nLength;
+        bool bHasValue;
     };
-    std::unordered_map<size_t, Entry> m_entries;
+    void Index();
+    const Entry* Find(int nKey) const;
+
+    std::string m_strLines;
+    // By key, the first line of each key only.
+    std::vector<Entry> m_entries;
 };

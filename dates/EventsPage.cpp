@@ -26,6 +26,8 @@ const char kEnd[] = "END";
 const DWORD kMaxSectionSize = 64u << 20;
 // The date list's tab stop, in dialog units: captions start under "Caption".
 const int kTabStop = 45;
+// Measured after each line, so that its last character is not left at the edge.
+const char kEndChar = 'o';
 
 CString KeyName(int nKey) {
     return CString::FromInt(nKey);
@@ -45,7 +47,8 @@ public:
                      ::GetCharWidth32A(hDC, 0, 255, m_anWidths) && ::GetTextMetricsA(hDC, &tm);
         m_nSlack = tm.tmOverhang + 1;
     }
-    int Of(const CString& strLine) const {
+    // The bound of strLine followed by chEnd.
+    int Of(const CString& strLine, char chEnd) const {
         if (!m_bBounded)
             return INT_MAX;
         int nBound = 0;
@@ -55,7 +58,7 @@ public:
             else
                 nBound += m_anWidths[(unsigned char)ch];
         }
-        return nBound + m_nSlack;
+        return nBound + m_anWidths[(unsigned char)chEnd] + m_nSlack;
     }
 
 private:
@@ -63,6 +66,36 @@ private:
     int m_nSlack = 1;
     bool m_bBounded = false;
     INT m_anWidths[256] = {};
+};
+
+// A list of whole lines shrinks to fit them whenever its horizontal scroll
+// bar comes or goes, and never grows back: going back and forth between
+// narrow and wide files took a line off the date list each time. When the
+// bar has come or gone, the list gets its first height back and fits whole
+// lines into that.
+class CListHeightKeeper {
+public:
+    CListHeightKeeper(const CListBox& list, int cyFirst)
+        : m_hList(list.GetSafeHwnd()), m_cyFirst(cyFirst), m_bHorzBar(HasHorzBar()) {}
+    ~CListHeightKeeper() {
+        if (m_hList && m_cyFirst > 0 && HasHorzBar() != m_bHorzBar) {
+            RECT rc;
+            ::GetWindowRect(m_hList, &rc);
+            ::SetWindowPos(m_hList, nullptr, 0, 0, rc.right - rc.left, m_cyFirst,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    CListHeightKeeper(const CListHeightKeeper&) = delete;
+    CListHeightKeeper& operator=(const CListHeightKeeper&) = delete;
+
+private:
+    bool HasHorzBar() const {
+        return m_hList && (::GetWindowLongA(m_hList, GWL_STYLE) & WS_HSCROLL) != 0;
+    }
+
+    HWND m_hList;
+    int m_cyFirst;
+    bool m_bHorzBar;
 };
 
 bool HasEvnExtension(const CString& strFile) {
@@ -79,17 +112,19 @@ std::string CEventsPage::ReadEventSectionText(const CString& strPath) {
     DWORD nFileSize = 0;
     if (::GetFileAttributesExA(strPath, GetFileExInfoStandard, &attr) && !attr.nFileSizeHigh)
         nFileSize = std::min<DWORD>(attr.nFileSizeLow, kMaxSectionSize);
+    std::string strLines;
     for (DWORD nSize = nFileSize + 1024;; nSize *= 2) {
-        std::vector<char> buf(nSize);
-        const DWORD n = ::GetPrivateProfileSectionA(kEventsSection, buf.data(), nSize, strPath);
-        if (n < nSize - 2 || nSize >= kMaxSectionSize)
-            return std::string(buf.data(), std::min<size_t>(n, nSize));
+        strLines.resize(nSize);
+        const DWORD n = ::GetPrivateProfileSectionA(kEventsSection, &strLines[0], nSize, strPath);
+        if (n < nSize - 2 || nSize >= kMaxSectionSize) {
+            strLines.resize(std::min<size_t>(n, nSize));
+            return strLines;
+        }
     }
 }
 
 CEventSection CEventsPage::ReadEventSection(const CString& strPath) {
-    const std::string strText = ReadEventSectionText(strPath);
-    return CEventSection(strText.data(), strText.size());
+    return CEventSection(ReadEventSectionText(strPath));
 }
 
 // Keys 0, 1, ... in one section write, which writes the file once; key by
@@ -127,6 +162,7 @@ BOOL CEventsPage::OnInitDialog() {
     CPanelPage::OnInitDialog();
     m_nAppliedCount = 0;
     m_listDates.SetTabStops(kTabStop);
+    m_cyDateList = m_listDates.GetWindowRect().Height();
     m_cbFile.LimitText(64);
     FillEventFileCombo();
     LoadEventFile();
@@ -216,12 +252,12 @@ CString CEventsPage::GetLastEventFile() const {
 }
 
 void CEventsPage::ClearDateList() {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     m_listDates.ResetContent();
     m_listDates.SetHorizontalExtent(0);
 }
 
 void CEventsPage::LoadEventFile() {
-    ClearDateList();
     theApp.m_strAllEvents.Empty();
     theApp.ClearEventText();
     m_astrUnreadValues.clear();
@@ -231,6 +267,7 @@ void CEventsPage::LoadEventFile() {
     int nSel = m_cbFile.GetCurSel();
     CString strName = nSel >= 0 ? m_cbFile.GetLBText(nSel) : CString();
     if (strName.IsEmpty()) {
+        ClearDateList();
         m_btnRemoveDate.EnableWindow(false);
         return;
     }
@@ -252,19 +289,13 @@ void CEventsPage::LoadEventFile() {
             CString strValue = section.WholeValue(nKey, kEnd);
             if (strValue == kEnd)
                 break;
-            m_astrUnreadValues.push_back(strValue);
+            m_astrUnreadValues.push_back(std::move(strValue));
         }
     }
     m_strUnreadPath = strPath;
-    SetListLines(list.GetLines());
+    SetListLines(list.GetLines(), true);
     theApp.m_strAllEvents = list.BuildEventText();
-
-    if (m_listDates.GetCount() > 0) {
-        m_btnRemoveDate.EnableWindow(true);
-        m_listDates.SetSel(0);
-    } else {
-        m_btnRemoveDate.EnableWindow(false);
-    }
+    m_btnRemoveDate.EnableWindow(!list.IsEmpty());
 }
 
 void CEventsPage::SaveEventFile() {
@@ -366,12 +397,19 @@ void CEventsPage::UpdateListExtent(const CString& strLine) {
     WidenListExtent({strLine});
 }
 
-// One device context for all the lines: one per line made long lists slow to fill.
 void CEventsPage::WidenListExtent(const std::vector<CString>& lines) {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
+    const int cxWidest = WidestListLine(lines);
+    if (m_listDates.GetSafeHwnd() && m_listDates.GetHorizontalExtent() < cxWidest)
+        m_listDates.SetHorizontalExtent(cxWidest);
+}
+
+// One device context for all the lines: one per line made long lists slow to fill.
+int CEventsPage::WidestListLine(const std::vector<CString>& lines) {
     if (!m_listDates.GetSafeHwnd() || lines.empty())
-        return;
-    // Measured with the tab where the list draws it, so that the end of a long
-    // caption can be scrolled into view.
+        return 0;
+    // Measured with the tab where the list draws it, and one more character,
+    // so that the end of a long caption can be scrolled into view.
     RECT rcTab = {0, 0, kTabStop, 0};
     MapDialogRect(&rcTab);
     int nTabStop = rcTab.right;
@@ -379,24 +417,23 @@ void CEventsPage::WidenListExtent(const std::vector<CString>& lines) {
     CAutoSelect font(dc, (HGDIOBJ)m_listDates.SendMessage(WM_GETFONT));
     // Widest first by a bound no line exceeds; a line whose bound stays
     // within the widest measured cannot widen the list and is not measured.
+    const CCharWidthBound bound(dc, nTabStop);
     std::vector<std::pair<int, const CString*>> byBound;
     byBound.reserve(lines.size());
-    CCharWidthBound bound(dc, nTabStop);
     for (const CString& strLine : lines)
-        byBound.emplace_back(bound.Of(strLine + "o"), &strLine);
+        byBound.emplace_back(bound.Of(strLine, kEndChar), &strLine);
     std::sort(byBound.begin(), byBound.end(),
               [](const auto& a, const auto& b) { return a.first > b.first; });
     int cxWidest = 0;
     for (const auto& [nBound, pLine] : byBound) {
         if (nBound <= cxWidest)
             break;
-        const CString strMeasured = *pLine + "o";
+        const CString strMeasured = *pLine + kEndChar;
         const DWORD dwExtent =
             ::GetTabbedTextExtentA(dc, strMeasured, strMeasured.GetLength(), 1, &nTabStop);
         cxWidest = std::max(cxWidest, int(LOWORD(dwExtent)));
     }
-    if (m_listDates.GetHorizontalExtent() < cxWidest)
-        m_listDates.SetHorizontalExtent(cxWidest);
+    return cxWidest;
 }
 
 void CEventsPage::OnFileSelChange() {
@@ -422,14 +459,22 @@ std::vector<CString> CEventsPage::GetListLines() const {
     return lines;
 }
 
-void CEventsPage::SetListLines(const std::vector<CString>& lines) {
-    // Without redrawing, the list does not recompute its scroll bars at every line.
+void CEventsPage::SetListLines(const std::vector<CString>& lines, bool bLoaded) {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
+    // Without redrawing, the list neither paints nor recomputes its scroll
+    // bars at every line; a list cleared first would hide its scroll bars and
+    // show them again, redrawing its frame each time.
     m_listDates.SendMessage(WM_SETREDRAW, FALSE);
     m_listDates.ResetContent();
     m_listDates.SendMessage(LB_INITSTORAGE, lines.size(), 64 * lines.size());
-    WidenListExtent(lines);
     for (const CString& strLine : lines)
         m_listDates.AddString(strLine);
+    const int cxWidest = WidestListLine(lines);
+    const int cxExtent = m_listDates.GetHorizontalExtent();
+    if (cxWidest != cxExtent && (bLoaded || cxWidest > cxExtent))
+        m_listDates.SetHorizontalExtent(cxWidest);
+    if (bLoaded && !lines.empty())
+        m_listDates.SetSel(0);
     m_listDates.SendMessage(WM_SETREDRAW, TRUE);
     m_listDates.Invalidate();
 }
@@ -471,6 +516,7 @@ bool CEventsPage::ListHasLine(const CString& strLine) const {
 }
 
 void CEventsPage::InsertPendingDate() {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     CString strStatus = GetStatusPane();
     SetStatusPane("");
     if (strStatus == " already listed")
@@ -498,6 +544,7 @@ void CEventsPage::InsertPendingDate() {
 void CEventsPage::OnRemoveDate() {
     if (m_listDates.GetSelCount() <= 0)
         return;
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     m_listDates.SetHorizontalExtent(0);
     std::vector<int> selected = m_listDates.GetSelItems(m_listDates.GetCount());
     int nFirst = selected.empty() ? 0 : selected.front();

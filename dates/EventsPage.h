@@ -35,6 +35,12 @@ public:
     void UpdateListExtent(const CString& strLine);
     // Widens the date list's scroll extent to the widest of the lines.
     void WidenListExtent(const std::vector<CString>& lines);
+    // The width the date list needs to scroll the widest of the lines into view.
+    int WidestListLine(const std::vector<CString>& lines);
+    // Replaces the date list's lines, drawn once when all are in. Lines of a
+    // loaded file set the scroll extent anew and have the first selected;
+    // other lines only widen it.
+    void SetListLines(const std::vector<CString>& lines, bool bLoaded = false);
 
     void OnInsertDate();
     void OnRemoveDate();
@@ -66,7 +72,6 @@ private:
     void OnFileSelChange();
     // The date list's lines, in list order.
     std::vector<CString> GetListLines() const;
-    void SetListLines(const std::vector<CString>& lines);
     void ClearDateList();
     // The file button's text and the enabling that go with a typed name.
     void ShowTypedNameState(CString strName);
@@ -80,4 +85,6 @@ private:
     // Values longer than the page reads, by the shortened value it shows, so
     // that saving the list does not cut them.
     std::map<CString, CString> m_mapWholeValues;
+    // The date list's height as the page was made.
+    int m_cyDateList = 0;
 };

@@ -24,6 +24,24 @@ CDialog* FindModeless(HWND hWnd) {
     return nullptr;
 }
 
+// A modal loop (a modal dialog, a message box, a file dialog) passes its
+// messages to this filter before its own dialog handling: the modeless
+// dialogs, such as the help window, keep Tab, Esc and Return meanwhile.
+LRESULT CALLBACK ModalLoopFilter(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == MSGF_DIALOGBOX || nCode == MSGF_MESSAGEBOX) {
+        if (CDialog::PreTranslateModeless(reinterpret_cast<MSG*>(lParam)))
+            return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void FilterModalLoops() {
+    static HHOOK s_hHook = nullptr;
+    if (!s_hHook)
+        s_hHook = ::SetWindowsHookExA(WH_MSGFILTER, ModalLoopFilter, nullptr,
+                                      ::GetCurrentThreadId());
+}
+
 HWND MainWindow() {
     CWinApp* pApp = AfxGetApp();
     HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->GetSafeHwnd() : nullptr;
@@ -115,8 +133,10 @@ INT_PTR CALLBACK CDialog::DlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam) {
     // F1 finds a dialog's help by its template id.
     if (pDlg->m_nIDTemplate && !::GetWindowContextHelpId(hWnd))
         ::SetWindowContextHelpId(hWnd, pDlg->m_nIDTemplate);
-    if (!pDlg->m_bModal)
+    if (!pDlg->m_bModal) {
         ModelessDialogs().push_back(pDlg);
+        FilterModalLoops();
+    }
     try {
         return pDlg->OnInitDialog();
     } catch (...) {

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "framework/Archive.h"
+#include "framework/DeferredLibrary.h"
 #include "framework/DocTemplate.h"
 #include "framework/File.h"
 #include "framework/FrameWnd.h"
@@ -231,7 +232,8 @@ void CDocument::SetPathName(const char* pszPathName, bool bAddToMRU) {
     DWORD n = ::GetFullPathNameA(pszPathName, sizeof szFull, szFull, &pszFilePart);
     m_strPathName = (n > 0 && n < sizeof szFull) ? CString(szFull) : CString(pszPathName);
     char szTitle[MAX_PATH] = {0};
-    if (::GetFileTitleA(m_strPathName, szTitle, sizeof szTitle) == 0)
+    if (CDeferredLibrary::CommonDialogs().Call<decltype(::GetFileTitleA)>(
+            "GetFileTitleA", short(-1), m_strPathName.c_str(), szTitle, WORD(sizeof szTitle)) == 0)
         SetTitle(szTitle);
     else
         SetTitle(m_strPathName.Mid(m_strPathName.ReverseFind('\\') + 1));

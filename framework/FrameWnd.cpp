@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "framework/DeferredLibrary.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/PreviewView.h"
@@ -128,10 +129,13 @@ void CFrameWnd::OnClose() {
 
 void CFrameWnd::OnDropFiles(HDROP hDrop) {
     char szFile[MAX_PATH * 2] = {0};
-    UINT nFiles = ::DragQueryFileA(hDrop, 0xFFFFFFFF, nullptr, 0);
+    CDeferredLibrary& shell = CDeferredLibrary::Shell();
+    auto* pfnQuery = shell.Find<decltype(::DragQueryFileA)>("DragQueryFileA");
+    UINT nFiles = pfnQuery ? pfnQuery(hDrop, 0xFFFFFFFF, nullptr, 0) : 0;
     if (nFiles > 0)
-        ::DragQueryFileA(hDrop, 0, szFile, sizeof szFile);
-    ::DragFinish(hDrop);
+        pfnQuery(hDrop, 0, szFile, sizeof szFile);
+    if (auto* pfnFinish = shell.Find<decltype(::DragFinish)>("DragFinish"))
+        pfnFinish(hDrop);
     if (nFiles > 0 && AfxGetApp()) {
         ::SetForegroundWindow(m_hWnd);
         AfxGetApp()->OpenDocumentFile(szFile);

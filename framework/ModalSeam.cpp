@@ -1,8 +1,13 @@
 #include "framework/ModalSeam.h"
+#include "framework/DeferredLibrary.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
 namespace {
+CDeferredLibrary& CommonDialogs() {
+    return CDeferredLibrary::CommonDialogs();
+}
+
 int Ask(CModalRequest::Kind kind, HWND hOwner, void* pStruct) {
     CModalRequest request{kind, hOwner, CString(), CString(), 0, pStruct};
     return CModalSeam::Answer(request);
@@ -28,19 +33,19 @@ int AfxMessageBox(const char* pszText, UINT nType) {
 BOOL AfxGetOpenFileName(OPENFILENAMEA* pOfn) {
     if (CModalSeam::HasResponder())
         return Ask(CModalRequest::fileOpen, pOfn->hwndOwner, pOfn) != 0;
-    return GetOpenFileNameA(pOfn);
+    return CommonDialogs().Call<decltype(::GetOpenFileNameA)>("GetOpenFileNameA", FALSE, pOfn);
 }
 
 BOOL AfxGetSaveFileName(OPENFILENAMEA* pOfn) {
     if (CModalSeam::HasResponder())
         return Ask(CModalRequest::fileSave, pOfn->hwndOwner, pOfn) != 0;
-    return GetSaveFileNameA(pOfn);
+    return CommonDialogs().Call<decltype(::GetSaveFileNameA)>("GetSaveFileNameA", FALSE, pOfn);
 }
 
 BOOL AfxChooseFont(CHOOSEFONTA* pCf) {
     if (CModalSeam::HasResponder())
         return Ask(CModalRequest::font, pCf->hwndOwner, pCf) != 0;
-    return ChooseFontA(pCf);
+    return CommonDialogs().Call<decltype(::ChooseFontA)>("ChooseFontA", FALSE, pCf);
 }
 
 BOOL AfxPrintDlg(PRINTDLGA* pPd) {
@@ -50,5 +55,5 @@ BOOL AfxPrintDlg(PRINTDLGA* pPd) {
         return Ask(bSetup ? CModalRequest::printSetup : CModalRequest::print, pPd->hwndOwner,
                    pPd) != 0;
     }
-    return PrintDlgA(pPd);
+    return CommonDialogs().Call<decltype(::PrintDlgA)>("PrintDlgA", FALSE, pPd);
 }

@@ -1,8 +1,82 @@
 #include "framework/PrintDialog.h"
 
+#include <winspool.h>
+
+#include <cstring>
+#include <vector>
+
 #include "framework/ModalSeam.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+
+namespace {
+// What the spooler tells about a printer at the given level, empty on failure.
+template <typename Query> std::vector<BYTE> SpoolerInfo(Query query) {
+    DWORD cbNeeded = 0;
+    query(nullptr, 0, &cbNeeded);
+    std::vector<BYTE> info(cbNeeded);
+    if (cbNeeded == 0 || !query(info.data(), cbNeeded, &cbNeeded))
+        info.clear();
+    return info;
+}
+
+HGLOBAL CopyToGlobal(const void* pData, size_t cb) {
+    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, cb);
+    if (void* p = hMem ? ::GlobalLock(hMem) : nullptr) {
+        memcpy(p, pData, cb);
+        ::GlobalUnlock(hMem);
+    }
+    return hMem;
+}
+
+// The device names block: driver file name, device and port after the header.
+HGLOBAL MakeDevNames(const char* pszDriverPath, const char* pszDevice, const char* pszPort) {
+    const char* pszSlash = strrchr(pszDriverPath, '\\');
+    const char* const apszNames[] = {pszSlash ? pszSlash + 1 : pszDriverPath, pszDevice, pszPort};
+    std::vector<char> block(sizeof(DEVNAMES));
+    WORD awOffsets[3];
+    for (int i = 0; i < 3; ++i) {
+        awOffsets[i] = (WORD)block.size();
+        block.insert(block.end(), apszNames[i], apszNames[i] + strlen(apszNames[i]) + 1);
+    }
+    auto* pNames = reinterpret_cast<DEVNAMES*>(block.data());
+    pNames->wDriverOffset = awOffsets[0];
+    pNames->wDeviceOffset = awOffsets[1];
+    pNames->wOutputOffset = awOffsets[2];
+    pNames->wDefault = DN_DEFAULTPRN;
+    return CopyToGlobal(block.data(), block.size());
+}
+
+// The default printer's device mode and names, as the print dialog's
+// return-default mode gives them, read from the spooler alone: start-up
+// needs the printer, not the common dialogs' library.
+bool ReadDefaultPrinter(HGLOBAL& hDevMode, HGLOBAL& hDevNames) {
+    DWORD cchName = 0;
+    ::GetDefaultPrinterA(nullptr, &cchName);
+    std::vector<char> name(cchName + 1, 0);
+    HANDLE hPrinter = nullptr;
+    if (cchName == 0 || !::GetDefaultPrinterA(name.data(), &cchName) ||
+        !::OpenPrinterA(name.data(), &hPrinter, nullptr))
+        return false;
+    const std::vector<BYTE> printer = SpoolerInfo([hPrinter](BYTE* p, DWORD cb, DWORD* pcb) {
+        return ::GetPrinterA(hPrinter, 2, p, cb, pcb);
+    });
+    const std::vector<BYTE> driver = SpoolerInfo([hPrinter](BYTE* p, DWORD cb, DWORD* pcb) {
+        return ::GetPrinterDriverA(hPrinter, nullptr, 3, p, cb, pcb);
+    });
+    ::ClosePrinter(hPrinter);
+    if (printer.empty() || driver.empty())
+        return false;
+    const auto* pInfo = reinterpret_cast<const PRINTER_INFO_2A*>(printer.data());
+    const auto* pDriver = reinterpret_cast<const DRIVER_INFO_3A*>(driver.data());
+    if (!pInfo->pDevMode || !pInfo->pPrinterName || !pInfo->pPortName || !pDriver->pDriverPath)
+        return false;
+    hDevMode =
+        CopyToGlobal(pInfo->pDevMode, pInfo->pDevMode->dmSize + pInfo->pDevMode->dmDriverExtra);
+    hDevNames = MakeDevNames(pDriver->pDriverPath, pInfo->pPrinterName, pInfo->pPortName);
+    return hDevMode && hDevNames;
+}
+} // namespace
 
 CPrintDialog::CPrintDialog(bool bPrintSetupOnly, DWORD dwFlags, CWnd* pParent)
     : m_pParent(pParent) {
@@ -57,20 +131,17 @@ int CPrintDialog::DoModal() {
 }
 
 bool CPrintDialog::GetDefaults() {
-    // Return-default mode refuses to run with handles already set.
-    HGLOBAL hDevMode = m_pd.hDevMode, hDevNames = m_pd.hDevNames;
+    HGLOBAL hOldDevMode = m_pd.hDevMode, hOldDevNames = m_pd.hDevNames;
     m_pd.hDevMode = m_pd.hDevNames = nullptr;
-    m_pd.Flags |= PD_RETURNDEFAULT;
-    bool bOK = Run();
-    m_pd.Flags &= ~PD_RETURNDEFAULT;
-    if (bOK) {
-        if (hDevMode)
-            ::GlobalFree(hDevMode);
-        if (hDevNames)
-            ::GlobalFree(hDevNames);
-    } else {
-        m_pd.hDevMode = hDevMode;
-        m_pd.hDevNames = hDevNames;
+    bool bOK = ReadDefaultPrinter(m_pd.hDevMode, m_pd.hDevNames) &&
+               (!(m_pd.Flags & PD_RETURNDC) || CreatePrinterDC());
+    // Whichever handles are not kept go.
+    for (HGLOBAL hMem : {bOK ? hOldDevMode : m_pd.hDevMode, bOK ? hOldDevNames : m_pd.hDevNames})
+        if (hMem)
+            ::GlobalFree(hMem);
+    if (!bOK) {
+        m_pd.hDevMode = hOldDevMode;
+        m_pd.hDevNames = hOldDevNames;
     }
     return bOK;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/DeferredLibrary.h"
 #include "framework/Dialog.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
@@ -62,6 +63,19 @@ CString ModuleShortPath() {
     char szShort[MAX_PATH] = {0};
     DWORD n = ::GetShortPathNameA(szLong, szShort, MAX_PATH);
     return (n > 0 && n < MAX_PATH) ? CString(szShort) : CString(szLong);
+}
+
+BOOL CALLBACK CountName(HMODULE, LPCSTR, LPSTR, LONG_PTR lParam) {
+    ++*reinterpret_cast<UINT*>(lParam);
+    return TRUE;
+}
+
+// The module's icons as the shell counts them, one per icon group, read
+// without loading the shell.
+UINT CountIcons(HMODULE hModule) {
+    UINT nIcons = 0;
+    ::EnumResourceNamesA(hModule, RT_GROUP_ICON, CountName, (LONG_PTR)&nIcons);
+    return nIcons;
 }
 } // namespace
 
@@ -151,7 +165,7 @@ void CWinApp::RegisterShellFileTypes(BOOL bCompat) {
     SetRegKey(strTypeId, strTypeName.IsEmpty() ? strTypeId : strTypeName);
 
     // The document icon is the module's second icon when it has one.
-    UINT nIcons = (UINT)(UINT_PTR)::ExtractIconA(m_hInstance, strModule, (UINT)-1);
+    UINT nIcons = CountIcons(m_hInstance);
     CString strIcon = strModule + (nIcons >= 2 ? ",1" : ",0");
     SetRegKey(strTypeId + "\\DefaultIcon", strIcon);
 
@@ -387,7 +401,9 @@ void CWinApp::ShowHelpContents() {
     CString strHelp = GetHelpFilePath();
     HWND hOwner = m_pMainWnd ? m_pMainWnd->GetSafeHwnd() : nullptr;
     if (::GetFileAttributesA(strHelp) != INVALID_FILE_ATTRIBUTES &&
-        (INT_PTR)::ShellExecuteA(hOwner, "open", strHelp, nullptr, nullptr, SW_SHOWNORMAL) > 32)
+        (INT_PTR)CDeferredLibrary::Shell().Call<decltype(::ShellExecuteA)>(
+            "ShellExecuteA", HINSTANCE(nullptr), hOwner, "open", strHelp.c_str(), nullptr, nullptr,
+            SW_SHOWNORMAL) > 32)
         return;
     CString strMsg;
     strMsg.Format("Unable to open the help file:\n%s", (const char*)strHelp);

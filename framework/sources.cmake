@@ -9,6 +9,7 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Wnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ModalSeam.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DeferredLibrary.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecentFileList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Document.cpp

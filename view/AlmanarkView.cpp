@@ -377,8 +377,7 @@ void CAlmanarkView::DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strT
     m_nOverflow = fit.bOverflow ? 1 : 0;
     const COLORREF crOld = dc.SetTextColor(theApp.m_crNotesColor);
     CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfNotes));
-    CRect rcDraw = rcText;
-    dc.DrawText(strText, &rcDraw, kBoxTextFormat);
+    m_noteFitter.Draw(dc, nBox, strText, rcText);
     selFont.Restore();
     dc.SetTextColor(crOld);
 }

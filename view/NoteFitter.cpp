@@ -35,6 +35,34 @@ void CNoteFitter::ForgetFits() {
     for (auto& kept : m_kept)
         for (Kept& box : kept)
             box.bValid = false;
+    std::fill(std::begin(m_abUnchanged), std::end(m_abUnchanged), false);
+    ForgetLines();
+}
+
+void CNoteFitter::ForgetLines() {
+    for (CNoteLines& lines : m_lines)
+        lines.Forget();
+}
+
+// The lines are recorded on the second paint of an unchanged box, not the
+// first: recording costs more than drawing, and a box being typed into
+// changes at every paint.
+void CNoteFitter::Draw(CDC& dc, int nBox, const CString& strText, const CRect& rcText) {
+    const bool bKept = m_bKeepLines && !dc.IsPrinting() && nBox >= 0 && nBox < kBoxes &&
+                       m_abUnchanged[nBox] && m_kept[0][nBox].bValid &&
+                       m_kept[0][nBox].nWidth == rcText.Width() &&
+                       m_kept[0][nBox].nHeight == rcText.Height() &&
+                       m_kept[0][nBox].strText == strText && CNoteLines::IsPlain(dc);
+    CNoteLines* pLines = bKept ? &m_lines[nBox] : nullptr;
+    if (pLines && !pLines->IsTried())
+        pLines->Record(dc, strText, rcText, kTextFormat);
+    if (pLines && pLines->IsRecorded()) {
+        pLines->Draw(dc, rcText);
+        ++m_nRedrawn;
+        return;
+    }
+    CRect rcDraw = rcText;
+    dc.DrawText(strText, &rcDraw, kTextFormat);
 }
 
 bool CNoteFitter::Fits(CDC& dc, LOGFONT& lf, int nHeight, const CString& strText,
@@ -110,6 +138,8 @@ CNoteFit CNoteFitter::Fit(CDC& dc, int nBox, const LOGFONT& lf, const CString& s
     nFloor = std::max(nFloor, 1);
     Kept key = KeyOf(dc, lf, strText, rcText, nStart, nFloor);
     Kept* pKept = nBox >= 0 && nBox < kBoxes ? &m_kept[key.bPrinter ? 1 : 0][nBox] : nullptr;
+    if (pKept && !key.bPrinter)
+        m_abUnchanged[nBox] = SameKey(*pKept, key);
     if (pKept && SameKey(*pKept, key)) {
         if (m_bMeasureKnownFits) {
             LOGFONT lfKnown = lf;
@@ -124,7 +154,10 @@ CNoteFit CNoteFitter::Fit(CDC& dc, int nBox, const LOGFONT& lf, const CString& s
     key.fit = Search(dc, lf, strText, rcText, nStart, nFloor, bAlike ? m_last.fit.nHeight : 0);
     key.bValid = true;
     m_last = key;
-    if (pKept)
+    if (pKept) {
         *pKept = key;
+        if (!key.bPrinter)
+            m_lines[nBox].Forget();
+    }
     return key.fit;
 }

@@ -3,7 +3,9 @@
 // which the measured text is no taller than the area, else the floor with
 // the overflow mark. The heights are searched by halving rather than one
 // by one; each box's answer is kept while its text, area, font and device
-// stay the same; one font per height serves every box.
+// stay the same; one font per height serves every box. On screen a box
+// found unchanged also keeps the lines DrawText wrote for it, and later
+// paints write those lines again instead of breaking the text anew.
 #pragma once
 #include <memory>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "framework/Font.h"
 #include "framework/Rect.h"
 #include "framework/String.h"
+#include "view/NoteLines.h"
 
 class CDC;
 
@@ -28,18 +31,27 @@ public:
     // unit count as one.
     CNoteFit Fit(CDC& dc, int nBox, const LOGFONT& lf, const CString& strText, const CRect& rcText,
                  int nStart, int nFloor);
+    // Draws strText in rcText as DrawText with kTextFormat would, with the
+    // font of the answer selected; call it after Fit for the same box.
+    void Draw(CDC& dc, int nBox, const CString& strText, const CRect& rcText);
     // The font of lf, made once while lf stays the same.
     const CFont& Font(const LOGFONT& lf);
     // Drops fonts past a handful; call it while none of them is selected.
     void TrimFonts();
     void ForgetFonts() { m_fonts.clear(); }
     void ForgetFits();
+    void ForgetLines();
 
+    // Off, every box is drawn by DrawText, as by a paint that knew only the
+    // heights.
+    bool m_bKeepLines = true;
     // A kept answer is measured once more, as a paint that knew every
     // height in advance would still measure for the overflow mark.
     bool m_bMeasureKnownFits = false;
     // Text measurements made so far.
     int m_nMeasures = 0;
+    // Boxes drawn from their kept lines so far.
+    int m_nRedrawn = 0;
 
 private:
     struct Kept {
@@ -65,6 +77,9 @@ private:
     static bool SameKey(const Kept& a, const Kept& b);
 
     Kept m_kept[2][kBoxes];
+    // The screen box's answer served the paint before unchanged.
+    bool m_abUnchanged[kBoxes] = {};
+    CNoteLines m_lines[kBoxes];
     Kept m_last;
     std::vector<CachedFont> m_fonts;
 };

@@ -23,4 +23,5 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/YearPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NoteFitter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NoteLines.cpp
 )

@@ -9,7 +9,31 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 cd "$WORK"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# A failure says what was on the screen, keeps the screenshot where the
+# test output points to it, and ends the programs this test started, so
+# that ctest does not wait for them until its timeout.
+fail() {
+    echo "FAIL: $*" >&2
+    local id
+    echo "visible windows:" >&2
+    for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        echo "  $(xdotool getwindowname "$id" 2>/dev/null)" >&2
+    done
+    local kept=${TMPDIR:-/tmp}/almanark-e2e-$(basename "$0" .sh).png
+    import -window root "$kept" 2>/dev/null && echo "screen: $kept" >&2
+    kill $(jobs -p) 2>/dev/null || true
+    exit 1
+}
+
+# eventually SECONDS COMMAND...: true once COMMAND succeeds within SECONDS.
+eventually() {
+    local seconds=$1; shift
+    for _ in $(seq $((seconds * 5))); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
 
 # wait_window NAME SECONDS: prints the X id of the first window whose name
 # matches NAME (a regular expression) once it is visible.

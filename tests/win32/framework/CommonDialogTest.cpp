@@ -333,3 +333,37 @@ TEST(CommonDialogReal, PrinterDefaultsOfTheSystem) {
     EXPECT_EQ(::GetObjectType(hOld), 0u);
     EXPECT_EQ(::GetDeviceCaps(hNew, HORZRES), cxPrintable);
 }
+
+// The defaults are read from the spooler without the common dialogs'
+// library; they must be what the print dialog's return-default mode gives:
+// the same names, the same device mode byte for byte, the same page.
+TEST(CommonDialogReal, PrinterDefaultsAsTheDialogGivesThem) {
+    CModalSeam::SetResponder(nullptr);
+    PRINTDLGA pd = {sizeof pd};
+    pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    if (!::PrintDlgA(&pd))
+        GTEST_SKIP() << "no default printer";
+    CPrintDialog dlg(false);
+    ASSERT_TRUE(dlg.GetDefaults());
+    auto* pNames = static_cast<const DEVNAMES*>(::GlobalLock(pd.hDevNames));
+    const char* pszNames = reinterpret_cast<const char*>(pNames);
+    EXPECT_EQ(dlg.GetDriverName(), pszNames + pNames->wDriverOffset);
+    EXPECT_EQ(dlg.GetDeviceName(), pszNames + pNames->wDeviceOffset);
+    EXPECT_EQ(dlg.GetPortName(), pszNames + pNames->wOutputOffset);
+    auto* pOwnNames = static_cast<const DEVNAMES*>(::GlobalLock(dlg.m_pd.hDevNames));
+    EXPECT_EQ(pOwnNames->wDefault, pNames->wDefault);
+    ::GlobalUnlock(dlg.m_pd.hDevNames);
+    ::GlobalUnlock(pd.hDevNames);
+
+    auto* pMode = static_cast<const DEVMODEA*>(::GlobalLock(pd.hDevMode));
+    ASSERT_EQ(::GlobalSize(dlg.m_pd.hDevMode) >= pMode->dmSize + pMode->dmDriverExtra, true);
+    EXPECT_EQ(memcmp(dlg.GetDevMode(), pMode, pMode->dmSize + pMode->dmDriverExtra), 0);
+    ::GlobalUnlock(pd.hDevMode);
+
+    for (int nCap : {PHYSICALWIDTH, PHYSICALHEIGHT, HORZRES, VERTRES, PHYSICALOFFSETX,
+                     PHYSICALOFFSETY, LOGPIXELSX, NUMCOLORS})
+        EXPECT_EQ(::GetDeviceCaps(dlg.GetPrinterDC(), nCap), ::GetDeviceCaps(pd.hDC, nCap)) << nCap;
+    ::DeleteDC(pd.hDC);
+    ::GlobalFree(pd.hDevMode);
+    ::GlobalFree(pd.hDevNames);
+}

@@ -190,6 +190,26 @@ TEST(Dialog, TopLevelModelessClosesOnEscapeButNotOnReturn) {
     EXPECT_FALSE(CDialog::PreTranslateModeless(&msg));
 }
 
+// While a modal loop runs (here the filter call every modal loop makes),
+// a top-level modeless dialog still takes its keys.
+TEST(Dialog, ModelessKeysReachTheDialogDuringAModalLoop) {
+    CDialogTemplate t = MakeTemplate(kPopup);
+    CProbeDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(t.Get()));
+    dlg.ShowWindow(SW_SHOWNA);
+    MSG msg = {dlg.m_edit.GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+    for (int nCode : {MSGF_DIALOGBOX, MSGF_MESSAGEBOX}) {
+        msg.wParam = nCode == MSGF_DIALOGBOX ? VK_RETURN : VK_ESCAPE;
+        EXPECT_TRUE(::CallMsgFilterA(&msg, nCode)) << nCode;
+    }
+    EXPECT_EQ(dlg.m_nOK, 1);
+    EXPECT_EQ(dlg.m_nCancel, 1);
+    EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+    // Keys of other windows are left to the modal loop.
+    msg.hwnd = ::GetDesktopWindow();
+    EXPECT_FALSE(::CallMsgFilterA(&msg, MSGF_DIALOGBOX));
+}
+
 TEST(Dialog, InnermostVisibleModelessDialogGetsTheKeys) {
     CTestFrame frame;
     ASSERT_TRUE(frame.Create());

@@ -1,5 +1,6 @@
 #include "ViewFixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -67,6 +68,12 @@ CPaintedPage::CPaintedPage(int cx, int cy, bool bPrinting) : m_cx(cx), m_cy(cy) 
 CPaintedPage::~CPaintedPage() {
     m_dc.SelectObject(m_hOld);
     ::DeleteObject(m_hBitmap);
+}
+
+bool CPaintedPage::SamePixels(const CPaintedPage& other) const {
+    ::GdiFlush();
+    return m_cx == other.m_cx && m_cy == other.m_cy && m_pBits && other.m_pBits &&
+           std::equal(m_pBits, m_pBits + size_t(m_cx) * m_cy, other.m_pBits);
 }
 
 COLORREF CPaintedPage::At(int x, int y) const {

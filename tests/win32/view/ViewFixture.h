@@ -53,6 +53,8 @@ public:
     int Count(const RECT& rc, const std::function<bool(COLORREF)>& test) const;
     int CountOf(const RECT& rc, COLORREF cr) const;
     int CountNot(const RECT& rc, COLORREF cr) const;
+    // Same size and every pixel alike.
+    bool SamePixels(const CPaintedPage& other) const;
     // Writes a .bmp file, for looking at a page by eye.
     bool Save(const char* pszPath) const;
 
