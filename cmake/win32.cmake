@@ -10,7 +10,11 @@ set(WIN_LIBS comctl32 gdi32 winspool shlwapi advapi32 user32 kernel32 windowscod
 # Doubles are evaluated as doubles, not in the x87's extended precision, so
 # that every truncation to device units is the one double arithmetic gives.
 add_compile_options(-msse2 -mfpmath=sse)
-set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
+# Sections start on page boundaries in the file, so that the loader can map
+# them rather than read the whole file, debugging sections included, into
+# memory at every start.
+set(CMAKE_EXE_LINKER_FLAGS
+    "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++ -Wl,--file-alignment,4096")
 # The release build ships without symbols.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -s")
 
