@@ -68,6 +68,36 @@ private:
     INT m_anWidths[256] = {};
 };
 
+// A list of whole lines shrinks to fit them whenever its horizontal scroll
+// bar comes or goes, and never grows back: going back and forth between
+// narrow and wide files took a line off the date list each time. When the
+// bar has come or gone, the list gets its first height back and fits whole
+// lines into that.
+class CListHeightKeeper {
+public:
+    CListHeightKeeper(const CListBox& list, int cyFirst)
+        : m_hList(list.GetSafeHwnd()), m_cyFirst(cyFirst), m_bHorzBar(HasHorzBar()) {}
+    ~CListHeightKeeper() {
+        if (m_hList && m_cyFirst > 0 && HasHorzBar() != m_bHorzBar) {
+            RECT rc;
+            ::GetWindowRect(m_hList, &rc);
+            ::SetWindowPos(m_hList, nullptr, 0, 0, rc.right - rc.left, m_cyFirst,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    CListHeightKeeper(const CListHeightKeeper&) = delete;
+    CListHeightKeeper& operator=(const CListHeightKeeper&) = delete;
+
+private:
+    bool HasHorzBar() const {
+        return m_hList && (::GetWindowLongA(m_hList, GWL_STYLE) & WS_HSCROLL) != 0;
+    }
+
+    HWND m_hList;
+    int m_cyFirst;
+    bool m_bHorzBar;
+};
+
 bool HasEvnExtension(const CString& strFile) {
     return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
 }
@@ -132,6 +162,7 @@ BOOL CEventsPage::OnInitDialog() {
     CPanelPage::OnInitDialog();
     m_nAppliedCount = 0;
     m_listDates.SetTabStops(kTabStop);
+    m_cyDateList = m_listDates.GetWindowRect().Height();
     m_cbFile.LimitText(64);
     FillEventFileCombo();
     LoadEventFile();
@@ -221,6 +252,7 @@ CString CEventsPage::GetLastEventFile() const {
 }
 
 void CEventsPage::ClearDateList() {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     m_listDates.ResetContent();
     m_listDates.SetHorizontalExtent(0);
 }
@@ -257,7 +289,7 @@ void CEventsPage::LoadEventFile() {
             CString strValue = section.WholeValue(nKey, kEnd);
             if (strValue == kEnd)
                 break;
-            m_astrUnreadValues.push_back(strValue);
+            m_astrUnreadValues.push_back(std::move(strValue));
         }
     }
     m_strUnreadPath = strPath;
@@ -366,6 +398,7 @@ void CEventsPage::UpdateListExtent(const CString& strLine) {
 }
 
 void CEventsPage::WidenListExtent(const std::vector<CString>& lines) {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     const int cxWidest = WidestListLine(lines);
     if (m_listDates.GetSafeHwnd() && m_listDates.GetHorizontalExtent() < cxWidest)
         m_listDates.SetHorizontalExtent(cxWidest);
@@ -427,6 +460,7 @@ std::vector<CString> CEventsPage::GetListLines() const {
 }
 
 void CEventsPage::SetListLines(const std::vector<CString>& lines, bool bLoaded) {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     // Without redrawing, the list neither paints nor recomputes its scroll
     // bars at every line; a list cleared first would hide its scroll bars and
     // show them again, redrawing its frame each time.
@@ -482,6 +516,7 @@ bool CEventsPage::ListHasLine(const CString& strLine) const {
 }
 
 void CEventsPage::InsertPendingDate() {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     CString strStatus = GetStatusPane();
     SetStatusPane("");
     if (strStatus == " already listed")
@@ -509,6 +544,7 @@ void CEventsPage::InsertPendingDate() {
 void CEventsPage::OnRemoveDate() {
     if (m_listDates.GetSelCount() <= 0)
         return;
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     m_listDates.SetHorizontalExtent(0);
     std::vector<int> selected = m_listDates.GetSelItems(m_listDates.GetCount());
     int nFirst = selected.empty() ? 0 : selected.front();

@@ -85,4 +85,6 @@ private:
     // Values longer than the page reads, by the shortened value it shows, so
     // that saving the list does not cut them.
     std::map<CString, CString> m_mapWholeValues;
+    // The date list's height as the page was made.
+    int m_cyDateList = 0;
 };

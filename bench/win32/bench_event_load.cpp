@@ -95,7 +95,24 @@ Figure Measure(const std::function<void()>& fn) {
 }
 
 void PrintFigure(const char* pszWhat, const Figure& f) {
-    printf("  %-40s %8.3f ms  CPU %7.3f ms\n", pszWhat, f.dWall, f.dCpu);
+    printf("  %-46s %8.3f ms  CPU %7.3f ms\n", pszWhat, f.dWall, f.dCpu);
+}
+
+// Gives the file a newer time, as an edit would: the profile reader keeps
+// the files it has read and reads one again only when its time has changed.
+void TouchFile(const CString& strPath) {
+    static ULONGLONG s_nTime = 0;
+    if (!s_nTime) {
+        FILETIME ft;
+        GetSystemTimeAsFileTime(&ft);
+        s_nTime = (ULONGLONG(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    }
+    s_nTime += 10000000;
+    const FILETIME ft = {DWORD(s_nTime), DWORD(s_nTime >> 32)};
+    HANDLE h = CreateFileA(strPath, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    SetFileTime(h, nullptr, nullptr, &ft);
+    CloseHandle(h);
 }
 
 // Each step of a load on its own, as the page takes it.
@@ -107,6 +124,12 @@ void PrintSteps(CEventsPage& page, const CString& strPath) {
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"section read (one profile call)",
          [&] { strText = CEventsPage::ReadEventSectionText(strPath); }},
+        {"  the same, the file changed before each read",
+         [&] {
+             TouchFile(strPath);
+             strText = CEventsPage::ReadEventSectionText(strPath);
+         }},
+        {"  the file's time changed alone", [&] { TouchFile(strPath); }},
         {"section parsed", [&] { section = CEventSection(strText); }},
         {"values looked up, lines made and sorted",
          [&] {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <algorithm>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -395,6 +396,69 @@ TEST_F(EventsPageTest, ListExtentLetsTheLongestLineBeScrolledIntoView) {
 
     m_page.UpdateListExtent("Mar 03\tshort");
     EXPECT_EQ(nExtent, m_page.m_listDates.GetHorizontalExtent());
+}
+
+// A load after others leaves the list as a load into a fresh page does: its
+// lines, scroll extent, selection, top line and the Remove Date button.
+TEST_F(EventsPageTest, EachLoadLeavesTheListAsAFreshPageLoadsIt) {
+    WriteEvents("Wide", {"Jan 01;" + CString('W', 70), "Feb 02;x", "Mar 03;y"});
+    WriteEvents("Many", NumberedValues(40));
+    WriteEvents("Narrow", {"Apr 04;a"});
+    WriteEvents("Empty", {});
+    Open();
+    for (const char* pszName : {"Wide", "Many", "Narrow", "Empty", "Many", "Wide"}) {
+        SCOPED_TRACE(pszName);
+        // The list being replaced has every line selected and its last on top.
+        m_page.m_listDates.SetSel(-1);
+        m_page.m_listDates.SetTopIndex(m_page.m_listDates.GetCount() - 1);
+        Choose(pszName);
+        CEventsPage fresh;
+        ASSERT_TRUE(fresh.Create(IDD_EVENTS_PAGE, &m_host));
+        ASSERT_TRUE(fresh.SelectEventFile(pszName));
+        fresh.LoadEventFile();
+        const CListBox& list = m_page.m_listDates;
+        const CListBox& freshList = fresh.m_listDates;
+        Lines freshLines;
+        for (int i = 0; i < freshList.GetCount(); ++i)
+            freshLines.push_back(freshList.GetText(i));
+        EXPECT_EQ(freshLines, ListLines());
+        EXPECT_EQ(freshList.GetHorizontalExtent(), list.GetHorizontalExtent());
+        EXPECT_EQ(freshList.GetSelItems(100), list.GetSelItems(100));
+        EXPECT_EQ(freshList.GetTopIndex(), list.GetTopIndex());
+        EXPECT_EQ(freshList.GetCaretIndex(), list.GetCaretIndex());
+        EXPECT_EQ(fresh.m_btnRemoveDate.IsWindowEnabled(),
+                  m_page.m_btnRemoveDate.IsWindowEnabled());
+        fresh.DestroyWindow();
+    }
+}
+
+// The list shrinks to whole lines when its horizontal scroll bar comes or
+// goes; going back and forth between narrow and wide lists must not take a
+// line off it each time.
+TEST_F(EventsPageTest, ListKeepsItsHeightWhateverItsScrollBarsDo) {
+    WriteEvents("Wide", {"Jan 01;" + CString('W', 70), "Feb 02;x"});
+    WriteEvents("Many", NumberedValues(40));
+    WriteEvents("Narrow", {"Apr 04;a"});
+    Open();
+    auto Height = [&] {
+        CRect rc;
+        GetWindowRect(m_page.m_listDates, &rc);
+        return rc.Height();
+    };
+    std::map<CString, int> heights;
+    for (int nRound = 0; nRound < 3; ++nRound)
+        for (const char* pszName : {"Wide", "Narrow", "Many"}) {
+            Choose(pszName);
+            if (nRound == 0)
+                heights[pszName] = Height();
+            EXPECT_EQ(heights[pszName], Height()) << pszName << ", round " << nRound;
+        }
+    // Removing a line and saving sets the extent anew.
+    Choose("Wide");
+    m_page.m_listDates.SetSel(-1, false);
+    m_page.m_listDates.SetSel(1);
+    m_page.SendMessage(WM_COMMAND, IDC_REMOVE_DATE);
+    EXPECT_EQ(heights["Wide"], Height());
 }
 
 TEST_F(EventsPageTest, FileButtonFollowsTheTypedNameAndCarriesItOut) {
