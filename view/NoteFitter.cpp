@@ -90,15 +90,19 @@ CNoteFit CNoteFitter::Search(CDC& dc, LOGFONT lf, const CString& strText, const 
     // Heights above nHigh fail; nLow fits unless it is the floor.
     int nLow = std::min(nFloor, nStart), nHigh = nStart;
     const bool bGuess = nGuess >= nLow && nGuess < nHigh;
+    // A guess of the lowest height settles, in one measurement, a box that
+    // does not fit even there: no greater height fits either.
+    if (bGuess && nGuess == nLow && !probe(nLow))
+        return CNoteFit{nLow, true};
     int nNext = bGuess ? std::max(nGuess, nLow + 1) : nHigh;
-    while (nLow < nHigh) {
+    for (bool bFirst = true; nLow < nHigh; bFirst = false) {
         const bool bFits = probe(nNext);
         if (bFits)
             nLow = nNext;
         else
             nHigh = nNext - 1;
         // After the guess, its neighbour on the side the answer lies.
-        if (bGuess && fits.size() == 1)
+        if (bGuess && bFirst)
             nNext = bFits ? nNext + 1 : nNext - 1;
         else
             nNext = nLow + (nHigh - nLow + 1) / 2;

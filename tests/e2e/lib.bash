@@ -9,6 +9,14 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 cd "$WORK"
 
+# Wine's spooler drops every printer that the CUPS scheduler does not list
+# when a program starts, and the program then reports that there is no
+# printer: start only once the scheduler answers with its default queue.
+for _ in $(seq 150); do
+    lpstat -d 2>/dev/null | grep -q ': ' && break
+    sleep 0.2
+done
+
 # A failure says what was on the screen, keeps the screenshot where the
 # test output points to it, and ends the programs this test started, so
 # that ctest does not wait for them until its timeout.

@@ -4,7 +4,9 @@
 source "$(dirname "$0")/lib.bash" "$1"
 
 WINEDEBUG=+loaddll "$WINE_RUN" "$EXE" 2>"$WORK/loaddll.log" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+# A message box before the frame (no printer, say) is named "Almanark" alone.
+frame=$(wait_window ' - Almanark$' 60) || fail "no main window$(xdotool search --onlyvisible \
+    --name '^Almanark$' >/dev/null 2>&1 && echo '; a message box named Almanark is open')"
 # The common dialogs and the shell load at their first use, not at start.
 exe_pid=$(grep -m1 'Almanark\.exe' "$WORK/loaddll.log" | cut -d: -f1)
 [ -n "$exe_pid" ] || fail "no library trace of the program"
