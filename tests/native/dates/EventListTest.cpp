@@ -176,6 +176,31 @@ TEST(EventListSort, OrdersWithinAGroupByTheWholeLine) {
     EXPECT_EQ(LinesOf(again), LinesOf(list));
 }
 
+TEST(EventListSort, LongListsKeepTheOrderOfEqualLines) {
+    // Far past the length up to which a sort inserts lines one by one: lines
+    // equal but for case, and lines of no group, still keep their order.
+    auto cased = [](std::string s, int nBits) {
+        for (size_t i = 0; i < s.size(); ++i)
+            if (nBits >> i & 1)
+                s[i] = (char)toupper((unsigned char)s[i]);
+        return s;
+    };
+    CEventList list;
+    std::vector<std::string> astrNoGroup, astrJan, astrDec;
+    for (int i = 0; i < 30; ++i) {
+        astrDec.push_back(cased("dec 24\tparty", i * 7 % 64));
+        astrNoGroup.push_back("\tnote " + std::to_string(29 - i));
+        astrJan.push_back(cased("jan 01\tbrunch", i * 11 % 64 + 64));
+        for (const std::string* p : {&astrDec.back(), &astrNoGroup.back(), &astrJan.back()})
+            list.AddLine(p->c_str());
+    }
+    list.Sort();
+    std::vector<std::string> astrExpected = astrNoGroup;
+    astrExpected.insert(astrExpected.end(), astrJan.begin(), astrJan.end());
+    astrExpected.insert(astrExpected.end(), astrDec.begin(), astrDec.end());
+    EXPECT_EQ(LinesOf(list), astrExpected);
+}
+
 TEST(EventListText, BuildsLinesWithBreaksAndFindsWholeLines) {
     CEventList list = ListOf({"Jan 01\tNew Year", "Jul 04\tParty at Bob's"});
     CString strText = list.BuildEventText();
