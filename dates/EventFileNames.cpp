@@ -1,7 +1,7 @@
 #include "dates/EventFileNames.h"
 
 #include <algorithm>
-#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -26,8 +26,21 @@ bool ArgNamesFile(const CString& strEventFileArg, const CString& strName) {
 // Control characters cannot stand in a file name either; a pasted tab would
 // otherwise give a name no file can have.
 bool IsBadNameChar(char ch) {
-    unsigned char c = (unsigned char)ch;
-    return c < 32 || c == 127 || (c != 0 && std::strchr("\\/:*?\"<>|", c) != nullptr);
+    switch (ch) {
+    case '\\':
+    case '/':
+    case ':':
+    case '*':
+    case '?':
+    case '"':
+    case '<':
+    case '>':
+    case '|':
+    case 127:
+        return true;
+    default:
+        return (unsigned char)ch < 32;
+    }
 }
 
 } // namespace
@@ -89,6 +102,6 @@ bool CleanEventFileName(CString& strName, int& nCaret) {
     removeLeadingBlanks();
     if (!bRemoved)
         nCaret = -1;
-    strName = CString(s);
+    strName = CString(std::move(s));
     return bRemoved;
 }

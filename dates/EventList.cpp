@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 namespace {
-
-const char* const s_apszSortGroups[] = {"Jan", "Feb", "Mar", "Apr", "EASTER", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov",    "Dec"};
 
 // ASCII-only folding keeps the order independent of the C locale.
 unsigned char Fold(char ch) {
@@ -28,19 +26,63 @@ int CompareFolded(const std::string& a, const std::string& b) {
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-bool StartsWithFolded(const std::string& s, const char* pszPrefix) {
-    for (size_t i = 0; pszPrefix[i]; ++i)
-        if (i >= s.size() || Fold(s[i]) != Fold(pszPrefix[i]))
-            return false;
-    return true;
+bool StartsWithFolded(const std::string& s, const char* pszLowerPrefix) {
+    size_t i = 0;
+    while (pszLowerPrefix[i] && i < s.size() && Fold(s[i]) == (unsigned char)pszLowerPrefix[i])
+        ++i;
+    return pszLowerPrefix[i] == 0;
 }
 
-// 0 for a line of no group, else 1 + the index of its group.
+// Value and line differ only in their separator: the first one becomes the
+// other, and a text without one gets the other in front.
+void ReplaceFirstOrPrefix(CString& str, char chFrom, char chTo) {
+    int nSep = str.Find(chFrom);
+    if (nSep < 0)
+        str.Insert(0, chTo);
+    else
+        str.SetAt(nSep, chTo);
+}
+
+constexpr int Key3(unsigned char a, unsigned char b, unsigned char c) {
+    return a << 16 | b << 8 | c;
+}
+
+// 0 for a line of no group, else 1 + the index of its group: Jan .. Apr,
+// EASTER, May .. Dec, matched without regard to case.
 int SortGroupOf(const CString& strLine) {
-    for (int i = 0; i < (int)(sizeof s_apszSortGroups / sizeof s_apszSortGroups[0]); ++i)
-        if (StartsWithFolded(strLine.str(), s_apszSortGroups[i]))
-            return i + 1;
-    return 0;
+    const std::string& s = strLine.str();
+    if (s.size() < 3)
+        return 0;
+    switch (Key3(Fold(s[0]), Fold(s[1]), Fold(s[2]))) {
+    case Key3('j', 'a', 'n'):
+        return 1;
+    case Key3('f', 'e', 'b'):
+        return 2;
+    case Key3('m', 'a', 'r'):
+        return 3;
+    case Key3('a', 'p', 'r'):
+        return 4;
+    case Key3('e', 'a', 's'):
+        return StartsWithFolded(s, "easter") ? 5 : 0;
+    case Key3('m', 'a', 'y'):
+        return 6;
+    case Key3('j', 'u', 'n'):
+        return 7;
+    case Key3('j', 'u', 'l'):
+        return 8;
+    case Key3('a', 'u', 'g'):
+        return 9;
+    case Key3('s', 'e', 'p'):
+        return 10;
+    case Key3('o', 'c', 't'):
+        return 11;
+    case Key3('n', 'o', 'v'):
+        return 12;
+    case Key3('d', 'e', 'c'):
+        return 13;
+    default:
+        return 0;
+    }
 }
 
 } // namespace
@@ -77,28 +119,42 @@ void CEventList::Write(
 }
 
 void CEventList::Sort() {
-    std::vector<std::pair<int, CString>> aKeyed;
+    // The strings stay where they are until their order is known: sorting
+    // keys and pointers moves no text.
+    std::vector<std::pair<int, CString*>> aKeyed;
     aKeyed.reserve(m_astrLines.size());
     for (CString& strLine : m_astrLines)
-        aKeyed.emplace_back(SortGroupOf(strLine), std::move(strLine));
-    // Stable, so that lines of no group, and lines equal but for case, keep
-    // the order in which they were listed.
-    std::stable_sort(aKeyed.begin(), aKeyed.end(), [](const auto& a, const auto& b) {
+        aKeyed.emplace_back(SortGroupOf(strLine), &strLine);
+    // Lines of no group, and lines equal but for case, keep the order in
+    // which they were listed: the pointers give that order.
+    auto before = [](const auto& a, const auto& b) {
         if (a.first != b.first)
             return a.first < b.first;
-        return a.first != 0 && CompareFolded(a.second.str(), b.second.str()) < 0;
-    });
-    for (size_t i = 0; i < aKeyed.size(); ++i)
-        m_astrLines[i] = std::move(aKeyed[i].second);
+        int nCompare = a.first == 0 ? 0 : CompareFolded(a.second->str(), b.second->str());
+        return nCompare != 0 ? nCompare < 0 : a.second < b.second;
+    };
+    // Files are saved in this order, so a list read back is sorted already.
+    if (std::is_sorted(aKeyed.begin(), aKeyed.end(), before))
+        return;
+    std::sort(aKeyed.begin(), aKeyed.end(), before);
+    std::vector<CString> astrSorted;
+    astrSorted.reserve(aKeyed.size());
+    for (const auto& keyed : aKeyed)
+        astrSorted.push_back(std::move(*keyed.second));
+    m_astrLines.swap(astrSorted);
 }
 
 CString CEventList::BuildEventText() const {
+    size_t nLength = 0;
+    for (const CString& strLine : m_astrLines)
+        nLength += strLine.GetLength() + 2;
     std::string s;
+    s.reserve(nLength);
     for (const CString& strLine : m_astrLines) {
         s += strLine.str();
         s += "\r\n";
     }
-    return CString(s);
+    return CString(std::move(s));
 }
 
 // Hand-written files may hold "Jan 5;Party" or "Jan 5, 1999;Party"; the day
@@ -115,19 +171,14 @@ CString CEventList::PadOneDigitDay(CString strValue) {
 // The value splits at its first ";", so a caption may hold ";" itself; a
 // value without one is all caption.
 CString CEventList::LineFromValue(CString strValue) {
-    const int nSep = strValue.Find(';');
-    if (nSep < 0)
-        strValue.Insert(0, '\t');
-    else
-        strValue.SetAt(nSep, '\t');
+    ReplaceFirstOrPrefix(strValue, ';', '\t');
     return strValue;
 }
 
 CString CEventList::ValueFromLine(const CString& strLine) {
-    int nTab = strLine.Find('\t');
-    if (nTab < 0)
-        return ";" + strLine;
-    return strLine.Left(nTab) + ";" + strLine.Mid(nTab + 1);
+    CString strValue = strLine;
+    ReplaceFirstOrPrefix(strValue, '\t', ';');
+    return strValue;
 }
 
 bool CEventList::EventTextHasLine(const CString& strEventText, const CString& strLine) {

@@ -2,6 +2,7 @@
 // of the whole program. Indexes are character positions; -1 means not found.
 #pragma once
 #include <string>
+#include <utility>
 
 class CString {
 public:
@@ -11,6 +12,9 @@ public:
         : m_s(pch && nLength > 0 ? pch : "", pch && nLength > 0 ? nLength : 0) {}
     CString(char ch, int nRepeat = 1) : m_s(nRepeat > 0 ? nRepeat : 0, ch) {}
     CString(const std::string& s) : m_s(s) {}
+    // Takes over a temporary's buffer: Mid, Left and "+" build their result
+    // once instead of building it and then copying it.
+    CString(std::string&& s) : m_s(std::move(s)) {}
 
     int GetLength() const { return (int)m_s.size(); }
     bool IsEmpty() const { return m_s.empty(); }
