@@ -192,7 +192,7 @@ void CAlmanarkView::FitDesign(CAlmanarkDoc& doc) {
     const CPageFractions printable = Metrics().Printable();
     printable.PlaceCalendar(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom);
     if (doc.m_bHasImage)
-        printable.PullInside(doc.m_dImgLeft, doc.m_dImgTop, doc.m_dImgRight, doc.m_dImgBottom);
+        printable.PlacePicture(doc.m_dImgLeft, doc.m_dImgTop, doc.m_dImgRight, doc.m_dImgBottom);
 }
 
 void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {

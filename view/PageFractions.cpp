@@ -1,5 +1,7 @@
 #include "view/PageFractions.h"
 
+#include <utility>
+
 // Written so that a NaN edge (a damaged document) fails the test and takes the limit.
 void CPageFractions::PullInside(double& dLeft, double& dTop, double& dRight,
                                 double& dBottom) const {
@@ -16,6 +18,21 @@ void CPageFractions::PlaceCalendar(double& dLeft, double& dTop, double& dRight,
     // A block left without width or height (a damaged document) could not be drawn, hit or
     // dragged: it is placed anew like a block never placed.
     if (dTop == kUnplacedTop || !(dRight > dLeft) || !(dBottom > dTop)) {
+        dLeft = m_dLeft;
+        dTop = m_dTop;
+        dRight = m_dRight;
+        dBottom = m_dBottom;
+    }
+}
+
+void CPageFractions::PlacePicture(double& dLeft, double& dTop, double& dRight,
+                                  double& dBottom) const {
+    if (dLeft > dRight)
+        std::swap(dLeft, dRight);
+    if (dTop > dBottom)
+        std::swap(dTop, dBottom);
+    PullInside(dLeft, dTop, dRight, dBottom);
+    if (!(dRight > dLeft) || !(dBottom > dTop)) {
         dLeft = m_dLeft;
         dTop = m_dTop;
         dRight = m_dRight;

@@ -15,6 +15,10 @@ public:
     // As PullInside, except that an unplaced calendar, or one left without width or height,
     // takes the whole area.
     void PlaceCalendar(double& dLeft, double& dTop, double& dRight, double& dBottom) const;
+    // As PullInside for the picture of a damaged document: edges given in the
+    // wrong order are swapped first (the picture would be drawn mirrored), and
+    // a picture left without width or height takes the whole area.
+    void PlacePicture(double& dLeft, double& dTop, double& dRight, double& dBottom) const;
 
     double m_dLeft = 0.0;
     double m_dTop = 0.0;

@@ -174,6 +174,30 @@ TEST(PageGeometryTest, CalendarOffThePrintableAreaIsPulledBack) {
     }
 }
 
+// A damaged document's picture: inverted edges are put in order (not drawn
+// mirrored), and one left without width or height takes the printable area.
+TEST(PageGeometryTest, DamagedPicturePlacementIsPutRight) {
+    const CPageFractions printable(kLeft, kTop, kRight, kBottom);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double given[4], placed[4];
+    } cases[] = {
+        {{0.2, 0.3, 0.6, 0.7}, {0.2, 0.3, 0.6, 0.7}},
+        {{0.6, 0.7, 0.2, 0.3}, {0.2, 0.3, 0.6, 0.7}},
+        {{0.6, 0.3, 0.2, 0.7}, {0.2, 0.3, 0.6, 0.7}},
+        {{0.9, -0.5, -0.2, 0.4}, {kLeft, kTop, 0.9, 0.4}},
+        {{0.4, 0.3, 0.4, 0.7}, {kLeft, kTop, kRight, kBottom}},
+        {{1.5, 0.3, 2.0, 0.7}, {kLeft, kTop, kRight, kBottom}},
+        {{nan, nan, nan, nan}, {kLeft, kTop, kRight, kBottom}},
+    };
+    for (const auto& c : cases) {
+        double d[4] = {c.given[0], c.given[1], c.given[2], c.given[3]};
+        printable.PlacePicture(d[0], d[1], d[2], d[3]);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(c.placed[i], d[i], 1e-12) << c.given[0] << " " << c.given[1] << " " << i;
+    }
+}
+
 TEST(PageGeometryTest, ScreenCalendarKeepsTheUnroundedLeftProduct) {
     const CPageGeometry page(PortraitPrinter(), false, 1000, 700);
     // L * W = 102.77, R * W = 486.55: width trunc(383.78) = 383, so the right edge is 485,
