@@ -23,15 +23,21 @@ status=0
 # (longer strings and pictures are unit-tested), and a harness's work grows
 # with its input, so larger ones would try far fewer inputs in the same time.
 start=$(date +%s%N)
-"$fuzzer" "$@" -runs="$runs" -rss_limit_mb=2048 -max_len=4096 \
+TIMEFORMAT='%3U %3S'
+{ time "$fuzzer" "$@" -runs="$runs" -rss_limit_mb=2048 -max_len=4096 \
     -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus" "$dir/seeds" \
-    >"$work/log" 2>&1 || status=$?
+    >"$work/log" 2>&1 || status=$?; } 2>"$work/cpu"
 ms=$(( ($(date +%s%N) - start) / 1000000 ))
 tail -n 12 "$work/log"
 done=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log")
-# libFuzzer's own rate counts whole seconds only; work it out from the wall clock.
+# libFuzzer's own rate counts whole seconds only; work it out from the wall
+# clock, and from the fuzzer's own CPU time, which other work on the machine
+# does not stretch.
+cpu_ms=$(awk '{printf "%d", ($1 + $2) * 1000}' "$work/cpu")
 rate=$(( ${done:-0} * 1000 / (ms > 0 ? ms : 1) ))
-printf '%s: %s executions in %d.%03d s (%s exec/s)\n' "$name" "${done:-0}" $((ms / 1000)) $((ms % 1000)) "$rate"
+cpu_rate=$(( ${done:-0} * 1000 / (cpu_ms > 0 ? cpu_ms : 1) ))
+printf '%s: %s executions in %d.%03d s (%s exec/s; %s exec/s of CPU time)\n' "$name" "${done:-0}" \
+    $((ms / 1000)) $((ms % 1000)) "$rate" "$cpu_rate"
 for f in "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-*; do
     [ -e "$f" ] && cp "$f" "$dir/crashes/" && echo "kept $(basename "$f") in $dir/crashes"
 done
