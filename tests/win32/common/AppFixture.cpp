@@ -20,6 +20,9 @@ CScopedSystemProfile::~CScopedSystemProfile() {
 }
 
 void CAppFixture::SetUp() {
+    // Wherever an earlier program left the pointer, over the view it would
+    // put the view's hover hints into the status bar: park it in a corner.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     ::GetCurrentDirectoryA(MAX_PATH, m_szOldDir);
     ASSERT_TRUE(::SetCurrentDirectoryA(m_dir.Path()));
 }
