@@ -144,6 +144,12 @@ void CArchive::FillBuffer(unsigned nNeeded) {
 void CArchive::Read(void* pBuf, unsigned nCount) {
     if (!IsLoading())
         throw CArchiveException(CArchiveException::writeOnly);
+    // Most reads are a few bytes that are buffered already.
+    if (nCount > 0 && nCount <= m_nLim - m_nCur) {
+        memcpy(pBuf, m_buf.data() + m_nCur, nCount);
+        m_nCur += nCount;
+        return;
+    }
     unsigned char* p = (unsigned char*)pBuf;
     while (nCount > 0) {
         size_t nHave = m_nLim - m_nCur;
