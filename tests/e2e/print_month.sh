@@ -3,38 +3,22 @@
 # its texts with pdftotext and its grid lines with pdftoppm. The page is
 # printed by the view tests' program (PrintedPageTest), which also writes
 # where the layout puts the grid lines.
-set -euo pipefail
-build=${ALMANARK_BUILD_DIR:-$(dirname "$1")}
-source_dir=${ALMANARK_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+source "$(dirname "$0")/lib.bash" "$1"
+build=${ALMANARK_BUILD_DIR:-$(dirname "$EXE")}
 tests=$build/win32_view_tests.exe
 [ -f "$tests" ] || { echo "print_month: $tests is missing"; exit 1; }
 
-work=$(mktemp -d)
+work=$WORK
 job=almanark-print-month-$$-$RANDOM
-cleanup() {
-    rm -rf "$work"
-    find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" -delete 2>/dev/null || true
-}
-trap cleanup EXIT
+trap 'rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" -delete 2>/dev/null || true' EXIT
 
-run=("$source_dir/scripts/wine-run.sh" "$tests" --gtest_filter=PrintedPageTest.*)
+run=("$WINE_RUN" "$tests" --gtest_filter=PrintedPageTest.*)
 [ -n "${DISPLAY:-}" ] || run=(xvfb-run -a "${run[@]}")
 ALMANARK_PRINT_JOB=$job ALMANARK_PRINT_LAYOUT="Z:$work/layout.txt" "${run[@]}" >"$work/run.log" 2>&1 ||
     { cat "$work/run.log"; echo "print_month: printing failed"; exit 1; }
 grep -q "1 test.*PASSED\|PASSED.*1 test" "$work/run.log" || { cat "$work/run.log"; exit 1; }
 
-# The spooler writes the file some time after the job left the program:
-# wait until it is there and has stopped growing.
-pdf="" size=-1
-for _ in $(seq 120); do
-    sleep 0.5
-    pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" 2>/dev/null | head -n1)
-    [ -n "$pdf" ] || continue
-    now=$(stat -c %s "$pdf")
-    [ "$now" -gt 0 ] && [ "$now" -eq "$size" ] && break
-    size=$now
-done
-[ -n "$pdf" ] || { echo "print_month: no PDF for job $job"; exit 1; }
+pdf=$(wait_pdf "$job*.pdf") || { echo "print_month: no PDF for job $job"; exit 1; }
 
 fail=0
 check() { # description, command...

@@ -3,40 +3,20 @@
 # and a 6x2 year page (by the view tests' PrintedPictureTest), then reads
 # the printed files back: red only where the picture shows through, and
 # every month name of the year page once.
-set -euo pipefail
-build=${ALMANARK_BUILD_DIR:-$(dirname "$1")}
-source_dir=${ALMANARK_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+source "$(dirname "$0")/lib.bash" "$1"
+build=${ALMANARK_BUILD_DIR:-$(dirname "$EXE")}
 tests=$build/win32_view_tests.exe
 [ -f "$tests" ] || { echo "print_picture: $tests is missing"; exit 1; }
 
-work=$(mktemp -d)
+work=$WORK
 job=almanark-print-picture-$$-$RANDOM
-cleanup() {
-    rm -rf "$work"
-    find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" -delete 2>/dev/null || true
-}
-trap cleanup EXIT
+trap 'rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" -delete 2>/dev/null || true' EXIT
 
-run=("$source_dir/scripts/wine-run.sh" "$tests" --gtest_filter=PrintedPictureTest.*)
+run=("$WINE_RUN" "$tests" --gtest_filter=PrintedPictureTest.*)
 [ -n "${DISPLAY:-}" ] || run=(xvfb-run -a "${run[@]}")
 ALMANARK_PRINT_JOB=$job "${run[@]}" >"$work/run.log" 2>&1 ||
     { cat "$work/run.log"; echo "print_picture: printing failed"; exit 1; }
 grep -q "PASSED.*1 test" "$work/run.log" || { cat "$work/run.log"; exit 1; }
-
-# wait_pdf NAME: the spooler's file for job NAME once it has stopped growing.
-wait_pdf() {
-    local pdf="" size=-1 now
-    for _ in $(seq 120); do
-        sleep 0.5
-        pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$1*.pdf" 2>/dev/null | head -n1)
-        [ -n "$pdf" ] || continue
-        now=$(stat -c %s "$pdf")
-        [ "$now" -gt 0 ] && [ "$now" -eq "$size" ] && { echo "$pdf"; return 0; }
-        size=$now
-    done
-    echo "print_picture: no PDF for job $1" >&2
-    return 1
-}
 
 # red_pixels PDF: how many pixels of the page at 30 dpi are clearly red.
 red_pixels() {
@@ -60,9 +40,9 @@ PY
 }
 
 fail=0
-hidden=$(wait_pdf "$job-hidden")
-through=$(wait_pdf "$job-through")
-year=$(wait_pdf "$job-year")
+hidden=$(wait_pdf "$job-hidden*.pdf") || { echo "print_picture: no PDF for job $job-hidden"; exit 1; }
+through=$(wait_pdf "$job-through*.pdf") || { echo "print_picture: no PDF for job $job-through"; exit 1; }
+year=$(wait_pdf "$job-year*.pdf") || { echo "print_picture: no PDF for job $job-year"; exit 1; }
 n=$(red_pixels "$hidden")
 [ "$n" -eq 0 ] || { echo "print_picture: $n red pixels where the calendar hides the picture"; fail=1; }
 n=$(red_pixels "$through")
