@@ -231,6 +231,9 @@ LRESULT CFrameWnd::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_IDLEUPDATECMDUI:
+        OnIdleUpdate();
+        return 0;
     case WM_DESTROY:
         if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
             ::PostQuitMessage(0);

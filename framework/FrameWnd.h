@@ -12,6 +12,10 @@ class CView;
 class CDocument;
 class CPreviewView;
 
+// Sent to the main frame at the start of each idle moment, so that the
+// frame's window procedure also runs after input that went to other windows.
+const UINT WM_IDLEUPDATECMDUI = 0x0363;
+
 class CFrameWnd : public CWnd {
 public:
     CFrameWnd() = default;

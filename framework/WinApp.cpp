@@ -492,7 +492,7 @@ BOOL CWinApp::OnIdle(LONG lCount) {
     if (lCount <= 0) {
         auto* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
         if (pFrame && pFrame->GetSafeHwnd())
-            pFrame->OnIdleUpdate();
+            pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
     }
     return lCount < 1;
 }

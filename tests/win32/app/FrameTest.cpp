@@ -15,8 +15,8 @@ protected:
         ASSERT_NE(nullptr, m_pFrame);
     }
     // Holds the given keys down (as the key state functions report them)
-    // while the frame handles one message.
-    void WithKeysDown(std::initializer_list<int> keys) {
+    // while the frame handles one message, or while the program is idle.
+    void WithKeysDown(std::initializer_list<int> keys, bool bAtIdle = false) {
         BYTE state[256];
         ::GetKeyboardState(state);
         BYTE saved[256];
@@ -24,7 +24,10 @@ protected:
         for (int vk : keys)
             state[vk] |= 0x80;
         ::SetKeyboardState(state);
-        m_pFrame->SendMessage(WM_NULL);
+        if (bAtIdle)
+            theApp.OnIdle(0);
+        else
+            m_pFrame->SendMessage(WM_NULL);
         ::SetKeyboardState(saved);
     }
     // Marks the frame minimised or maximised as the closing code sees it.
@@ -110,6 +113,17 @@ TEST_F(Frame, ImagePageEntersPicturePositioningOnlyWithAPicture) {
     EXPECT_EQ(0, pView->m_nImgPositioning);
     EXPECT_EQ(0, pView->m_nPictureFirst);
     theApp.m_pDoc->m_bHasImage = 0;
+}
+
+// The key goes to a control of the page, not to the frame: the frame sees it
+// down at the idle moment that follows.
+TEST_F(Frame, DeleteKeyWhilePositioningThePictureRemovesIt) {
+    theApp.m_pDoc->m_bHasImage = 1;
+    m_pFrame->ShowPage(CMainFrame::kImagePage);
+    ASSERT_EQ(1, theApp.m_pView->m_nImgPositioning);
+    WithKeysDown({VK_DELETE}, true);
+    EXPECT_EQ(0, theApp.m_pDoc->m_bHasImage);
+    EXPECT_EQ(0, theApp.m_pView->m_nImgPositioning);
 }
 
 TEST_F(Frame, IdleShowsCalendarPositioningOverPicturePositioning) {
