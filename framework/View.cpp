@@ -9,10 +9,29 @@
 #include "framework/PrintingDialog.h"
 #include "framework/WinApp.h"
 
+namespace {
+// A view draws its page to the window's scale, so any change of its size
+// redraws all of it, not only the strips that a larger window uncovers.
+const char* RegisterViewClass() {
+    static const char kViewClass[] = "AlmanarkView";
+    static bool s_bRegistered = false;
+    if (!s_bRegistered) {
+        WNDCLASSA wc = {};
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = CWnd::StandardWndProc();
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.hCursor = ::LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
+        wc.lpszClassName = kViewClass;
+        s_bRegistered = ::RegisterClassA(&wc) != 0;
+    }
+    return kViewClass;
+}
+} // namespace
+
 bool CView::Create(CWnd* pParent, UINT nID) {
     CRect rc(0, 0, 0, 0);
-    return CreateEx(WS_EX_CLIENTEDGE, nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rc,
-                    pParent, nID);
+    return CreateEx(WS_EX_CLIENTEDGE, RegisterViewClass(), "",
+                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rc, pParent, nID);
 }
 
 void CView::OnPaint() {

@@ -140,6 +140,21 @@ TEST_F(Frame, IdleRepaintsOnceAfterDragSizing) {
     EXPECT_EQ(0, theApp.m_nResizeCount);
 }
 
+// The page is drawn to the window's scale: maximising or restoring the frame
+// must redraw what was already on show, not only the strips it uncovers.
+TEST_F(Frame, ASizeChangeRepaintsTheWholeView) {
+    HWND hView = theApp.m_pView->GetSafeHwnd();
+    ::UpdateWindow(m_pFrame->GetSafeHwnd());
+    ::ValidateRect(hView, nullptr);
+    CRect rc = m_pFrame->GetWindowRect();
+    ::SetWindowPos(m_pFrame->GetSafeHwnd(), nullptr, 0, 0, rc.Width() + 120, rc.Height() + 90,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    HRGN hUpdate = ::CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(hView, hUpdate, FALSE);
+    EXPECT_TRUE(::PtInRegion(hUpdate, 5, 5));
+    ::DeleteObject(hUpdate);
+}
+
 TEST_F(Frame, MinimumTrackingSize) {
     MINMAXINFO info = {};
     m_pFrame->SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&info);
