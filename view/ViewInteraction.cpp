@@ -231,9 +231,6 @@ void CViewInteraction::OnTimer() {
 }
 
 void CViewInteraction::OnSize() {
-    // The sheet is scaled to the window: all of it moves, not only the part
-    // that a larger window uncovers (maximising, restoring).
-    m_view.Invalidate();
     CMainFrame* pFrame = Frame();
     if (!pFrame || !m_view.IsWindowVisible() || !pFrame->m_wndStatusBar.GetSafeHwnd())
         return;

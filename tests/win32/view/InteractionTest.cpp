@@ -284,17 +284,6 @@ TEST_F(CInteractionTest, ResizingSetsTheStatusPanes) {
     Frame().ShowWindow(SW_HIDE);
 }
 
-TEST_F(CInteractionTest, ResizingRepaintsTheWholePage) {
-    Frame().ShowWindow(SW_SHOWNOACTIVATE);
-    ::ValidateRect(View().GetSafeHwnd(), nullptr);
-    View().SendMessage(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(kCx, kCy));
-    RECT rcUpdate = {};
-    ::GetUpdateRect(View().GetSafeHwnd(), &rcUpdate, FALSE);
-    // The top left corner stays where it was, yet the page there changes.
-    EXPECT_TRUE(CRect(rcUpdate).PtInRect(CPoint(0, 0)));
-    Frame().ShowWindow(SW_HIDE);
-}
-
 TEST_F(CInteractionTest, DamagedPlacementStillDrawsAndDragsFromInside) {
     const double nan = std::nan("");
     PlaceCalendar(0.8, 0.7, 0.2, 0.1); // inverted
