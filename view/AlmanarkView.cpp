@@ -476,6 +476,9 @@ void CAlmanarkView::OnInitialUpdate() {
     }
     ShowPrinterOnPages();
     ShowDocumentKind(*pDoc);
+    // A message about the printer lets the window paint the page before the
+    // settings above took effect: it is painted again with them.
+    Invalidate();
 }
 
 void CAlmanarkView::CopyFaceNames(CAlmanarkDoc& doc) {

@@ -183,3 +183,22 @@ TEST_F(PrinterTest, InitialUpdateShowsTheDocumentsPrinterAndSettings) {
     View().OnInitialUpdate();
     EXPECT_EQ(frame.m_wndCalendarPage.m_btnDaySwap.GetWindowText(), "Right");
 }
+
+TEST_F(PrinterTest, PageIsPaintedAgainAfterTheMissingPrinterMessage) {
+    Paint(900, 640);
+    Frame().ShowWindow(SW_SHOWNOACTIVATE);
+    Doc().m_strPrinter = kMissing;
+    Doc().m_nOrientation = 1;
+    // The window paints the old page while the message is up.
+    CModalSeam::SetResponder([this](CModalRequest&) {
+        ::ValidateRect(View().GetSafeHwnd(), nullptr);
+        return IDOK;
+    });
+    View().OnInitialUpdate();
+    CModalSeam::SetResponder(nullptr);
+    EXPECT_EQ(theApp.m_nOrientation, 1);
+    RECT rcUpdate = {};
+    ::GetUpdateRect(View().GetSafeHwnd(), &rcUpdate, FALSE);
+    EXPECT_FALSE(::IsRectEmpty(&rcUpdate));
+    Frame().ShowWindow(SW_HIDE);
+}
