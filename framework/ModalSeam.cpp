@@ -15,12 +15,20 @@ int Ask(CModalRequest::Kind kind, HWND hOwner, void* pStruct) {
 } // namespace
 
 int AfxShowMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
+    // Typing goes on where it was: closing the box activates the owner, which
+    // would hand the focus to the view.
+    const HWND hFocus = ::GetFocus();
+    int nAnswer = 0;
     if (CModalSeam::HasResponder()) {
         CModalRequest request{
             CModalRequest::messageBox, hOwner, pszText, pszCaption, nType, nullptr};
-        return CModalSeam::Answer(request);
+        nAnswer = CModalSeam::Answer(request);
+    } else {
+        nAnswer = MessageBoxA(hOwner, pszText, pszCaption, nType);
     }
-    return MessageBoxA(hOwner, pszText, pszCaption, nType);
+    if (hFocus && ::IsWindow(hFocus) && ::IsWindowVisible(hFocus) && ::IsWindowEnabled(hFocus))
+        ::SetFocus(hFocus);
+    return nAnswer;
 }
 
 int AfxMessageBox(const char* pszText, UINT nType) {

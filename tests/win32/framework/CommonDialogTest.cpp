@@ -80,6 +80,22 @@ int AnswerPrinter(CModalRequest& request, const char* pszDevice, short nOrientat
 }
 } // namespace
 
+// Closing a box activates its owner, which takes the focus; the control that
+// had it gets it back, so that typing goes on there.
+TEST_F(CCommonDialogTest, MessageBoxGivesTheFocusBack) {
+    CTestFrame owner;
+    ASSERT_TRUE(owner.Create(200, 100));
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20,
+                                   owner.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ::SetFocus(hEdit);
+    m_answer = [&](CModalRequest&) {
+        ::SetFocus(owner.GetSafeHwnd());
+        return IDOK;
+    };
+    EXPECT_EQ(IDOK, AfxShowMessageBox(owner.GetSafeHwnd(), "Day Note full.", "Almanark", MB_OK));
+    EXPECT_EQ(hEdit, ::GetFocus());
+}
+
 TEST_F(CCommonDialogTest, OpenDialogTakesFilterExtensionAndChosenPath) {
     CTestFrame owner;
     ASSERT_TRUE(owner.Create(100, 100));
