@@ -99,8 +99,10 @@ void CCalendarText::DrawTitle(const CRect& rcText, const CString& strMonth, cons
     // A title at the left of a centred date starts at the edge, italic or not.
     const bool bPad =
         m_doc.m_lfTitle.lfItalic && !(nTitleAlign == DT_LEFT && theApp.m_nDateStyle != 2);
+    // The title is the user's own text: an ampersand in it is shown, not
+    // taken for a mnemonic prefix.
     DrawLine(m_dc, Padded(strTitle, bPad, nTitleAlign), rcText,
-             nTitleAlign | DT_VCENTER | DT_SINGLELINE);
+             nTitleAlign | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     m_dc.SetTextColor(crOld);
 }
 

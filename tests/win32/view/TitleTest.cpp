@@ -134,6 +134,17 @@ TEST_F(TitleTest, TitleGoesRightOfALeftDateAndLeftOfACentredOne) {
     EXPECT_LT(runs[0].nFirst, m_rcText.left + m_rcText.Width() / 20);
 }
 
+TEST_F(TitleTest, TitleShowsItsAmpersands) {
+    theApp.m_nDateStyle = 0;
+    Frame().m_wndStylePage.m_editTitle.SetWindowText("AB");
+    const auto plain = TitleRuns();
+    Frame().m_wndStylePage.m_editTitle.SetWindowText("A&B");
+    const auto amp = TitleRuns("ampersand");
+    ASSERT_EQ(plain.size(), 2u);
+    ASSERT_EQ(amp.size(), 2u);
+    EXPECT_GT(Width(amp[1]), Width(plain[1]) * 5 / 4);
+}
+
 TEST_F(TitleTest, TitleButtonsAreEnabledOnlyWithATitle) {
     HWND hFont = Frame().m_wndStylePage.GetDlgItem(IDC_TITLE_FONT);
     HWND hLarge = Frame().m_wndStylePage.GetDlgItem(IDC_TITLE_LARGE);
