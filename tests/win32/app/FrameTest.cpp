@@ -1,5 +1,7 @@
 #include "common/AppFixture.h"
 
+#include <functional>
+
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
 #include "resources/resource.h"
@@ -15,8 +17,8 @@ protected:
         ASSERT_NE(nullptr, m_pFrame);
     }
     // Holds the given keys down (as the key state functions report them)
-    // while the frame handles one message, or while the program is idle.
-    void WithKeysDown(std::initializer_list<int> keys, bool bAtIdle = false) {
+    // while the frame handles one message, or while the action runs.
+    void WithKeysDown(std::initializer_list<int> keys, std::function<void()> action = {}) {
         BYTE state[256];
         ::GetKeyboardState(state);
         BYTE saved[256];
@@ -24,8 +26,8 @@ protected:
         for (int vk : keys)
             state[vk] |= 0x80;
         ::SetKeyboardState(state);
-        if (bAtIdle)
-            theApp.OnIdle(0);
+        if (action)
+            action();
         else
             m_pFrame->SendMessage(WM_NULL);
         ::SetKeyboardState(saved);
@@ -121,9 +123,24 @@ TEST_F(Frame, DeleteKeyWhilePositioningThePictureRemovesIt) {
     theApp.m_pDoc->m_bHasImage = 1;
     m_pFrame->ShowPage(CMainFrame::kImagePage);
     ASSERT_EQ(1, theApp.m_pView->m_nImgPositioning);
-    WithKeysDown({VK_DELETE}, true);
+    WithKeysDown({VK_DELETE}, [] { theApp.OnIdle(0); });
     EXPECT_EQ(0, theApp.m_pDoc->m_bHasImage);
     EXPECT_EQ(0, theApp.m_pView->m_nImgPositioning);
+}
+
+// A modal dialog of the frame (the picture's file dialog, Insert Date) keeps
+// its keys; the frame still hears of its idle moments.
+TEST_F(Frame, KeysTypedIntoADialogOfTheFrameAreNotShortcuts) {
+    theApp.m_pDoc->m_bHasImage = 1;
+    m_pFrame->ShowPage(CMainFrame::kImagePage);
+    m_pFrame->EnableWindow(false);
+    WithKeysDown({VK_DELETE, VK_MENU, 'S'},
+                 [&] { m_pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0); });
+    m_pFrame->EnableWindow(true);
+    EXPECT_EQ(1, theApp.m_pDoc->m_bHasImage);
+    EXPECT_EQ(&m_pFrame->m_wndImagePage, m_pFrame->GetVisiblePage());
+    m_pFrame->ShowPage(CMainFrame::kCalendarPage);
+    theApp.m_pDoc->m_bHasImage = 0;
 }
 
 TEST_F(Frame, IdleShowsCalendarPositioningOverPicturePositioning) {
