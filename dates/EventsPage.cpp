@@ -6,6 +6,7 @@
 
 #include "app/AlmanarkApp.h"
 #include "dates/EventFileNames.h"
+#include "dates/EventFileWriter.h"
 #include "dates/EventList.h"
 #include "dates/EventSection.h"
 #include "frame/MainFrame.h"
@@ -128,22 +129,31 @@ CEventSection CEventsPage::ReadEventSection(const CString& strPath) {
 }
 
 // Keys 0, 1, ... in one section write, which writes the file once; key by
-// key only when the section holds lines that such a write would drop.
-void CEventsPage::WriteEventValues(const CString& strPath, std::vector<CString> values) {
+// key only when the section holds lines that such a write would drop. A
+// replaced section loses the lines the values do not cover.
+bool CEventsPage::WriteEventValues(const CString& strPath, std::vector<CString> values,
+                                   bool bReplaceSection) {
     // A line break inside a value would end the key's line in the file and
     // turn the rest of the caption into keys or sections of its own.
     for (CString& strValue : values) {
         strValue.Replace('\r', ' ');
         strValue.Replace('\n', ' ');
     }
-    std::string strLines;
-    if (!values.empty() &&
-        CEventList::MergeSectionLines(values, ReadEventSectionText(strPath), strLines)) {
-        ::WritePrivateProfileSectionA(kEventsSection, strLines.c_str(), strPath);
-        return;
-    }
-    for (size_t i = 0; i < values.size(); ++i)
-        ::WritePrivateProfileStringA(kEventsSection, KeyName((int)i), values[i], strPath);
+    if (values.empty() &&
+        (!bReplaceSection || ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES))
+        return true;
+    return CEventFileWriter::Rewrite(strPath, [&](const CString& strTemp) {
+        if (bReplaceSection)
+            ::WritePrivateProfileStringA(kEventsSection, nullptr, nullptr, strTemp);
+        std::string strLines;
+        if (!values.empty() &&
+            CEventList::MergeSectionLines(values, ReadEventSectionText(strTemp), strLines)) {
+            ::WritePrivateProfileSectionA(kEventsSection, strLines.c_str(), strTemp);
+            return;
+        }
+        for (size_t i = 0; i < values.size(); ++i)
+            ::WritePrivateProfileStringA(kEventsSection, KeyName((int)i), values[i], strTemp);
+    });
 }
 
 CEventsPage::CEventsPage() : CPanelPage(IDD_EVENTS_PAGE) {}
@@ -298,7 +308,7 @@ void CEventsPage::LoadEventFile() {
     m_btnRemoveDate.EnableWindow(!list.IsEmpty());
 }
 
-void CEventsPage::SaveEventFile() {
+bool CEventsPage::SaveEventFile(bool bReplaceSection) {
     CString strName;
     int nSel = m_cbFile.GetCurSel();
     if (nSel >= 0) {
@@ -318,7 +328,7 @@ void CEventsPage::SaveEventFile() {
         }
     }
     if (strName.IsEmpty())
-        return;
+        return true;
 
     CString strPath = ResolveEventFilePath(strName);
     CEventList list;
@@ -332,7 +342,11 @@ void CEventsPage::SaveEventFile() {
     });
     if (!m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0)
         values.insert(values.end(), m_astrUnreadValues.begin(), m_astrUnreadValues.end());
-    WriteEventValues(strPath, values);
+    if (WriteEventValues(strPath, values, bReplaceSection))
+        return true;
+    AfxShowMessageBox(m_hWnd, "The event file could not be saved:\n\n     " + strName + ".evn",
+                      "Almanark", MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST);
+    return false;
 }
 
 void CEventsPage::SortEventList() {
@@ -558,10 +572,9 @@ void CEventsPage::OnRemoveDate() {
         m_btnInsertDate.EnableWindow(true);
         m_btnRemoveDate.EnableWindow(false);
     }
-    CString strName = m_cbFile.GetWindowText();
-    strName.Trim();
-    ::WritePrivateProfileStringA(kEventsSection, nullptr, nullptr, ResolveEventFilePath(strName));
-    SaveEventFile();
+    // A list that the file did not take shows the file again.
+    if (!SaveEventFile(true))
+        LoadEventFile();
     theApp.ClearEventText();
     RebuildEventText();
     theApp.InvalidateView();

@@ -19,7 +19,9 @@ public:
     static CEventSection ReadEventSection(const CString& strPath);
     // The section's lines as one profile call returns them.
     static std::string ReadEventSectionText(const CString& strPath);
-    static void WriteEventValues(const CString& strPath, std::vector<CString> values);
+    // False when the file could not be written; it is then as it was.
+    static bool WriteEventValues(const CString& strPath, std::vector<CString> values,
+                                 bool bReplaceSection = false);
 
     CString ResolveEventFilePath(const CString& strName) const;
     void FillEventFileCombo();
@@ -27,7 +29,9 @@ public:
     void SetLastEventFile(const CString& strName);
     CString GetLastEventFile() const;
     void LoadEventFile();
-    void SaveEventFile();
+    // Writes the list to its file; a failure is told to the user. The
+    // replaced section keeps none of the lines the list does not write.
+    bool SaveEventFile(bool bReplaceSection = false);
     void SortEventList();
     void RebuildEventText();
     void DeleteEventFile();

@@ -17,14 +17,7 @@ sleep 0.3
 xdotool key Tab Tab space
 dlg=$(wait_window '^Insert Date$' 20) || { screenshot "$shots/fail.png"; fail "no Insert Date dialog"; }
 sleep 0.5
-# A click on the "Holidays" tab, one on the list's first line, then down
-# to Independence Day.
-xdotool mousemove --window "$dlg" 194 45 click 1
-sleep 0.3
-xdotool mousemove --window "$dlg" 39 86 click 1
-sleep 0.3
-for _ in $(seq 13); do xdotool key Down; done
-sleep 0.5
+choose_independence_day "$dlg"
 screenshot "$shots/holidays.png"
 xdotool key Return
 for _ in $(seq 50); do xdotool search --onlyvisible --name '^Insert Date$' >/dev/null 2>&1 || break; sleep 0.2; done

@@ -82,6 +82,17 @@ press() { # press WINDOW KEY...: a click on the caption gives the window the foc
     xdotool key "$@"
 }
 
+# choose_independence_day DIALOG: in the Insert Date dialog, a click on the
+# "Holidays" tab, one on the list's first line, then down to Independence Day.
+choose_independence_day() {
+    xdotool mousemove --window "$1" 194 45 click 1
+    sleep 0.3
+    xdotool mousemove --window "$1" 39 86 click 1
+    sleep 0.3
+    for _ in $(seq 13); do xdotool key Down; done
+    sleep 0.5
+}
+
 screenshot() { import -window root "$1" 2>/dev/null || true; }
 
 # wait_pdf GLOB [NEWER]: prints the path of the spooler's PDF named GLOB

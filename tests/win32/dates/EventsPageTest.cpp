@@ -376,6 +376,39 @@ TEST_F(EventsPageTest, AFileThatCannotBeDeletedStaysListed) {
     EXPECT_EQ((Lines{"Sep 09\tKept"}), ListLines());
 }
 
+TEST_F(EventsPageTest, AFileThatRefusesTheWriteIsKeptAndTheUserTold) {
+    struct Row {
+        const char* pszName;
+        bool bReadOnly;
+        bool bOpenElsewhere; // by a program that shares it for reading only
+    } rows[] = {{"ReadOnly", true, false}, {"InUse", false, true}};
+    Open();
+    for (const Row& row : rows) {
+        CString strPath = WriteEvents(row.pszName, {"Jan 01;A", "Jan 02;B"});
+        const CString strOld = ReadWholeFile(strPath);
+        if (row.bReadOnly)
+            ASSERT_TRUE(SetFileAttributesA(strPath, FILE_ATTRIBUTE_READONLY));
+        HANDLE hOther = row.bOpenElsewhere
+                            ? CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                            : INVALID_HANDLE_VALUE;
+        m_page.m_cbFile.AddString(row.pszName);
+        Choose(row.pszName);
+        CScopedAnswers answers(IDOK);
+        m_page.m_btnRemoveDate.Click();
+        if (hOther != INVALID_HANDLE_VALUE)
+            CloseHandle(hOther);
+        SetFileAttributesA(strPath, FILE_ATTRIBUTE_NORMAL);
+
+        EXPECT_EQ(strOld, ReadWholeFile(strPath)) << row.pszName;
+        EXPECT_FALSE(FileExistsOnDisk(strPath + ".tmp")) << row.pszName;
+        EXPECT_EQ(
+            (Lines{"The event file could not be saved:\n\n     " + CString(row.pszName) + ".evn"}),
+            answers.Messages());
+        EXPECT_EQ((Lines{"Jan 01\tA", "Jan 02\tB"}), ListLines()) << row.pszName;
+    }
+}
+
 TEST_F(EventsPageTest, ListExtentLetsTheLongestLineBeScrolledIntoView) {
     CString strCaption(std::string(60, 'W'));
     SetLastEventFileSetting(WriteEvents("Wide", {"Jan 01;" + strCaption, "Feb 02;x"}));
