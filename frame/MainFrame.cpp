@@ -146,7 +146,9 @@ void CMainFrame::HandleShortcutKeys() {
         return;
     if (pView->m_nImgPositioning && KeyDown(VK_DELETE))
         m_wndImagePage.RemoveImage();
-    if (!KeyDown(VK_MENU))
+    // Ctrl with Alt is AltGr, which types characters (the euro sign is
+    // AltGr+E on many keyboards) rather than asking for a page.
+    if (!KeyDown(VK_MENU) || KeyDown(VK_CONTROL))
         return;
     if (KeyDown('V'))
         pView->SetFocus();

@@ -94,6 +94,9 @@ TEST_F(Frame, AltShortcutsChoosePagesAndAltEWins) {
     EXPECT_EQ(&m_pFrame->m_wndStylePage, m_pFrame->GetVisiblePage());
     WithKeysDown({VK_MENU, 'C'});
     EXPECT_EQ(&m_pFrame->m_wndCalendarPage, m_pFrame->GetVisiblePage());
+    // AltGr (Ctrl and Alt) types a character: no page.
+    WithKeysDown({VK_MENU, VK_CONTROL, 'E'}, [] { theApp.OnIdle(0); });
+    EXPECT_EQ(&m_pFrame->m_wndCalendarPage, m_pFrame->GetVisiblePage());
     // The letters without Alt do nothing.
     WithKeysDown({'E'});
     EXPECT_EQ(&m_pFrame->m_wndCalendarPage, m_pFrame->GetVisiblePage());
