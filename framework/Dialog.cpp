@@ -38,14 +38,35 @@ LRESULT CALLBACK ModalLoopFilter(int nCode, WPARAM wParam, LPARAM lParam) {
 void FilterModalLoops() {
     static HHOOK s_hHook = nullptr;
     if (!s_hHook)
-        s_hHook = ::SetWindowsHookExA(WH_MSGFILTER, ModalLoopFilter, nullptr,
-                                      ::GetCurrentThreadId());
+        s_hHook =
+            ::SetWindowsHookExA(WH_MSGFILTER, ModalLoopFilter, nullptr, ::GetCurrentThreadId());
 }
 
 HWND MainWindow() {
     CWinApp* pApp = AfxGetApp();
     HWND hMain = pApp && pApp->m_pMainWnd ? pApp->m_pMainWnd->GetSafeHwnd() : nullptr;
     return hMain && ::IsWindow(hMain) ? hMain : nullptr;
+}
+// A modal dialog that its initialisation left where the template put it
+// opens centred over its owner, inside the work area, as users expect of
+// an About box; one that placed itself stays where it is.
+void CenterOverOwner(HWND hWnd, const RECT& rcBefore) {
+    RECT rc, rcOwner, rcWork;
+    ::GetWindowRect(hWnd, &rc);
+    if (rc.left != rcBefore.left || rc.top != rcBefore.top ||
+        (::GetWindowLongA(hWnd, GWL_STYLE) & (WS_CHILD | WS_VISIBLE)))
+        return;
+    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0))
+        return;
+    if (!hOwner || !::GetWindowRect(hOwner, &rcOwner) || ::IsIconic(hOwner))
+        rcOwner = rcWork;
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    int x = (rcOwner.left + rcOwner.right - cx) / 2;
+    int y = (rcOwner.top + rcOwner.bottom - cy) / 2;
+    x = std::max<int>(rcWork.left, std::min<int>(x, rcWork.right - cx));
+    y = std::max<int>(rcWork.top, std::min<int>(y, rcWork.bottom - cy));
+    ::SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 } // namespace
 
@@ -137,11 +158,16 @@ INT_PTR CALLBACK CDialog::DlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam) {
         ModelessDialogs().push_back(pDlg);
         FilterModalLoops();
     }
+    RECT rcBefore;
+    ::GetWindowRect(hWnd, &rcBefore);
+    BOOL bResult = TRUE;
     try {
-        return pDlg->OnInitDialog();
+        bResult = pDlg->OnInitDialog();
     } catch (...) {
-        return TRUE;
     }
+    if (pDlg->m_bModal && ::IsWindow(hWnd))
+        CenterOverOwner(hWnd, rcBefore);
+    return bResult;
 }
 
 BOOL CDialog::OnInitDialog() {

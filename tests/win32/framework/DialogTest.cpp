@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -44,6 +45,7 @@ public:
     bool m_bPageKeys = false;
     bool m_bBindMissing = false;
     int m_nOK = 0, m_nCancel = 0, m_nApply = 0, m_nChanges = 0;
+    CRect m_rcAtFinish;
     CString m_strName;
     int m_nAnnual = BST_UNCHECKED;
     CEdit m_edit;
@@ -89,6 +91,7 @@ protected:
         case IDC_THROW:
             throw std::runtime_error("handler failed");
         case IDC_FINISH:
+            m_rcAtFinish = GetWindowRect();
             EndDialog(42);
             return true;
         }
@@ -261,6 +264,22 @@ TEST(Dialog, ModalEndsWithPostedCommandAndReadsControls) {
 
     dlg.m_nPostAtInit = IDC_FINISH;
     EXPECT_EQ(dlg.DoModal(), 42);
+}
+
+TEST(Dialog, ModalOpensCentredOverItsOwner) {
+    CTestFrame owner;
+    ASSERT_TRUE(owner.Create(500, 400));
+    ::SetWindowPos(owner.GetSafeHwnd(), nullptr, 100, 80, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CDialogTemplate t = MakeTemplate(kPopup);
+    CProbeDialog dlg;
+    dlg.m_nPostAtInit = IDC_FINISH;
+    dlg.InitModalIndirect(t.Get(), &owner);
+    ASSERT_EQ(dlg.DoModal(), 42);
+    const CPoint ptOwner = owner.GetWindowRect().CenterPoint();
+    const CPoint ptDialog = dlg.m_rcAtFinish.CenterPoint();
+    EXPECT_LE(std::abs(ptOwner.x - ptDialog.x), 1);
+    EXPECT_LE(std::abs(ptOwner.y - ptDialog.y), 1);
 }
 
 TEST(Dialog, EachModalRunBindsTheControlsToItsOwnWindows) {
