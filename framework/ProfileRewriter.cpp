@@ -1,5 +1,6 @@
 #include "framework/ProfileRewriter.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -55,7 +56,9 @@ std::string CProfileRewriter::ProfileText(const CString& strPath) {
     WIN32_FILE_ATTRIBUTE_DATA attr = {};
     if (!::GetFileAttributesExA(strPath, GetFileExInfoStandard, &attr) || attr.nFileSizeHigh)
         return std::string();
-    const DWORD nSize = attr.nFileSizeLow + 1024;
+    // A file of absurd size is compared by its first 64 MB, so that a 32-bit
+    // program does not run out of memory over it.
+    const DWORD nSize = std::min<DWORD>(attr.nFileSizeLow, 64u << 20) + 1024;
     std::vector<char> names(nSize), lines(nSize);
     const DWORD nNames = ::GetPrivateProfileSectionNamesA(names.data(), nSize, strPath);
     std::string strText(names.data(), nNames);
