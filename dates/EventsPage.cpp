@@ -6,7 +6,6 @@
 
 #include "app/AlmanarkApp.h"
 #include "dates/EventFileNames.h"
-#include "dates/EventFileWriter.h"
 #include "dates/EventList.h"
 #include "dates/EventSection.h"
 #include "frame/MainFrame.h"
@@ -14,6 +13,7 @@
 #include "framework/ClientDC.h"
 #include "framework/DataExchange.h"
 #include "framework/ModalSeam.h"
+#include "framework/ProfileRewriter.h"
 #include "resources/resource.h"
 #include "view/AlmanarkView.h"
 
@@ -142,7 +142,7 @@ bool CEventsPage::WriteEventValues(const CString& strPath, std::vector<CString> 
     if (values.empty() &&
         (!bReplaceSection || ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES))
         return true;
-    return CEventFileWriter::Rewrite(strPath, [&](const CString& strTemp) {
+    return CProfileRewriter::Rewrite(strPath, [&](const CString& strTemp) {
         if (bReplaceSection)
             ::WritePrivateProfileStringA(kEventsSection, nullptr, nullptr, strTemp);
         std::string strLines;

@@ -11,6 +11,7 @@
 #include "framework/Document.h"
 #include "framework/FrameWnd.h"
 #include "framework/ModalSeam.h"
+#include "framework/ProfileRewriter.h"
 #include "framework/RecentFileList.h"
 
 namespace {
@@ -119,12 +120,18 @@ CString CWinApp::GetProfileString(const char* pszSection, const char* pszEntry,
 BOOL CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) {
     char sz[16];
     wsprintfA(sz, "%d", nValue);
-    return ::WritePrivateProfileStringA(pszSection, pszEntry, sz, m_pszProfileName);
+    return WriteProfileString(pszSection, pszEntry, sz);
 }
 
+// Through a copy of the file: a full disk must not cut off the settings that
+// follow the one written.
 BOOL CWinApp::WriteProfileString(const char* pszSection, const char* pszEntry,
                                  const char* pszValue) {
-    return ::WritePrivateProfileStringA(pszSection, pszEntry, pszValue, m_pszProfileName);
+    if (!m_pszProfileName)
+        return ::WritePrivateProfileStringA(pszSection, pszEntry, pszValue, m_pszProfileName);
+    return CProfileRewriter::Rewrite(m_pszProfileName, [&](const CString& strTemp) {
+        ::WritePrivateProfileStringA(pszSection, pszEntry, pszValue, strTemp);
+    });
 }
 
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {

@@ -11,6 +11,7 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ModalSeam.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DeferredLibrary.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileRewriter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecentFileList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Document.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DocTemplate.cpp

@@ -1,15 +1,16 @@
-// CEventFileWriter: rewrites an event file the way a calendar is saved. The
-// profile functions rewrite a file in place and say nothing when the disk cut
-// the write short, which leaves a file that lost entries. The writes go to a
-// copy beside the file instead; the copy is read back from the disk and only
-// then renamed over the file in one step.
+// CProfileRewriter: changes a private profile file (the settings file, an
+// event file) the way a document is saved. The profile functions rewrite a
+// file in place and say nothing when the disk cuts the write short, which
+// leaves a file that lost its last lines. The writes go to a copy beside the
+// file instead; the copy is read back from the disk and only then renamed
+// over the file in one step.
 #pragma once
 #include <functional>
 #include <string>
 
 #include "framework/String.h"
 
-class CEventFileWriter {
+class CProfileRewriter {
 public:
     // Applies the profile writes of write (given the copy's path) to a copy
     // of strPath and puts the copy in its place. False when the file could
@@ -18,6 +19,6 @@ public:
 
 private:
     static bool ReadsBackWhole(const CString& strTemp);
-    static bool Touch(const CString& strPath);
+    static void Forget(const CString& strPath);
     static std::string ProfileText(const CString& strPath);
 };
