@@ -15,6 +15,12 @@ bool CProfileRewriter::Rewrite(const CString& strPath,
     const CString strTemp = strPath + ".tmp";
     ::DeleteFileA(strTemp);
     bool bDone = dwAttrib == INVALID_FILE_ATTRIBUTES || ::CopyFileA(strPath, strTemp, FALSE);
+    if (!bDone && ::GetLastError() == ERROR_ACCESS_DENIED) {
+        // A folder that takes no new files may still let its files change:
+        // written in place then, as without a copy, and checked all the same.
+        write(strPath);
+        return ReadsBackWhole(strPath);
+    }
     if (bDone) {
         Forget(strTemp);
         write(strTemp);
