@@ -140,9 +140,10 @@ void CMainFrame::HandleShortcutKeys() {
     CAlmanarkView* pView = theApp.m_pView;
     if (!pView || !pView->GetSafeHwnd() || !m_wndPanelBar.GetSafeHwnd())
         return;
-    // While a dialog or message box of the frame is up, the keys are the
-    // dialog's: Delete in a file name must not remove the picture.
-    if (!IsWindowEnabled())
+    // Keys typed into another window (a dialog or message box of the frame,
+    // the help window) are that window's: Delete in a file name must not
+    // remove the picture, Alt+C in the help window must not leave it.
+    if (!IsWindowEnabled() || ::GetActiveWindow() != m_hWnd)
         return;
     if (pView->m_nImgPositioning && KeyDown(VK_DELETE))
         m_wndImagePage.RemoveImage();

@@ -131,15 +131,24 @@ TEST_F(Frame, DeleteKeyWhilePositioningThePictureRemovesIt) {
     EXPECT_EQ(0, theApp.m_pView->m_nImgPositioning);
 }
 
-// A modal dialog of the frame (the picture's file dialog, Insert Date) keeps
-// its keys; the frame still hears of its idle moments.
-TEST_F(Frame, KeysTypedIntoADialogOfTheFrameAreNotShortcuts) {
+// A modal dialog of the frame (the picture's file dialog, Insert Date) and
+// any other window of the program keep their keys; the frame still hears of
+// the idle moments.
+TEST_F(Frame, KeysTypedIntoAnotherWindowAreNotShortcuts) {
     theApp.m_pDoc->m_bHasImage = 1;
     m_pFrame->ShowPage(CMainFrame::kImagePage);
     m_pFrame->EnableWindow(false);
     WithKeysDown({VK_DELETE, VK_MENU, 'S'},
                  [&] { m_pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0); });
     m_pFrame->EnableWindow(true);
+    EXPECT_EQ(1, theApp.m_pDoc->m_bHasImage);
+    EXPECT_EQ(&m_pFrame->m_wndImagePage, m_pFrame->GetVisiblePage());
+    // Another window of the program active: the help window's Alt+C.
+    HWND hOther = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ::SetActiveWindow(hOther);
+    WithKeysDown({VK_DELETE, VK_MENU, 'C'}, [] { theApp.OnIdle(0); });
+    ::DestroyWindow(hOther);
     EXPECT_EQ(1, theApp.m_pDoc->m_bHasImage);
     EXPECT_EQ(&m_pFrame->m_wndImagePage, m_pFrame->GetVisiblePage());
     m_pFrame->ShowPage(CMainFrame::kCalendarPage);
