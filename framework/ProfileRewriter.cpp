@@ -19,6 +19,10 @@ bool CProfileRewriter::Rewrite(const CString& strPath,
     if (!bDone && ::GetLastError() == ERROR_ACCESS_DENIED) {
         // A folder that takes no new files may still let its files change:
         // written in place then, as without a copy, and checked all the same.
+        // A file that cannot be opened for writing is refused first: the
+        // profile functions would keep its changes and read them back.
+        if (!CanWrite(strPath))
+            return false;
         write(strPath);
         return ReadsBackWhole(strPath);
     }
@@ -32,6 +36,16 @@ bool CProfileRewriter::Rewrite(const CString& strPath,
         ::DeleteFileA(strTemp);
     Forget(strPath);
     return bDone;
+}
+
+bool CProfileRewriter::CanWrite(const CString& strPath) {
+    HANDLE hFile = ::CreateFileA(strPath, GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(hFile);
+    return true;
 }
 
 // What the profile functions hold of the copy against what its disk holds.

@@ -18,6 +18,7 @@ public:
     static bool Rewrite(const CString& strPath, const std::function<void(const CString&)>& write);
 
 private:
+    static bool CanWrite(const CString& strPath);
     static bool ReadsBackWhole(const CString& strTemp);
     static void Forget(const CString& strPath);
     static std::string ProfileText(const CString& strPath);

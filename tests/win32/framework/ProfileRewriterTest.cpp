@@ -27,13 +27,16 @@ TEST(ProfileRewriter, WritesWholeOrRefusesAndLeavesNoCopy) {
     struct Row {
         const char* pszName;
         bool bExisting, bReadOnly, bCopyBlocked; // a folder where the copy would go
+        bool bInUse;                             // open elsewhere, shared for reading only
         bool bWritten;
     } rows[] = {
-        {"plain.ini", true, false, false, true},
-        {"new.ini", false, false, false, true},
-        {"readonly.ini", true, true, false, false},
+        {"plain.ini", true, false, false, false, true},
+        {"new.ini", false, false, false, false, true},
+        {"readonly.ini", true, true, false, false, false},
+        {"inuse.ini", true, false, false, true, false},
         // As in a folder that takes no new files: the file itself is changed.
-        {"nocopy.ini", true, false, true, true},
+        {"nocopy.ini", true, false, true, false, true},
+        {"nocopyinuse.ini", true, false, true, true, false},
     };
     for (const Row& row : rows) {
         const CString strPath = dir.File(row.pszName);
@@ -44,7 +47,12 @@ TEST(ProfileRewriter, WritesWholeOrRefusesAndLeavesNoCopy) {
         if (row.bCopyBlocked)
             ASSERT_TRUE(CreateDirectoryA(strPath + ".tmp", nullptr));
 
+        HANDLE hOther = row.bInUse ? CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)
+                                   : INVALID_HANDLE_VALUE;
         EXPECT_EQ(row.bWritten, SetValue(strPath, "3")) << row.pszName;
+        if (hOther != INVALID_HANDLE_VALUE)
+            CloseHandle(hOther);
         EXPECT_EQ(row.bWritten ? "3" : "<absent>", Value(strPath, "New")) << row.pszName;
         if (row.bExisting) {
             EXPECT_EQ("1", Value(strPath, "Old")) << row.pszName;
