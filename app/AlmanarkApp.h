@@ -3,6 +3,7 @@
 // document, frame and view meet.
 #pragma once
 #include "app/HelpWindow.h"
+#include "app/Options.h"
 #include "app/SettingsReader.h"
 #include "framework/Rect.h"
 #include "framework/WinApp.h"
@@ -77,6 +78,8 @@ public:
     CMainFrame* m_pFrame = nullptr;
     CAlmanarkView* m_pView = nullptr;
     CString m_strCurDir;
+    // The user's preferences; everything asks this one copy.
+    COptions m_options;
     CString m_strEventFileArg;
     CHelpWindow m_wndHelp;
 
