@@ -231,6 +231,7 @@ BOOL CAlmanarkApp::LoadSettings() {
     LoadLook(settings.Look("Date"), m_strDateFont, m_crDateColor, m_nDateWeight, m_bDateItalic);
     m_nDateSize = settings.DateSize();
     m_nDateSwap = settings.DateSwap();
+    m_options = settings.Options();
 
     m_strAllEvents.Empty();
     WriteProfileString(kSection, "Month Doc", "");

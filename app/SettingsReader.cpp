@@ -94,6 +94,14 @@ CLookSettings CSettingsReader::Look(const char* pszElement) const {
     return look;
 }
 
+COptions CSettingsReader::Options() const {
+    COptions options;
+    options.m_nFirstWeekday = OneOf("First Weekday", 0, {0, 1, 2, 3, 4, 5, 6});
+    options.m_bWeekNumbers = OneOf("Week Numbers", 0, {0, 1}) == 1;
+    options.m_bLocalNames = OneOf("Local Names", 0, {0, 1}) == 1;
+    return options;
+}
+
 CWindowPlacement CSettingsReader::Placement() const {
     return {Limit(Int(kSection, "Window PosX", 0), -kMaxCoordinate, kMaxCoordinate),
             Limit(Int(kSection, "Window PosY", 0), -kMaxCoordinate, kMaxCoordinate),

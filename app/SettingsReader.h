@@ -4,6 +4,7 @@
 // that no setting can hide the window, hang a font or upset a layout.
 #pragma once
 #include <functional>
+#include "app/Options.h"
 #include "frame/WindowPlacement.h"
 #include "framework/String.h"
 #include "framework/WinTypes.h"
@@ -40,6 +41,9 @@ public:
     int DateStyle() const;   // -1, 0, 1 or 2
     // pszElement: "Weekday", "Notes", "Title" or "Date".
     CLookSettings Look(const char* pszElement) const;
+    // The user's preferences: "First Weekday" (0 = Sunday .. 6), "Week
+    // Numbers" and "Local Names" (0 or 1).
+    COptions Options() const;
     // Before it is fitted to the screen's work area.
     CWindowPlacement Placement() const;
     // The section named after the printer.
