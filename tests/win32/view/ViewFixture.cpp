@@ -76,6 +76,15 @@ bool CPaintedPage::SamePixels(const CPaintedPage& other) const {
            std::equal(m_pBits, m_pBits + size_t(m_cx) * m_cy, other.m_pBits);
 }
 
+unsigned CPaintedPage::PixelHash() const {
+    ::GdiFlush();
+    unsigned nHash = 2166136261u;
+    for (size_t i = 0; m_pBits && i < size_t(m_cx) * m_cy; ++i)
+        for (int nByte = 0; nByte < 3; ++nByte)
+            nHash = (nHash ^ ((m_pBits[i] >> (8 * nByte)) & 0xFF)) * 16777619u;
+    return nHash;
+}
+
 COLORREF CPaintedPage::At(int x, int y) const {
     ::GdiFlush();
     if (!m_pBits || x < 0 || y < 0 || x >= m_cx || y >= m_cy)
