@@ -165,6 +165,7 @@ void CViewTest::SetUp() {
     theApp.m_crDateColor = theApp.m_crTitleColor = 0;
     theApp.m_crNotesColor = theApp.m_crWeekdayColor = 0;
     theApp.m_nOrientation = 2;
+    theApp.m_options = COptions();
     theApp.m_strAllEvents.Empty();
     theApp.ClearEventText();
     CAlmanarkDoc& doc = Doc();
@@ -235,8 +236,9 @@ CMonthLayout CViewTest::ScreenLayout(int cx, int cy) {
     const CPageGeometry page(metrics, theApp.m_nOrientation == 2, cx, cy);
     return CMonthLayout(
         page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom),
-        theApp.m_nDateSize || doc.m_bTitleLarge, WeekdayOf(doc.m_nYear, doc.m_nMonth, 1),
-        DaysInMonth(doc.m_nYear, doc.m_nMonth));
+        theApp.m_nDateSize || doc.m_bTitleLarge,
+        CWeekLayout(doc.m_nYear, doc.m_nMonth, theApp.m_options.m_nFirstWeekday),
+        theApp.m_options.m_bWeekNumbers);
 }
 
 void CViewTest::SetMetrics(const CPrinterMetrics& metrics) {
