@@ -133,6 +133,19 @@ TEST(MonthLayoutTest, PanelsFollowTheFirstWeekday) {
     EXPECT_EQ(1, tuesday.DayInBox(2, 0));
 }
 
+TEST(MonthLayoutTest, WithWeekNumbersPanelsLeaveTheFirstColumn) {
+    // From Monday, 1 July 2026 stands in column 2 and row 4 ends at column 4: the panels take
+    // the end of row 4. 1 August 2026 stands in column 5 and its days fill row 4: row 5 then.
+    const CMonthLayout july(ScreenBox(), false, CWeekLayout(2026, 7, 1), true);
+    EXPECT_EQ(5 * 6 + 4, july.PreviousPanelIndex());
+    const CMonthLayout august(ScreenBox(), false, CWeekLayout(2026, 8, 1), true);
+    EXPECT_EQ(0, august.DayInBox(5, 5));
+    EXPECT_EQ(5 * 6 + 5, august.PreviousPanelIndex());
+    EXPECT_EQ(6 * 6 + 5, august.NextPanelIndex());
+    // Without week numbers they stay at the start of row 0.
+    EXPECT_EQ(0, CMonthLayout(ScreenBox(), false, CWeekLayout(2026, 8, 1)).PreviousPanelIndex());
+}
+
 TEST(MonthLayoutTest, PrinterUsesWholeUnitsAndShrinksTheLastBoxOfRowFive) {
     const CMonthLayout layout(PrinterBox(), false, kSaturday31);
     EXPECT_EQ(61, layout.NameHeight());
