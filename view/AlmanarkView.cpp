@@ -72,14 +72,15 @@ CRect DayTextRect(const CRect& rcBox) {
 }
 
 // Week numbers stand at the left of a row's first box, at the top beside a day number on the
-// right, otherwise at the bottom, in the smallest size of the notes.
+// right, otherwise at the bottom; two thirds as high as the day number, but never taller than
+// a quarter of the box.
 bool WeekNumberAtBottom() {
     return theApp.m_nDaySwap != 2;
 }
 
-CRect WeekNumberRect(const CRect& rcBox) {
+CRect WeekNumberRect(const CRect& rcBox, int nDayHeight) {
     const CRect rcText = DayTextRect(rcBox);
-    const int nHeight = std::min(rcText.Width() / 9, rcText.Height() / 9);
+    const int nHeight = std::min(nDayHeight * 2 / 3, rcText.Height() / 4);
     CRect rc(rcText.left, rcText.top, rcText.left + rcText.Width() / 2, rcText.top + nHeight);
     if (WeekNumberAtBottom())
         rc.OffsetRect(0, rcText.Height() - nHeight);
@@ -382,7 +383,7 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
 }
 
 void CAlmanarkView::DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nWeek) {
-    CRect rc = WeekNumberRect(rcBox);
+    CRect rc = WeekNumberRect(rcBox, doc.m_lfWeekday.lfHeight);
     LOGFONT lf = doc.m_lfNotes;
     lf.lfHeight = std::max(rc.Height(), 1);
     CFont font;
@@ -433,7 +434,7 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& l
     rcText.top += TruncUnits(0.1 * rcText.Height());
     // The notes end above a week number at the bottom of the box.
     if (nCol == 0 && theApp.m_options.m_bWeekNumbers && WeekNumberAtBottom())
-        rcText.bottom = WeekNumberRect(rcBox).top;
+        rcText.bottom = WeekNumberRect(rcBox, doc.m_lfWeekday.lfHeight).top;
     DrawNoteText(dc, doc, strNote + strCaptions, rcText, nHeight, nFloor,
                  CMonthLayout::BoxIndex(nCol, nRow));
     dc.SetTextColor(crOld);
