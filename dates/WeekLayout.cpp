@@ -1,5 +1,7 @@
 #include "dates/WeekLayout.h"
 
+#include <algorithm>
+
 namespace {
 int FloorMod(long n, int m) {
     return int((n % m + m) % m);
@@ -40,6 +42,8 @@ int IsoWeekOfSerial(long nSerial) {
 
 CWeekLayout::CWeekLayout(int nYear, int nMonth, int nFirstWeekday)
     : m_nFirstWeekday(FloorMod(nFirstWeekday, 7)) {
+    // A year from a damaged file stays within what the arithmetic holds.
+    nYear = std::clamp(nYear, 1, 9999);
     if (nMonth < 1 || nMonth > 12)
         nMonth = 1;
     m_nFirstSerial = SerialOf(nYear, nMonth, 1);

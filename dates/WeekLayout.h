@@ -10,7 +10,8 @@ public:
     static constexpr int kColumns = 7;
     static constexpr int kRows = 6;
 
-    // nMonth 1 to 12; nFirstWeekday 0 = Sunday .. 6 = Saturday, taken modulo 7.
+    // nYear 1 to 9999 and nMonth 1 to 12 (others are brought into range); nFirstWeekday
+    // 0 = Sunday .. 6 = Saturday, taken modulo 7.
     CWeekLayout(int nYear, int nMonth, int nFirstWeekday = 0);
 
     int FirstWeekday() const { return m_nFirstWeekday; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 
 #include "dates/DateCalc.h"
 #include "dates/EventRules.h"
@@ -97,6 +98,13 @@ TEST(WeekLayoutTest, SixthRowDependsOnTheFirstWeekday) {
         int sc = -1, sr = -1;
         ASSERT_TRUE(CWeekLayout(2026, 3, 0).StoredBox(i % 7, i / 7, sc, sr));
         EXPECT_EQ(sc + 7 * sr, i);
+    }
+    // A damaged file's year or month still gives a month within the grid.
+    for (int nYear : {INT_MIN, -5, 0, 99999, INT_MAX}) {
+        const CWeekLayout odd(nYear, 13, INT_MIN);
+        EXPECT_EQ(odd.DaysInMonth(), 31);
+        EXPECT_TRUE(odd.FindDay(31, c, r));
+        EXPECT_LT(r, 6);
     }
     // A box whose date a Sunday-first calendar has no box for keeps nothing.
     EXPECT_FALSE(CWeekLayout(2026, 3, 1).StoredBox(0, 0, c, r)); // 23 February
