@@ -254,7 +254,7 @@ void CCalendarPage::ClearDayNotes() {
 
 CString CCalendarPage::SelectedEventText() const {
     const CAlmanarkView* pView = theApp.m_pView;
-    return pView && pView->HasSelection() ? theApp.m_strEventText[pView->m_selCol][pView->m_selRow]
+    return pView && pView->HasSelection() ? pView->BoxCaptions(pView->m_selCol, pView->m_selRow)
                                           : CString();
 }
 
@@ -355,9 +355,9 @@ bool CCalendarPage::StoreNote() {
     if (!pView->HasSelection())
         return false;
     const CString strText = m_editNote.GetWindowText();
-    if (strText == pDoc->GetNote(pView->m_selCol, pView->m_selRow))
+    if (strText == pView->BoxNote(pView->m_selCol, pView->m_selRow))
         return false;
-    pDoc->SetNote(strText, pView->m_selCol, pView->m_selRow);
+    pView->SetBoxNote(strText, pView->m_selCol, pView->m_selRow);
     theApp.MarkModified();
     return true;
 }
@@ -374,7 +374,7 @@ void CCalendarPage::ReloadNote() {
     const CAlmanarkView* pView = theApp.m_pView;
     if (!pDoc || !pView || !m_editNote.GetSafeHwnd())
         return;
-    CString strText = pDoc->GetNote(pView->m_selCol, pView->m_selRow);
+    CString strText = pView->BoxNote(pView->m_selCol, pView->m_selRow);
     // The tab stop puts the day number at the right, as the box shows it.
     if (theApp.m_nDaySwap == 2 && !strText.IsEmpty())
         strText = "\t" + strText;

@@ -71,6 +71,22 @@ CRect DayTextRect(const CRect& rcBox) {
                  rcBox.right - nSide, rcBox.bottom - TruncUnits(0.02 * rcBox.Height()));
 }
 
+// Week numbers stand at the left of a row's first box, at the top beside a day number on the
+// right, otherwise at the bottom; two thirds as high as the day number, but never taller than
+// a quarter of the box.
+bool WeekNumberAtBottom() {
+    return theApp.m_nDaySwap != 2;
+}
+
+CRect WeekNumberRect(const CRect& rcBox, int nDayHeight) {
+    const CRect rcText = DayTextRect(rcBox);
+    const int nHeight = std::min(nDayHeight * 2 / 3, rcText.Height() / 4);
+    CRect rc(rcText.left, rcText.top, rcText.left + rcText.Width() / 2, rcText.top + nHeight);
+    if (WeekNumberAtBottom())
+        rc.OffsetRect(0, rcText.Height() - nHeight);
+    return rc;
+}
+
 void SetButtonCheck(CButton& button, int nValue) {
     if (button.GetSafeHwnd())
         button.SetCheck(nValue ? BST_CHECKED : BST_UNCHECKED);
@@ -273,9 +289,10 @@ void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox&
 }
 
 void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
-    const int nYear = doc.m_nYear, nMonth = doc.m_nMonth;
-    const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge,
-                              WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
+    const CWeekLayout weeks(doc.m_nYear, doc.m_nMonth, theApp.m_options.m_nFirstWeekday);
+    FollowFirstWeekday(weeks);
+    const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge, weeks,
+                              theApp.m_options.m_bWeekNumbers);
     dc.Rectangle(layout.Frame());
     if (!dc.IsPrinting()) {
         m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
@@ -307,8 +324,40 @@ CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
     return doc.m_strTitle;
 }
 
+void CAlmanarkView::FollowFirstWeekday(const CWeekLayout& weeks) {
+    if (m_nBoxWeekday != weeks.FirstWeekday() && m_nBoxWeekday != -1 && HasSelection()) {
+        const int nDay = Weeks().DayInBox(m_selCol, m_selRow);
+        if (!weeks.FindDay(nDay, m_selCol, m_selRow))
+            m_selCol = m_selRow = -1;
+    }
+    m_nBoxWeekday = weeks.FirstWeekday();
+}
+
+CWeekLayout CAlmanarkView::Weeks() const {
+    const CAlmanarkDoc* pDoc = GetDocument();
+    return CWeekLayout(pDoc ? pDoc->m_nYear : FIRST_YEAR, pDoc ? pDoc->m_nMonth : 1,
+                       m_nBoxWeekday == -1 ? theApp.m_options.m_nFirstWeekday : m_nBoxWeekday);
+}
+
+CString CAlmanarkView::BoxNote(int nCol, int nRow) const {
+    const CAlmanarkDoc* pDoc = GetDocument();
+    int c = 0, r = 0;
+    return pDoc && Weeks().StoredBox(nCol, nRow, c, r) ? pDoc->GetNote(c, r) : CString();
+}
+
+void CAlmanarkView::SetBoxNote(const CString& strNote, int nCol, int nRow) {
+    CAlmanarkDoc* pDoc = GetDocument();
+    int c = 0, r = 0;
+    if (pDoc && Weeks().StoredBox(nCol, nRow, c, r))
+        pDoc->SetNote(strNote, c, r);
+}
+
+CString CAlmanarkView::BoxCaptions(int nCol, int nRow) const {
+    int c = 0, r = 0;
+    return Weeks().StoredBox(nCol, nRow, c, r) ? theApp.m_strEventText[c][r] : CString();
+}
+
 void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout) {
-    const int nDays = DaysInMonth(doc.m_nYear, doc.m_nMonth);
     for (int i = 0; i < CMonthLayout::kBoxes; ++i)
         m_boxRects[i] = layout.DayBox(i);
     // Evaluation replaces every caption, so that none of another month or
@@ -321,36 +370,57 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
             const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(c, r)];
             dc.Rectangle(rcBox);
             const int nDay = layout.DayInBox(c, r);
-            if (nDay == 0)
-                continue;
-            if (nDay == m_selDay) {
+            if (nDay != 0 && nDay == m_selDay) {
                 m_selCol = c;
                 m_selRow = r;
             }
-            DrawDayBox(dc, doc, rcBox, nDay, nDays, c, r);
+            if (nDay != 0)
+                DrawDayBox(dc, doc, layout, c, r);
+            if (c == 0 && theApp.m_options.m_bWeekNumbers && layout.Weeks().RowHasDays(r))
+                DrawWeekNumber(dc, doc, rcBox, layout.Weeks().WeekNumber(r));
         }
     }
 }
 
-void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nDays,
-                               int nCol, int nRow) {
+void CAlmanarkView::DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nWeek) {
+    CRect rc = WeekNumberRect(rcBox, doc.m_lfWeekday.lfHeight);
+    LOGFONT lf = doc.m_lfNotes;
+    lf.lfHeight = std::max(rc.Height(), 1);
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CAutoSelect selFont(dc, font);
+    const COLORREF crOld = dc.SetTextColor(theApp.m_crNotesColor);
+    dc.DrawText(CString::FromInt(nWeek), &rc,
+                DT_LEFT | DT_SINGLELINE | DT_NOPREFIX |
+                    (WeekNumberAtBottom() ? DT_BOTTOM : DT_TOP));
+    dc.SetTextColor(crOld);
+}
+
+void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol,
+                               int nRow) {
+    const CWeekLayout& weeks = layout.Weeks();
+    const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(nCol, nRow)];
+    const int nDay = weeks.DayInBox(nCol, nRow), nDays = weeks.DaysInMonth();
+    // The note and the captions belong to the date, kept where a Sunday-first calendar has it.
+    int nStoredCol = 0, nStoredRow = 0;
+    weeks.StoredBox(nCol, nRow, nStoredCol, nStoredRow);
     const CString strDay = CString::FromInt(nDay);
     m_nOverflow = 0;
     CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfWeekday));
     const COLORREF crOld = dc.SetTextColor(theApp.m_crWeekdayColor);
 
-    CString strNote = StripDayNumber(doc.GetNote(nCol, nRow), strDay);
-    CString& strCaptions = theApp.m_strEventText[nCol][nRow];
+    CString strNote = StripDayNumber(doc.GetNote(nStoredCol, nStoredRow), strDay);
+    CString& strCaptions = theApp.m_strEventText[nStoredCol][nStoredRow];
     if (m_nEvalEvents) {
-        const CString strFound =
-            EventCaptionsForDay(theApp.m_strAllEvents, m_strEaster, doc.m_nYear, doc.m_nMonth, nCol,
-                                strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
+        const CString strFound = EventCaptionsForDay(
+            theApp.m_strAllEvents, m_strEaster, doc.m_nYear, doc.m_nMonth,
+            weeks.WeekdayOfColumn(nCol), strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
         if (!strFound.IsEmpty())
             strCaptions = kCrLf + strFound;
     }
     if (!StartsWith(strNote, kCrLf))
         strNote = kCrLf + strNote;
-    doc.SetNote(strDay + strNote, nCol, nRow);
+    doc.SetNote(strDay + strNote, nStoredCol, nStoredRow);
 
     CRect rcText = DayTextRect(rcBox);
     CRect rcDay = rcText;
@@ -362,6 +432,9 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, i
     if (dc.IsPrinting())
         nFloor = TruncUnits(0.9 * nFloor);
     rcText.top += TruncUnits(0.1 * rcText.Height());
+    // The notes end above a week number at the bottom of the box.
+    if (nCol == 0 && theApp.m_options.m_bWeekNumbers && WeekNumberAtBottom())
+        rcText.bottom = WeekNumberRect(rcBox, doc.m_lfWeekday.lfHeight).top;
     DrawNoteText(dc, doc, strNote + strCaptions, rcText, nHeight, nFloor,
                  CMonthLayout::BoxIndex(nCol, nRow));
     dc.SetTextColor(crOld);

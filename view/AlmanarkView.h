@@ -3,6 +3,7 @@
 #pragma once
 #include <memory>
 
+#include "dates/WeekLayout.h"
 #include "framework/AfxRes.h"
 #include "framework/Rect.h"
 #include "framework/ScrollView.h"
@@ -93,6 +94,14 @@ public:
     // The sheet as the window shows it now.
     CPageGeometry ScreenPage() const;
 
+    // The weeks of the document's month as the day boxes were last drawn.
+    CWeekLayout Weeks() const;
+    // The text and the event captions of a shown day box. The document keeps them in the box
+    // a Sunday-first calendar gives the same date; a box whose date has none there has neither.
+    CString BoxNote(int nCol, int nRow) const;
+    void SetBoxNote(const CString& strNote, int nCol, int nRow);
+    CString BoxCaptions(int nCol, int nRow) const;
+
     // Makes (nCol, nRow) selectable: false for a box without text. The
     // caller stores the selection and raises m_nRefreshNote.
     BOOL SelectBox(int nCol, int nRow);
@@ -121,8 +130,10 @@ private:
     void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
-    void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nDays, int nCol,
-                    int nRow);
+    void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol, int nRow);
+    // Keeps the selection on its date when the week starts on another day than last drawn.
+    void FollowFirstWeekday(const CWeekLayout& weeks);
+    void DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nWeek);
     // The notes and captions in the text area, shrinking the font down to
     // nFloor; sets m_nOverflow when even that does not fit.
     void DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strText, const CRect& rcText,
@@ -142,6 +153,8 @@ private:
     void SetStatusText(int nPane, const char* pszText);
     void ReportPrinting(PrintResult result);
 
+    // The first weekday of the day boxes as last drawn; -1 before the first month is drawn.
+    int m_nBoxWeekday = -1;
     CPicturePainter m_picturePainter;
     std::unique_ptr<CViewInteraction> m_pInteraction;
 };

@@ -139,15 +139,15 @@ void CCalendarText::DrawWeekdayNames(const CMonthLayout& layout) {
     CAutoSelect selFont(m_dc, font);
     CTextColor color(m_dc, theApp.m_crWeekdayColor);
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
-        DrawLine(m_dc, s_apszWeekdays[c], layout.WeekdayTextRect(c),
+        DrawLine(m_dc, s_apszWeekdays[layout.Weeks().WeekdayOfColumn(c)], layout.WeekdayTextRect(c),
                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, int nTitleHeight) {
     if (nYear < FIRST_YEAR || nYear > LAST_YEAR || nMonth < 1 || nMonth > 12)
         return;
-    CMonthPanelLayout panel(rcPanel, nTitleHeight, WeekdayOf(nYear, nMonth, 1),
-                            DaysInMonth(nYear, nMonth));
+    const CWeekLayout weeks(nYear, nMonth, theApp.m_options.m_nFirstWeekday);
+    CMonthPanelLayout panel(rcPanel, nTitleHeight, weeks.FirstColumn(), weeks.DaysInMonth());
     CFont fontName;
     CreateFontOfHeight(fontName, m_doc.m_lfWeekday, panel.NameFontHeight());
     CAutoSelect selFont(m_dc, fontName);
@@ -161,7 +161,7 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     m_doc.m_lfNotes.lfHeight = nSavedHeight;
     CAutoSelect selDays(m_dc, fontDays);
     CTextColor colorDays(m_dc, theApp.m_crNotesColor);
-    for (int d = 1; d <= DaysInMonth(nYear, nMonth); ++d)
+    for (int d = 1; d <= weeks.DaysInMonth(); ++d)
         DrawLine(m_dc, CString::FromInt(d), panel.DayCell(d),
                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

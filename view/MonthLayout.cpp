@@ -4,10 +4,9 @@
 
 #include <algorithm>
 
-CMonthLayout::CMonthLayout(const CCalendarBox& box, bool bLargeTitle, int nFirstWeekday,
-                           int nDaysInMonth)
-    : m_nFirstWeekday((nFirstWeekday % kColumns + kColumns) % kColumns),
-      m_nDaysInMonth(std::clamp(nDaysInMonth, 0, 31)) {
+CMonthLayout::CMonthLayout(const CCalendarBox& box, bool bLargeTitle, const CWeekLayout& weeks,
+                           bool bWeekNumbers)
+    : m_weeks(weeks), m_bWeekNumbers(bWeekNumbers) {
     m_nNameHeight = box.NameRowHeight();
     m_nTitleHeight = box.TitleHeight(bLargeTitle);
     m_nGridHeight = box.HeightBelow(m_nNameHeight + m_nTitleHeight);
@@ -34,7 +33,7 @@ CMonthLayout::CMonthLayout(const CCalendarBox& box, bool bLargeTitle, int nFirst
     }
 
     int nCol = 0, nRow = 0;
-    if (box.IsPrinter() && FindDay(m_nDaysInMonth, nCol, nRow) && nRow == kRows - 1)
+    if (box.IsPrinter() && FindDay(m_weeks.DaysInMonth(), nCol, nRow) && nRow == kRows - 1)
         m_rcBoxes[BoxIndex(nCol, nRow)].right -= 1;
 }
 
@@ -58,24 +57,12 @@ CRect CMonthLayout::DayBox(int nCol, int nRow) const {
     return m_rcBoxes[BoxIndex(nCol, nRow)];
 }
 
-int CMonthLayout::DayInBox(int nCol, int nRow) const {
-    if (nCol < 0 || nCol >= kColumns || nRow < 0 || nRow >= kRows)
-        return 0;
-    const int nDay = nRow * kColumns + nCol - m_nFirstWeekday + 1;
-    return nDay >= 1 && nDay <= m_nDaysInMonth ? nDay : 0;
-}
-
-bool CMonthLayout::FindDay(int nDay, int& nCol, int& nRow) const {
-    if (nDay < 1 || nDay > m_nDaysInMonth)
-        return false;
-    const int nSlot = m_nFirstWeekday + nDay - 1;
-    nCol = nSlot % kColumns;
-    nRow = nSlot / kColumns;
-    return true;
-}
-
 int CMonthLayout::PreviousPanelIndex() const {
-    return m_nFirstWeekday <= 1 ? BoxIndex(5, 4) : BoxIndex(0, 0);
+    if (m_weeks.FirstColumn() <= 1)
+        return BoxIndex(5, 4);
+    if (!m_bWeekNumbers)
+        return BoxIndex(0, 0);
+    return DayInBox(5, 4) == 0 ? BoxIndex(5, 4) : BoxIndex(5, 5);
 }
 
 int CMonthLayout::PanelTitleHeight() const {

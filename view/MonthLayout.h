@@ -1,7 +1,9 @@
 // One month on the page: the frame, the title band, the weekday-name row and the grid of day
-// boxes (7 columns from Sunday, 6 week rows; a box's index is column * 6 + row), which date falls
-// into which box, and the two empty boxes that take the neighbouring months.
+// boxes (7 columns from the first weekday, 6 week rows; a box's index is column * 6 + row), and
+// the two empty boxes that take the neighbouring months. Which date falls into which box is the
+// month's CWeekLayout.
 #pragma once
+#include "dates/WeekLayout.h"
 #include "framework/Rect.h"
 #include "view/CalendarBox.h"
 
@@ -14,9 +16,12 @@ public:
     static constexpr int kBoxes = kColumns * kRows;
     static int BoxIndex(int nCol, int nRow) { return nCol * kRows + nRow; }
 
-    // nFirstWeekday: weekday of the 1st, 0 = Sunday. bLargeTitle: either "Large" setting of the
-    // month-and-year text or of the title.
-    CMonthLayout(const CCalendarBox& box, bool bLargeTitle, int nFirstWeekday, int nDaysInMonth);
+    // bLargeTitle: either "Large" setting of the month-and-year text or of the title.
+    // bWeekNumbers: the first box of each row shows the week's number, so no panel goes there.
+    CMonthLayout(const CCalendarBox& box, bool bLargeTitle, const CWeekLayout& weeks,
+                 bool bWeekNumbers = false);
+
+    const CWeekLayout& Weeks() const { return m_weeks; }
 
     int NameHeight() const { return m_nNameHeight; }
     int TitleHeight() const { return m_nTitleHeight; }
@@ -35,12 +40,14 @@ public:
     CRect DayBox(int nIndex) const;
     CRect DayBox(int nCol, int nRow) const;
     // 0 for a box without a day.
-    int DayInBox(int nCol, int nRow) const;
+    int DayInBox(int nCol, int nRow) const { return m_weeks.DayInBox(nCol, nRow); }
     // False for a day the month does not have.
-    bool FindDay(int nDay, int& nCol, int& nRow) const;
+    bool FindDay(int nDay, int& nCol, int& nRow) const { return m_weeks.FindDay(nDay, nCol, nRow); }
 
-    // Boxes for the previous and the next month: row 4, columns 5 and 6 when the 1st is a
-    // Sunday or a Monday, otherwise row 0, columns 0 and 1.
+    // Boxes for the previous and the next month: row 4, columns 5 and 6 when the 1st stands in
+    // column 0 or 1, otherwise row 0, columns 0 and 1. With week numbers the first column keeps
+    // its numbers: the panels then take the last two columns of row 4, or of row 5 when row 4
+    // reaches them.
     int PreviousPanelIndex() const;
     int NextPanelIndex() const { return PreviousPanelIndex() + kRows; }
     CRect PreviousPanel() const { return DayBox(PreviousPanelIndex()); }
@@ -48,8 +55,8 @@ public:
     int PanelTitleHeight() const;
 
 private:
-    int m_nFirstWeekday;
-    int m_nDaysInMonth;
+    CWeekLayout m_weeks;
+    bool m_bWeekNumbers;
     int m_nNameHeight;
     int m_nTitleHeight;
     int m_nGridHeight;

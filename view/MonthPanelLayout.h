@@ -5,8 +5,8 @@
 
 class CMonthPanelLayout {
 public:
-    // nFirstWeekday: weekday of the 1st, 0 = Sunday.
-    CMonthPanelLayout(const RECT& rcPanel, int nTitleHeight, int nFirstWeekday, int nDaysInMonth);
+    // nFirstColumn: the column of the 1st (its weekday when weeks start on Sunday).
+    CMonthPanelLayout(const RECT& rcPanel, int nTitleHeight, int nFirstColumn, int nDaysInMonth);
 
     const CRect& Panel() const { return m_rcPanel; }
     // The panel less its margins; the month name stands at its top.

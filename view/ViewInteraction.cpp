@@ -79,7 +79,7 @@ std::array<bool, 42> CViewInteraction::BoxesWithText() const {
     const CAlmanarkDoc* pDoc = m_view.GetDocument();
     for (int c = 0; pDoc && c < CMonthLayout::kColumns; ++c)
         for (int r = 0; r < CMonthLayout::kRows; ++r)
-            abHasText[CMonthLayout::BoxIndex(c, r)] = !pDoc->GetNote(c, r).IsEmpty();
+            abHasText[CMonthLayout::BoxIndex(c, r)] = !m_view.BoxNote(c, r).IsEmpty();
     return abHasText;
 }
 
@@ -182,11 +182,11 @@ void CViewInteraction::OnRButtonDown(CPoint pt) {
     int nCol = 0, nRow = 0;
     if (!pFrame || !pDoc || !BoxAt(pt, nCol, nRow))
         return;
-    CString strText = pDoc->GetNote(nCol, nRow);
+    CString strText = m_view.BoxNote(nCol, nRow);
     if (theApp.m_nDaySwap == 2)
         strText = "\t" + strText;
     CEdit& edit = pFrame->m_wndCalendarPage.m_editFullText;
-    edit.SetWindowText(strText + theApp.m_strEventText[nCol][nRow]);
+    edit.SetWindowText(strText + m_view.BoxCaptions(nCol, nRow));
     edit.ShowWindow(SW_SHOW);
 }
 

@@ -17,13 +17,13 @@ CCalendarBox PrinterBox() {
     return CCalendarBox::OnPrinter(CRect(0, 0, 1403, 1239));
 }
 
-const int kSaturday = 6;
-const int kSunday = 0;
+// May 1999: 31 days from a Saturday.
+const CWeekLayout kSaturday31(1999, 5);
 
 } // namespace
 
 TEST(MonthLayoutTest, ScreenGridTruncatesEachStep) {
-    const CMonthLayout layout(ScreenBox(), false, 3, 30);
+    const CMonthLayout layout(ScreenBox(), false, CWeekLayout(2000, 11));
     EXPECT_EQ(30, layout.NameHeight());
     EXPECT_EQ(45, layout.TitleHeight());
     EXPECT_EQ(536, layout.GridHeight());
@@ -54,7 +54,7 @@ TEST(MonthLayoutTest, ScreenGridTruncatesEachStep) {
 }
 
 TEST(MonthLayoutTest, LargeTitleTakesThreeNameRows) {
-    const CMonthLayout large(ScreenBox(), true, 3, 30);
+    const CMonthLayout large(ScreenBox(), true, CWeekLayout(2000, 11));
     EXPECT_EQ(30, large.NameHeight());
     EXPECT_EQ(90, large.TitleHeight());
     EXPECT_EQ(491, large.GridHeight()); // trunc(611.7 - 120)
@@ -63,15 +63,16 @@ TEST(MonthLayoutTest, LargeTitleTakesThreeNameRows) {
     EXPECT_EQ(CRect(20, 150, 121, 232), large.DayBox(0, 0));
 
     // An odd name row: trunc(1.5 * 61) = 91 small, 183 large.
-    EXPECT_EQ(91, CMonthLayout(PrinterBox(), false, 0, 31).TitleHeight());
-    EXPECT_EQ(183, CMonthLayout(PrinterBox(), true, 0, 31).TitleHeight());
+    EXPECT_EQ(91, CMonthLayout(PrinterBox(), false, CWeekLayout(2000, 10)).TitleHeight());
+    EXPECT_EQ(183, CMonthLayout(PrinterBox(), true, CWeekLayout(2000, 10)).TitleHeight());
     // A narrow calendar takes its name row from the width: 399 / 20 = 19.
     EXPECT_EQ(19,
-              CMonthLayout(CCalendarBox::OnScreen(0, 0, 399, 900.0), false, 0, 31).NameHeight());
+              CMonthLayout(CCalendarBox::OnScreen(0, 0, 399, 900.0), false, CWeekLayout(2000, 10))
+                  .NameHeight());
 }
 
 TEST(MonthLayoutTest, ThirtyOneDaysFromSaturdayReachRowFive) {
-    const CMonthLayout layout(ScreenBox(), false, kSaturday, 31);
+    const CMonthLayout layout(ScreenBox(), false, kSaturday31);
     EXPECT_EQ(0, layout.DayInBox(5, 0));
     EXPECT_EQ(1, layout.DayInBox(6, 0));
     EXPECT_EQ(2, layout.DayInBox(0, 1));
@@ -99,7 +100,7 @@ TEST(MonthLayoutTest, ThirtyOneDaysFromSaturdayReachRowFive) {
 }
 
 TEST(MonthLayoutTest, ShortFebruaryFromSundayFillsFourRows) {
-    const CMonthLayout layout(ScreenBox(), false, kSunday, 28);
+    const CMonthLayout layout(ScreenBox(), false, CWeekLayout(2009, 2));
     EXPECT_EQ(1, layout.DayInBox(0, 0));
     EXPECT_EQ(7, layout.DayInBox(6, 0));
     EXPECT_EQ(22, layout.DayInBox(0, 3));
@@ -120,20 +121,33 @@ TEST(MonthLayoutTest, ShortFebruaryFromSundayFillsFourRows) {
 
 TEST(MonthLayoutTest, PanelsFollowTheFirstWeekday) {
     // A Monday start still leaves columns 5 and 6 of row 4 empty, even with 31 days.
-    const CMonthLayout monday(ScreenBox(), false, 1, 31);
+    const CMonthLayout monday(ScreenBox(), false, CWeekLayout(2000, 5));
     EXPECT_EQ(5 * 6 + 4, monday.PreviousPanelIndex());
     EXPECT_EQ(0, monday.DayInBox(5, 4));
     EXPECT_EQ(0, monday.DayInBox(6, 4));
     EXPECT_EQ(31, monday.DayInBox(3, 4));
 
-    const CMonthLayout tuesday(ScreenBox(), false, 2, 31);
+    const CMonthLayout tuesday(ScreenBox(), false, CWeekLayout(2000, 8));
     EXPECT_EQ(0, tuesday.PreviousPanelIndex());
     EXPECT_EQ(0, tuesday.DayInBox(1, 0));
     EXPECT_EQ(1, tuesday.DayInBox(2, 0));
 }
 
+TEST(MonthLayoutTest, WithWeekNumbersPanelsLeaveTheFirstColumn) {
+    // From Monday, 1 July 2026 stands in column 2 and row 4 ends at column 4: the panels take
+    // the end of row 4. 1 August 2026 stands in column 5 and its days fill row 4: row 5 then.
+    const CMonthLayout july(ScreenBox(), false, CWeekLayout(2026, 7, 1), true);
+    EXPECT_EQ(5 * 6 + 4, july.PreviousPanelIndex());
+    const CMonthLayout august(ScreenBox(), false, CWeekLayout(2026, 8, 1), true);
+    EXPECT_EQ(0, august.DayInBox(5, 5));
+    EXPECT_EQ(5 * 6 + 5, august.PreviousPanelIndex());
+    EXPECT_EQ(6 * 6 + 5, august.NextPanelIndex());
+    // Without week numbers they stay at the start of row 0.
+    EXPECT_EQ(0, CMonthLayout(ScreenBox(), false, CWeekLayout(2026, 8, 1)).PreviousPanelIndex());
+}
+
 TEST(MonthLayoutTest, PrinterUsesWholeUnitsAndShrinksTheLastBoxOfRowFive) {
-    const CMonthLayout layout(PrinterBox(), false, kSaturday, 31);
+    const CMonthLayout layout(PrinterBox(), false, kSaturday31);
     EXPECT_EQ(61, layout.NameHeight());
     EXPECT_EQ(1087, layout.GridHeight());
     EXPECT_EQ(181, layout.RowHeight());
@@ -147,13 +161,13 @@ TEST(MonthLayoutTest, PrinterUsesWholeUnitsAndShrinksTheLastBoxOfRowFive) {
     EXPECT_EQ(CRect(400, 1057, 601, 1239), layout.DayBox(2, 5));
 
     // A month ending in row 4 keeps every box whole.
-    const CMonthLayout shorter(PrinterBox(), false, kSaturday, 29);
+    const CMonthLayout shorter(PrinterBox(), false, CWeekLayout(2020, 2));
     EXPECT_EQ(CRect(200, 1057, 401, 1239), shorter.DayBox(1, 5));
     EXPECT_EQ(CRect(1200, 876, 1403, 1058), shorter.DayBox(6, 4));
 }
 
 TEST(MonthLayoutTest, OutOfRangeMonthInputsStayInsideTheGrid) {
-    const CMonthLayout layout(ScreenBox(), false, 13, 40);
+    const CMonthLayout layout(ScreenBox(), false, CWeekLayout(1999, 13, 13));
     int col = -1, row = -1;
     ASSERT_TRUE(layout.FindDay(31, col, row));
     EXPECT_LT(row, 6);

@@ -152,7 +152,7 @@ TEST_F(PageTest, PrinterPageHasNoScreenMarks) {
     const CMonthLayout layout(
         CCalendarBox::OnPrinter(SmallPrinter().PrinterRect(Doc().m_dCalLeft, Doc().m_dCalTop,
                                                            Doc().m_dCalRight, Doc().m_dCalBottom)),
-        false, 6, 31);
+        false, CWeekLayout(1999, 5));
     for (int i = 0; i < CMonthLayout::kBoxes; ++i) {
         const CRect rc = layout.DayBox(i);
         EXPECT_EQ(View().m_boxRects[i], rc);
@@ -202,8 +202,8 @@ TEST_F(PageTest, YearDocumentDrawsItsFrameOnThePaper) {
     Doc().m_bYearDoc = 0;
     const CRect rcFrame = View().m_rectCalFrame;
     EXPECT_EQ(theApp.m_rectPrintable.TopLeft(), rcFrame.TopLeft());
-    EXPECT_EQ(page->CountOf(CRect(rcFrame.left, rcFrame.top, rcFrame.right, rcFrame.top + 1),
-                            kGridGrey),
-              rcFrame.Width());
+    EXPECT_EQ(
+        page->CountOf(CRect(rcFrame.left, rcFrame.top, rcFrame.right, rcFrame.top + 1), kGridGrey),
+        rcFrame.Width());
     EXPECT_GT(page->CountOf(CRect(0, 0, 900, 1000), kYellow), 0);
 }

@@ -76,6 +76,15 @@ bool CPaintedPage::SamePixels(const CPaintedPage& other) const {
            std::equal(m_pBits, m_pBits + size_t(m_cx) * m_cy, other.m_pBits);
 }
 
+unsigned CPaintedPage::PixelHash() const {
+    ::GdiFlush();
+    unsigned nHash = 2166136261u;
+    for (size_t i = 0; m_pBits && i < size_t(m_cx) * m_cy; ++i)
+        for (int nByte = 0; nByte < 3; ++nByte)
+            nHash = (nHash ^ ((m_pBits[i] >> (8 * nByte)) & 0xFF)) * 16777619u;
+    return nHash;
+}
+
 COLORREF CPaintedPage::At(int x, int y) const {
     ::GdiFlush();
     if (!m_pBits || x < 0 || y < 0 || x >= m_cx || y >= m_cy)
@@ -156,6 +165,7 @@ void CViewTest::SetUp() {
     theApp.m_crDateColor = theApp.m_crTitleColor = 0;
     theApp.m_crNotesColor = theApp.m_crWeekdayColor = 0;
     theApp.m_nOrientation = 2;
+    theApp.m_options = COptions();
     theApp.m_strAllEvents.Empty();
     theApp.ClearEventText();
     CAlmanarkDoc& doc = Doc();
@@ -226,8 +236,9 @@ CMonthLayout CViewTest::ScreenLayout(int cx, int cy) {
     const CPageGeometry page(metrics, theApp.m_nOrientation == 2, cx, cy);
     return CMonthLayout(
         page.CalendarBox(doc.m_dCalLeft, doc.m_dCalTop, doc.m_dCalRight, doc.m_dCalBottom),
-        theApp.m_nDateSize || doc.m_bTitleLarge, WeekdayOf(doc.m_nYear, doc.m_nMonth, 1),
-        DaysInMonth(doc.m_nYear, doc.m_nMonth));
+        theApp.m_nDateSize || doc.m_bTitleLarge,
+        CWeekLayout(doc.m_nYear, doc.m_nMonth, theApp.m_options.m_nFirstWeekday),
+        theApp.m_options.m_bWeekNumbers);
 }
 
 void CViewTest::SetMetrics(const CPrinterMetrics& metrics) {

@@ -55,6 +55,8 @@ public:
     int CountNot(const RECT& rc, COLORREF cr) const;
     // Same size and every pixel alike.
     bool SamePixels(const CPaintedPage& other) const;
+    // FNV-1a over every pixel: a page compared with one painted by an earlier build.
+    unsigned PixelHash() const;
     // Writes a .bmp file, for looking at a page by eye.
     bool Save(const char* pszPath) const;
 
