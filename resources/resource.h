@@ -12,20 +12,6 @@
 // is initialised.
 #ifndef RT_DLGINIT
 #define RT_DLGINIT 240
-// ---------------------------------------------------------------------------
-// Commands beyond the first release, each with its status prompt (a string
-// of the same id) and a help topic.
-#define ID_TOOLS_OPTIONS 32773      // Tools > Options...
-#define ID_FILE_IMPORT_EVENTS 32774 // File > Import Events...
-#define ID_FILE_PRINT_SEVERAL 32775 // File > Print Several...
-#define ID_FILE_SAVE_PICTURE 32776  // File > Save as Picture...
-
-// Options dialog: 1110-1119.
-#define IDD_OPTIONS 142
-// Date pages' additions (holiday sets, Easter offsets, ages): 1120-1129.
-// Printing additions (page range, picture export): 1140-1149.
-#define IDD_SAVE_PICTURE 143
-
 #endif
 
 // ---------------------------------------------------------------------------
