@@ -126,6 +126,8 @@ const char* CPictureHeader::FormatName(CPictureKind::Format format) {
 
 uint64_t CPictureHeader::DecodedBytes(const CPictureKind& kind) {
     const uint64_t nRow = ((uint64_t)kind.nWidth * kind.nDecodedBits + 7) / 8;
+    if (kind.nHeight && nRow > UINT64_MAX / kind.nHeight)
+        return UINT64_MAX;
     return nRow * kind.nHeight;
 }
 

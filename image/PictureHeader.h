@@ -30,7 +30,8 @@ public:
     static bool ReadSize(const uint8_t* pData, size_t nSize, uint32_t& nWidth, uint32_t& nHeight);
     // "bitmap", "PNG", "JPEG", "GIF", "TIFF"; "picture" when unknown.
     static const char* FormatName(CPictureKind::Format format);
-    // Bytes of the decoded frame; 0 when its depth is not known.
+    // Bytes of the decoded frame; 0 when its depth is not known, UINT64_MAX
+    // beyond what 64 bits count.
     static uint64_t DecodedBytes(const CPictureKind& kind);
 
 private:

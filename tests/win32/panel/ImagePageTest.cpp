@@ -193,6 +193,7 @@ TEST_F(ImagePage, AFileThatCannotBeLoadedKeepsThePicture) {
     ASSERT_NE(std::string::npos, nSof);
     lyingJpg.replace(nSof + 5, 4, "\xEA\x60\xEA\x60"); // 60000 by 60000
 
+    const CString strCmyk = ReadWholeFile(Picture("cmyk.tif"));
     const char kUnavailable[] = "The bitmap file is not available.\nIt may be in use by another "
                                 "program.";
     const char kUnreadable[] = "The picture file cannot be read.";
@@ -220,6 +221,9 @@ TEST_F(ImagePage, AFileThatCannotBeLoadedKeepsThePicture) {
         // 41 MB of bitmap, but the codec would decode 110 MB of 16-bit RGBA.
         {"deep-3700.png", LyingPng(png, 3700, 3700, 16, 6), kTooLarge},
         {"text.png", "Dear diary", kUnreadable},
+        // Judged by content, named by kind.
+        {"cmyk.png", std::string(strCmyk.c_str(), strCmyk.GetLength()),
+         "This kind of TIFF (CMYK) cannot be read."},
         {"cut.jpg", jpg.substr(0, jpg.size() / 2), kUnreadable},
         {"lying.jpg", lyingJpg, kTooLarge},
     };
