@@ -50,8 +50,10 @@ struct CTiffReader {
     const uint8_t* pData;
     size_t nSize;
     bool bBig;
-    uint32_t U16(size_t at) const { return at + 2 <= nSize ? (bBig ? Be16 : Le16)(pData + at) : 0; }
-    uint32_t U32(size_t at) const { return at + 4 <= nSize ? (bBig ? Be32 : Le32)(pData + at) : 0; }
+    // Offsets come from the file: any 32-bit number.
+    bool Holds(size_t at, size_t nBytes) const { return at <= nSize && nSize - at >= nBytes; }
+    uint32_t U16(size_t at) const { return Holds(at, 2) ? (bBig ? Be16 : Le16)(pData + at) : 0; }
+    uint32_t U32(size_t at) const { return Holds(at, 4) ? (bBig ? Be32 : Le32)(pData + at) : 0; }
     // The first value of an entry of SHORT or LONG type; the values of an
     // entry that holds more than fit in it lie at the offset it gives.
     uint32_t Value(size_t nEntry) const {
@@ -220,11 +222,11 @@ void CPictureHeader::ReadJpeg(const uint8_t* pData, size_t nSize, CPictureKind& 
 void CPictureHeader::ReadTiff(const uint8_t* pData, size_t nSize, CPictureKind& kind) {
     const CTiffReader tiff = {pData, nSize, pData[0] == 'M'};
     const size_t nIfd = tiff.U32(4);
-    if (nIfd < 8 || nIfd + 2 > nSize)
+    if (nIfd < 8 || !tiff.Holds(nIfd, 2))
         return;
     uint32_t nBits = 1, nSamples = 1, nPhotometric = 0;
     const uint32_t nEntries = tiff.U16(nIfd);
-    for (uint32_t i = 0; i < nEntries && nIfd + 2 + 12 * (size_t)(i + 1) <= nSize; ++i) {
+    for (uint32_t i = 0; i < nEntries && tiff.Holds(nIfd + 2 + 12 * (size_t)i, 12); ++i) {
         const size_t nEntry = nIfd + 2 + 12 * (size_t)i;
         const uint32_t nValue = tiff.Value(nEntry);
         switch (tiff.U16(nEntry)) {
