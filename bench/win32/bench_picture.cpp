@@ -82,8 +82,10 @@ bool AttachPicture(CDib& dib, int cx, int cy) {
     return dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + nRow * cy) != FALSE;
 }
 
+// Seen through the calendar, so that every paint and print shows it.
 void PlacePicture(CAlmanarkDoc& doc) {
     doc.m_bHasImage = 1;
+    doc.m_bImageShowsThrough = 1;
     doc.m_dImgLeft = doc.m_dImgTop = 0.1;
     doc.m_dImgRight = doc.m_dImgBottom = 0.9;
     theApp.m_dImageAspect = (double)doc.m_dib.GetSize().cx / doc.m_dib.GetSize().cy;
@@ -286,7 +288,7 @@ int main(int argc, char** argv) {
 
     doc.m_nMonth = 5;
     doc.m_nYear = 1999;
-    // The picture seen through the calendar, and the same hollow frames without it.
+    // The same hollow frames as with the picture seen through them.
     doc.m_bImageShowsThrough = 1;
     const int cx = kPageHeight * view.m_physWidth / std::max(view.m_physHeight, 1);
     view.MoveWindow(0, 0, cx, kPageHeight, false);
