@@ -127,10 +127,6 @@ UINT DecodedBitsPerPixel(IWICImagingFactory* pFactory, IWICBitmapFrameDecode* pF
         pFormatInfo->GetBitsPerPixel(&nBits);
     return nBits;
 }
-
-bool IsCodecFormat(CPictureKind::Format format) {
-    return format != CPictureKind::unknown && format != CPictureKind::bitmap;
-}
 } // namespace
 
 const char CPictureDecoder::kFilter[] =
@@ -179,8 +175,8 @@ BOOL CPictureDecoder::Load(CDib& dib, const char* pszPath) {
     const CPictureKind kind = CPictureHeader::Read(head.data(), head.size());
     if (kind.format == CPictureKind::bitmap && HoldsAsItIs(head))
         return ReadBitmap(dib, file);
-    file.Close();
-    if (IsCodecFormat(kind.format) || kind.format == CPictureKind::bitmap)
+    file.Abort(); // read only: nothing to lose
+    if (kind.format != CPictureKind::unknown)
         return Decode(dib, pszPath, kind);
     AfxMessageBox(bNamedForCodecs ? kUnreadable : kInvalidBitmap, MB_OK);
     return FALSE;
@@ -206,7 +202,7 @@ BOOL CPictureDecoder::ReadBitmap(CDib& dib, CFile& file) {
     CStoredDib stored;
     file.SeekToBegin();
     const CDibFormat::Error nError = CDibFormat::ReadStored(file, stored);
-    file.Close();
+    file.Abort(); // read only: nothing to lose
     if (nError != CDibFormat::none) {
         AfxMessageBox(nError == CDibFormat::outOfMemory ? kNoMemory : kInvalidBitmap, MB_OK);
         return FALSE;

@@ -262,6 +262,7 @@ void ReportOpening(CAlmanarkDoc& doc) {
         printf("  peak working set, 24 MP calendar:  %8.1f MB (+%.1f MB = %.2f x the pixels; "
                "target under 1.3)\n",
                dOpenMb, dOpenMb - dEmptyMb, (dOpenMb - dEmptyMb) / dPixelMb);
+        printf("  open time, empty calendar:         %8.1f ms\n", dEmptyMs);
         printf("  open time, 24 MP calendar:         %8.1f ms (floor: reading its picture alone "
                "%.1f ms; ratio %.2f; target under 1.2)\n",
                dOpenMs, dReadMs, dOpenMs / dReadMs);
