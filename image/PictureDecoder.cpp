@@ -200,11 +200,18 @@ bool CPictureDecoder::HoldsAsItIs(const std::vector<BYTE>& head) {
 
 BOOL CPictureDecoder::ReadBitmap(CDib& dib, CFile& file) {
     CStoredDib stored;
-    file.SeekToBegin();
-    const CDibFormat::Error nError = CDibFormat::ReadStored(file, stored);
+    CDibFormat::Error nError = CDibFormat::fileError;
+    try {
+        file.SeekToBegin();
+        nError = CDibFormat::ReadStored(file, stored);
+    } catch (const CFileException&) {
+    }
     file.Abort(); // read only: nothing to lose
     if (nError != CDibFormat::none) {
-        AfxMessageBox(nError == CDibFormat::outOfMemory ? kNoMemory : kInvalidBitmap, MB_OK);
+        AfxMessageBox(nError == CDibFormat::outOfMemory ? kNoMemory
+                      : nError == CDibFormat::fileError ? kBitmapNotAvailable
+                                                        : kInvalidBitmap,
+                      MB_OK);
         return FALSE;
     }
     return dib.AttachStored(stored, nError);
