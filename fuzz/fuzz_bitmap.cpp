@@ -1,7 +1,8 @@
 // Reads a stored bitmap and, as the mapped-file path does, a packed one after
 // the 14-byte file header. Every byte a picture claims is touched, so reading
 // past the input shows; an accepted picture must come back unchanged from a
-// store and reload.
+// store and reload. Judges the input as a picture file's first bytes too:
+// its format, stated size and decoded depth, as the picture loader does.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "framework/MemFile.h"
 #include "image/DibFormat.h"
+#include "image/PictureHeader.h"
 
 namespace {
 volatile unsigned g_nSink;
@@ -58,10 +60,26 @@ void CheckPacked(const uint8_t* pData, size_t nSize) {
         return;
     Touch(pHeader, CDibFormat::kInfoHeaderSize + 4 * (size_t)metrics.nColors + metrics.dwBitsSize);
 }
+void CheckKind(const uint8_t* pData, size_t nSize) {
+    const CPictureKind kind = CPictureHeader::Read(pData, nSize);
+    if (kind.pszVariant)
+        g_nSink = (unsigned)strlen(kind.pszVariant);
+    if (kind.format == CPictureKind::unknown && (kind.bSized || kind.pszVariant))
+        abort();
+    uint32_t nWidth = 0, nHeight = 0;
+    const bool bStated = CPictureHeader::ReadSize(pData, nSize, nWidth, nHeight);
+    if (bStated && (nWidth != kind.nWidth || nHeight != kind.nHeight || !kind.bSized))
+        abort();
+    // A frame's decoded bytes never come out smaller than its rows' bits say.
+    if (kind.nDecodedBits && kind.nHeight &&
+        CPictureHeader::DecodedBytes(kind) < (uint64_t)kind.nWidth * kind.nDecodedBits / 8)
+        abort();
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     CheckStored(pData, nSize);
     CheckPacked(pData, nSize);
+    CheckKind(pData, nSize);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "framework/File.h"
 #include "framework/ModalSeam.h"
 #include "image/Dib.h"
 #include "image/DibFormat.h"
@@ -15,6 +16,9 @@
 namespace {
 const char kNotAvailable[] = "The picture file is not available.\nIt may be in use by another "
                              "program.";
+const char kBitmapNotAvailable[] =
+    "The bitmap file is not available.\nIt may be in use by another program.";
+const char kInvalidBitmap[] = "Invalid bitmap file";
 const char kUnreadable[] = "The picture file cannot be read.\nIt may be damaged, or its format "
                            "is not one of PNG, JPEG, GIF and TIFF.";
 const char kTooLarge[] = "The picture is too large.\nPictures may have at most 8,000 pixels on "
@@ -64,25 +68,6 @@ bool IsUnavailable(HRESULT hr) {
            hr == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION) || hr == E_ACCESSDENIED;
 }
 
-// The size stated at the file's start, when its format states one there.
-// The codecs take memory for that size as soon as they open the file.
-bool StatedSize(const char* pszPath, UINT& nWidth, UINT& nHeight) {
-    HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    std::vector<BYTE> head(kHeaderBytes);
-    DWORD nRead = 0;
-    const BOOL bRead = ::ReadFile(hFile, head.data(), kHeaderBytes, &nRead, nullptr);
-    ::CloseHandle(hFile);
-    uint32_t w = 0, h = 0;
-    if (!bRead || !CPictureHeader::ReadSize(head.data(), nRead, w, h))
-        return false;
-    nWidth = w;
-    nHeight = h;
-    return true;
-}
-
 UINT RowBytes(UINT nWidth) {
     return (nWidth * 3 + 3) & ~3u;
 }
@@ -118,6 +103,30 @@ HRESULT CopyRows(IWICBitmapSource* pSource, UINT nWidth, UINT nHeight, BYTE* pBi
     }
     return S_OK;
 }
+
+// The message for a file of a known format that the codecs refused: its
+// variant when the header names one, else that it cannot be read.
+CString RefusalMessage(const CPictureKind& kind) {
+    if (!kind.pszVariant)
+        return kind.format == CPictureKind::bitmap ? kInvalidBitmap : kUnreadable;
+    CString strMessage;
+    strMessage.Format("This kind of %s (%s) cannot be read.",
+                      CPictureHeader::FormatName(kind.format), kind.pszVariant);
+    return strMessage;
+}
+
+// Bits a pixel of the frame as the codec decodes it; 0 when not known.
+UINT DecodedBitsPerPixel(IWICImagingFactory* pFactory, IWICBitmapFrameDecode* pFrame) {
+    WICPixelFormatGUID format;
+    CComRef<IWICComponentInfo> pInfo;
+    CComRef<IWICPixelFormatInfo> pFormatInfo;
+    UINT nBits = 0;
+    if (SUCCEEDED(pFrame->GetPixelFormat(&format)) &&
+        SUCCEEDED(pFactory->CreateComponentInfo(format, &pInfo)) &&
+        SUCCEEDED(pInfo->QueryInterface(IID_IWICPixelFormatInfo, (void**)&pFormatInfo)))
+        pFormatInfo->GetBitsPerPixel(&nBits);
+    return nBits;
+}
 } // namespace
 
 const char CPictureDecoder::kFilter[] =
@@ -143,16 +152,75 @@ uint64_t CPictureDecoder::PixelBytes(UINT nWidth, UINT nHeight) {
     return nBytes <= kMaxPixelBytes ? nBytes : 0;
 }
 
+// The file is judged by its content; only a file whose content says nothing
+// gets the message of what its name promised.
 BOOL CPictureDecoder::Load(CDib& dib, const char* pszPath) {
-    return UsesCodecs(pszPath) ? Decode(dib, pszPath) : dib.AttachFile(pszPath, TRUE);
-}
-
-BOOL CPictureDecoder::Decode(CDib& dib, const char* pszPath) {
-    UINT nWidth = 0, nHeight = 0;
-    if (StatedSize(pszPath, nWidth, nHeight) && PixelBytes(nWidth, nHeight) == 0) {
-        AfxMessageBox(nWidth && nHeight ? kTooLarge : kUnreadable, MB_OK);
+    const bool bNamedForCodecs = UsesCodecs(pszPath);
+    CFile file;
+    std::vector<BYTE> head;
+    try {
+        if (!file.Open(pszPath, CFile::modeRead | CFile::shareDenyWrite)) {
+            AfxMessageBox(bNamedForCodecs ? kNotAvailable : kBitmapNotAvailable, MB_OK);
+            return FALSE;
+        }
+        head.resize((size_t)std::min<uint64_t>(file.GetLength(), kHeaderBytes));
+        head.resize(file.Read(head.data(), (unsigned)head.size()));
+    } catch (const CFileException&) {
+        AfxMessageBox(bNamedForCodecs ? kNotAvailable : kBitmapNotAvailable, MB_OK);
+        return FALSE;
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox(kNoMemory, MB_OK);
         return FALSE;
     }
+    const CPictureKind kind = CPictureHeader::Read(head.data(), head.size());
+    if (kind.format == CPictureKind::bitmap && HoldsAsItIs(head))
+        return ReadBitmap(dib, file);
+    file.Abort(); // read only: nothing to lose
+    if (kind.format != CPictureKind::unknown)
+        return Decode(dib, pszPath, kind);
+    AfxMessageBox(bNamedForCodecs ? kUnreadable : kInvalidBitmap, MB_OK);
+    return FALSE;
+}
+
+bool CPictureDecoder::HoldsAsItIs(const std::vector<BYTE>& head) {
+    if (head.size() <= CDibFormat::kFileHeaderSize)
+        return true; // too short for any reader: the bitmap reader says so
+    CDibMetrics metrics;
+    switch (CDibFormat::GetMetrics(head.data() + CDibFormat::kFileHeaderSize,
+                                   head.size() - CDibFormat::kFileHeaderSize, metrics)) {
+    case CDibFormat::badHeaderSize:
+    case CDibFormat::badDimensions:
+    case CDibFormat::badBitCount:
+    case CDibFormat::badCompression:
+        return false;
+    default:
+        return true;
+    }
+}
+
+BOOL CPictureDecoder::ReadBitmap(CDib& dib, CFile& file) {
+    CStoredDib stored;
+    CDibFormat::Error nError = CDibFormat::fileError;
+    try {
+        file.SeekToBegin();
+        nError = CDibFormat::ReadStored(file, stored);
+    } catch (const CFileException&) {
+    }
+    file.Abort(); // read only: nothing to lose
+    if (nError != CDibFormat::none) {
+        AfxMessageBox(nError == CDibFormat::outOfMemory ? kNoMemory
+                      : nError == CDibFormat::fileError ? kBitmapNotAvailable
+                                                        : kInvalidBitmap,
+                      MB_OK);
+        return FALSE;
+    }
+    return dib.AttachStored(stored, nError);
+}
+
+BOOL CPictureDecoder::Decode(CDib& dib, const char* pszPath, const CPictureKind& kind) {
+    if (kind.bSized && !WithinLimits(kind.nWidth, kind.nHeight, kind.nDecodedBits, kind))
+        return FALSE;
+    UINT nWidth = 0, nHeight = 0;
     CComApartment apartment;
     CComRef<IWICImagingFactory> pFactory;
     CComRef<IWICBitmapDecoder> pDecoder;
@@ -173,17 +241,15 @@ BOOL CPictureDecoder::Decode(CDib& dib, const char* pszPath) {
     if (SUCCEEDED(hr))
         hr = pFrame->GetSize(&nWidth, &nHeight);
     if (FAILED(hr)) {
-        AfxMessageBox(IsUnavailable(hr)     ? kNotAvailable
-                      : hr == E_OUTOFMEMORY ? kTooLarge
-                                            : kUnreadable,
-                      MB_OK);
+        if (IsUnavailable(hr) || hr == E_OUTOFMEMORY)
+            AfxMessageBox(IsUnavailable(hr) ? kNotAvailable : kTooLarge, MB_OK);
+        else
+            AfxMessageBox(RefusalMessage(kind), MB_OK);
         return FALSE;
     }
-    const uint64_t nPixelBytes = PixelBytes(nWidth, nHeight);
-    if (nPixelBytes == 0) {
-        AfxMessageBox(nWidth && nHeight ? kTooLarge : kUnreadable, MB_OK);
+    // The frame's own depth, for the formats whose header was not read.
+    if (!WithinLimits(nWidth, nHeight, DecodedBitsPerPixel(pFactory.Get(), pFrame.Get()), kind))
         return FALSE;
-    }
     // Every source format converts to 32-bit BGRA; 24-bit rows are made here.
     hr = pFactory->CreateFormatConverter(&pConverter);
     if (SUCCEEDED(hr))
@@ -191,9 +257,10 @@ BOOL CPictureDecoder::Decode(CDib& dib, const char* pszPath) {
                                     WICBitmapDitherTypeNone, nullptr, 0.0,
                                     WICBitmapPaletteTypeCustom);
     if (FAILED(hr)) {
-        AfxMessageBox(kUnreadable, MB_OK);
+        AfxMessageBox(RefusalMessage(kind), MB_OK);
         return FALSE;
     }
+    const uint64_t nPixelBytes = PixelBytes(nWidth, nHeight);
     const size_t nBlock = CDibFormat::kInfoHeaderSize + (size_t)nPixelBytes;
     BYTE* pBlock = new (std::nothrow) BYTE[nBlock];
     if (!pBlock) {
@@ -212,8 +279,28 @@ BOOL CPictureDecoder::Decode(CDib& dib, const char* pszPath) {
     hr = CopyRows(pConverter.Get(), nWidth, nHeight, pBlock + CDibFormat::kInfoHeaderSize);
     if (FAILED(hr)) {
         delete[] pBlock;
-        AfxMessageBox(hr == E_OUTOFMEMORY ? kNoMemory : kUnreadable, MB_OK);
+        if (hr == E_OUTOFMEMORY)
+            AfxMessageBox(kNoMemory, MB_OK);
+        else
+            AfxMessageBox(RefusalMessage(kind), MB_OK);
         return FALSE;
     }
     return dib.AttachMemory(pBlock, TRUE, nullptr, nBlock);
+}
+
+// Both the bitmap the program keeps and the frame the codec decodes while
+// converting it are held to the limit.
+bool CPictureDecoder::WithinLimits(UINT nWidth, UINT nHeight, UINT nDecodedBits,
+                                   const CPictureKind& kind) {
+    CPictureKind decoded = kind;
+    decoded.nWidth = nWidth;
+    decoded.nHeight = nHeight;
+    decoded.nDecodedBits = nDecodedBits;
+    if (PixelBytes(nWidth, nHeight) != 0 && CPictureHeader::DecodedBytes(decoded) <= kMaxPixelBytes)
+        return true;
+    if (nWidth && nHeight)
+        AfxMessageBox(kTooLarge, MB_OK);
+    else
+        AfxMessageBox(RefusalMessage(kind), MB_OK);
+    return false;
 }

@@ -1,13 +1,20 @@
-// CPictureDecoder: takes a picture file into a CDib. Bitmap files go through
-// CDib's own reader and messages; PNG, JPEG, GIF and TIFF files are decoded
-// by the platform's imaging codecs into a 24-bit bottom-up bitmap, which the
-// CDib then holds, draws and stores like any bitmap.
+// CPictureDecoder: reads a picture file into a CDib, which then owns it:
+// nothing refers to the file once it is loaded. A file is judged by its
+// content. Bitmaps of the stored form are read as they are; PNG, JPEG, GIF
+// and TIFF files, and bitmaps of other kinds (top-down, run-length
+// compressed, OS/2, bit fields), are decoded by the platform's imaging
+// codecs into a 24-bit bottom-up bitmap, which the CDib then holds, draws
+// and stores like any bitmap.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
+
+#include "image/PictureHeader.h"
 
 class CDib;
+class CFile;
 
 class CPictureDecoder {
 public:
@@ -26,5 +33,13 @@ public:
     static uint64_t PixelBytes(UINT nWidth, UINT nHeight);
 
 private:
-    static BOOL Decode(CDib& dib, const char* pszPath);
+    // Whether a bitmap file's first bytes (head) are of the form CDib holds,
+    // or too damaged for any reader.
+    static bool HoldsAsItIs(const std::vector<BYTE>& head);
+    static BOOL ReadBitmap(CDib& dib, CFile& file);
+    static BOOL Decode(CDib& dib, const char* pszPath, const CPictureKind& kind);
+    // False after a message when the picture or its decoded frame exceed
+    // the limits.
+    static bool WithinLimits(UINT nWidth, UINT nHeight, UINT nDecodedBits,
+                             const CPictureKind& kind);
 };

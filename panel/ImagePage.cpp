@@ -81,9 +81,8 @@ void CImagePage::OnNew() {
     CAlmanarkDoc* pDoc = theApp.m_pDoc;
     if (!pDoc || dlg.DoModal() != IDOK)
         return;
-    // The picture on show stays until the new one has loaded. It lets go of
-    // its file first, so that the same file can be chosen again.
-    pDoc->m_dib.DetachFile();
+    // The picture on show stays until the new one has loaded; the new one
+    // is read whole, so the file may change or go once it is loaded.
     CDib dib;
     if (!CPictureDecoder::Load(dib, dlg.GetPathName()))
         return;

@@ -1,9 +1,12 @@
 #include "view/PicturePainter.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "framework/Dc.h"
 #include "image/Dib.h"
+#include "image/DibFormat.h"
 
 namespace {
 // The header of the printer copy: 24 bits a pixel, bottom-up.
@@ -76,7 +79,7 @@ bool CPicturePainter::Prepare(CCopy& copy, HDC hDC, CDib& dib, const CRect& rc, 
         return false;
     }
     HGDIOBJ hOld = ::SelectObject(hMem, copy.hBitmap);
-    const bool bDrawn = dib.Draw(hMem, 0, 0, size.cx, size.cy) != FALSE;
+    const bool bDrawn = Shrink(hMem, dib, size, bDib);
     ::SelectObject(hMem, hOld);
     ::DeleteDC(hMem);
     if (!bDrawn) {
@@ -87,6 +90,39 @@ bool CPicturePainter::Prepare(CCopy& copy, HDC hDC, CDib& dib, const CRect& rc, 
     copy.nSerial = dib.GetSerial();
     copy.nBitsPixel = nBitsPixel;
     return true;
+}
+
+// The system converts a picture of another format than the copy's whole
+// before it stretches it: for a 24-bit photograph on a 32-bit screen that is
+// a third more than the picture itself. So it is stretched first in its own
+// format into a DIB of the copy's size, which is then converted.
+bool CPicturePainter::Shrink(HDC hMem, CDib& dib, const CSize& size, bool bDib) {
+    const BITMAPINFOHEADER header = CDibFormat::LoadInfoHeader(dib.m_pHeader);
+    if (bDib && header.biBitCount == 24)
+        return dib.Draw(hMem, 0, 0, size.cx, size.cy) != FALSE;
+    const size_t nInfo = CDibFormat::kInfoHeaderSize + 4 * (size_t)dib.m_nColors;
+    std::vector<BYTE> info(nInfo);
+    memcpy(info.data(), dib.m_pHeader, nInfo);
+    BITMAPINFOHEADER own = header;
+    own.biWidth = size.cx;
+    own.biHeight = size.cy;
+    own.biSizeImage = 0;
+    memcpy(info.data(), &own, sizeof own);
+    void* pBits = nullptr;
+    HBITMAP hOwn = ::CreateDIBSection(nullptr, (const BITMAPINFO*)info.data(), DIB_RGB_COLORS,
+                                      &pBits, nullptr, 0);
+    HDC hOwnDC = hOwn ? ::CreateCompatibleDC(nullptr) : nullptr;
+    bool bDrawn = false;
+    if (hOwnDC) {
+        HGDIOBJ hOld = ::SelectObject(hOwnDC, hOwn);
+        bDrawn = dib.Draw(hOwnDC, 0, 0, size.cx, size.cy) &&
+                 ::BitBlt(hMem, 0, 0, size.cx, size.cy, hOwnDC, 0, 0, SRCCOPY);
+        ::SelectObject(hOwnDC, hOld);
+        ::DeleteDC(hOwnDC);
+    }
+    if (hOwn)
+        ::DeleteObject(hOwn);
+    return bDrawn;
 }
 
 HBITMAP CPicturePainter::Make(CCopy& copy, HDC hDC, const CSize& size, bool bDib) {

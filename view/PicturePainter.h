@@ -42,6 +42,8 @@ private:
     // True when copy holds dib at the device size of rc, making it if needed.
     static bool Prepare(CCopy& copy, HDC hDC, CDib& dib, const CRect& rc, bool bDib);
     static HBITMAP Make(CCopy& copy, HDC hDC, const CSize& size, bool bDib);
+    // Draws the whole picture into the copy selected into hMem.
+    static bool Shrink(HDC hMem, CDib& dib, const CSize& size, bool bDib);
     static CSize DeviceSize(HDC hDC, const CRect& rc);
 
     CCopy m_screen;

@@ -12,6 +12,8 @@
 #include "view/AlmanarkView.h"
 #include "view/ImagePlacement.h"
 
+using namespace std::string_literals;
+
 namespace {
 const char kNoImage[] = "no image loaded";
 
@@ -58,11 +60,26 @@ std::string Be(uint32_t n) {
     return {(char)(n >> 24), (char)(n >> 16), (char)(n >> 8), (char)n};
 }
 
-// The PNG with its header claiming another size, its checksum made to match.
-std::string LyingPng(const std::string& png, uint32_t cx, uint32_t cy) {
+// The PNG with its header claiming another size (and depth and colour
+// type, when given), its checksum made to match.
+std::string LyingPng(const std::string& png, uint32_t cx, uint32_t cy, char nDepth = 0,
+                     char nColourType = 0) {
     std::string chunk = png.substr(12, 17);
     chunk.replace(4, 8, Be(cx) + Be(cy));
+    if (nDepth)
+        chunk[12] = nDepth, chunk[13] = nColourType;
     return png.substr(0, 12) + chunk + Be(Crc32(chunk)) + png.substr(33);
+}
+
+// A bitmap file of any header size: the 40-byte header's fields padded to
+// nHeader bytes, then extra (colour table or masks), then the pixels.
+std::string BitmapOf(uint32_t nHeader, int32_t cx, int32_t cy, int nBits, uint32_t nCompression,
+                     uint32_t nColoursUsed, const std::string& extra, const std::string& pixels) {
+    std::string info = Le(nHeader, 4) + Le((uint32_t)cx, 4) + Le((uint32_t)cy, 4) + Le(1, 2) +
+                       Le(nBits, 2) + Le(nCompression, 4) + Le((uint32_t)pixels.size(), 4) +
+                       Le(0, 8) + Le(nColoursUsed, 4) + Le(0, 4);
+    info.resize(nHeader, '\0');
+    return "BM" + Le(0, 8) + Le(14 + nHeader + (uint32_t)extra.size(), 4) + info + extra + pixels;
 }
 
 bool WriteBytes(const char* pszPath, const std::string& s) {
@@ -176,6 +193,7 @@ TEST_F(ImagePage, AFileThatCannotBeLoadedKeepsThePicture) {
     ASSERT_NE(std::string::npos, nSof);
     lyingJpg.replace(nSof + 5, 4, "\xEA\x60\xEA\x60"); // 60000 by 60000
 
+    const CString strCmyk = ReadWholeFile(Picture("cmyk.tif"));
     const char kUnavailable[] = "The bitmap file is not available.\nIt may be in use by another "
                                 "program.";
     const char kUnreadable[] = "The picture file cannot be read.";
@@ -188,15 +206,24 @@ TEST_F(ImagePage, AFileThatCannotBeLoadedKeepsThePicture) {
         {"gone.bmp", "", kUnavailable},
         {"empty.bmp", std::string(), "Invalid bitmap file"},
         {"text.bmp", "Dear diary", "Invalid bitmap file"},
-        {"os2.bmp", Bmp(4, 4, 0, 0, 255, 12), "AttachMemory error"},
-        {"v5.bmp", Bmp(4, 4, 0, 0, 255, 124), "AttachMemory error"},
-        {"short.bmp", Bmp(40, 40, 0, 0, 255, 40, 100), "AttachMemory error"},
+        // Headers of other sizes go to the codecs, which find these damaged.
+        {"os2.bmp", Bmp(4, 4, 0, 0, 255, 12), "Invalid bitmap file"},
+        {"v5.bmp", Bmp(4, 4, 0, 0, 255, 124), "Invalid bitmap file"},
+        {"short.bmp", Bmp(40, 40, 0, 0, 255, 40, 100), "Invalid bitmap file"},
+        {"jpeg-inside.bmp", BitmapOf(40, 2, 2, 0, 4, 0, "", jpg),
+         "This kind of bitmap (JPEG "
+         "inside) cannot be read."},
         {"gone.png", "", "The picture file is not available."},
         {"cut.png", png.substr(0, png.size() / 2), kUnreadable},
         {"lying.png", LyingPng(png, 30000, 30000), kTooLarge},
         // Within the side limit, 147 MB of pixels.
         {"lying-7000.png", LyingPng(png, 7000, 7000), kTooLarge},
+        // 41 MB of bitmap, but the codec would decode 110 MB of 16-bit RGBA.
+        {"deep-3700.png", LyingPng(png, 3700, 3700, 16, 6), kTooLarge},
         {"text.png", "Dear diary", kUnreadable},
+        // Judged by content, named by kind.
+        {"cmyk.png", std::string(strCmyk.c_str(), strCmyk.GetLength()),
+         "This kind of TIFF (CMYK) cannot be read."},
         {"cut.jpg", jpg.substr(0, jpg.size() / 2), kUnreadable},
         {"lying.jpg", lyingJpg, kTooLarge},
     };
@@ -289,4 +316,81 @@ TEST_F(ImagePage, ShowThroughCountsUpAndClearsToZero) {
     Click(Image(), IDC_IMAGE_SHOWS_THROUGH);
     EXPECT_EQ(0, Doc().m_bImageShowsThrough);
     EXPECT_TRUE(Doc().IsModified());
+}
+
+// Every kind of bitmap the platform reads, and a PNG named .bmp, becomes the
+// stored form: 24 bits, bottom-up, the 40-byte header. Each is 2 x 2, red
+// above blue.
+TEST_F(ImagePage, PicturesAreJudgedByContentAndKeptInTheStoredForm) {
+    const std::string blue24 = "\xFF\0\0\xFF\0\0\0\0"s, red24 = "\0\0\xFF\0\0\xFF\0\0"s;
+    const std::string table = "\xFF\0\0\0\0\0\xFF\0"s; // blue, red
+    const std::string masks565 = Le(0xF800, 4) + Le(0x07E0, 4) + Le(0x001F, 4);
+    const std::string os2 = "BM" + Le(0, 8) + Le(26, 4) + Le(12, 4) + Le(2, 2) + Le(2, 2) +
+                            Le(1, 2) + Le(24, 2) + blue24 + red24;
+    const CString strPng = ReadWholeFile(Picture("two-tone.png"));
+    const struct {
+        const char* pszName;
+        std::string bytes;
+        CSize size;
+    } cases[] = {
+        {"top-down.bmp", BitmapOf(40, 2, -2, 24, 0, 0, "", red24 + blue24), {2, 2}},
+        {"rle8.bmp", BitmapOf(40, 2, 2, 8, 1, 2, table, "\2\0\0\0\2\1\0\1"s), {2, 2}},
+        {"os2.bmp", os2, {2, 2}},
+        {"565.bmp", BitmapOf(40, 2, 2, 16, 3, 0, masks565, "\x1F\0\x1F\0\0\xF8\0\xF8"s), {2, 2}},
+        {"v5.bmp", BitmapOf(124, 2, 2, 24, 0, 0, "", blue24 + red24), {2, 2}},
+        {"png.bmp", std::string(strPng.c_str(), strPng.GetLength()), {40, 30}},
+    };
+    for (const auto& c : cases) {
+        const CString strPath = m_dir.File(c.pszName);
+        ASSERT_TRUE(WriteBytes(strPath, c.bytes));
+        const std::vector<CString> shown = ChooseFile(strPath);
+        EXPECT_TRUE(shown.empty()) << c.pszName << ": " << (shown.empty() ? "" : shown[0].c_str());
+        const CDib& dib = Doc().m_dib;
+        ASSERT_EQ(c.size, dib.GetSize()) << c.pszName;
+        EXPECT_EQ(40u, dib.m_pHeader->biSize) << c.pszName;
+        EXPECT_EQ(24, dib.m_pHeader->biBitCount) << c.pszName;
+        EXPECT_EQ((DWORD)BI_RGB, dib.m_pHeader->biCompression) << c.pszName;
+        EXPECT_GT(dib.m_pHeader->biHeight, 0) << c.pszName;
+        const int nRow = (c.size.cx * 3 + 3) & ~3;
+        const BYTE* pTop = dib.m_pBits + (size_t)nRow * (c.size.cy - 1);
+        EXPECT_NEAR(255, dib.m_pBits[0], 8) << c.pszName; // blue below
+        EXPECT_NEAR(0, dib.m_pBits[2], 8) << c.pszName;
+        EXPECT_NEAR(255, pTop[2], 8) << c.pszName; // red above
+        EXPECT_EQ(c.pszName, Doc().m_strImageFile);
+    }
+}
+
+// The picture belongs to the calendar once loaded: its file may be emptied,
+// rewritten or removed, and the calendar still saves it whole.
+TEST_F(ImagePage, ThePictureFileMayChangeAfterLoading) {
+    const std::string red = Bmp(400, 200, 255, 0, 0);
+    const struct {
+        const char* pszChange;
+        std::function<bool(const CString&)> change;
+    } changes[] = {
+        {"emptied", [](const CString& strPath) { return WriteBytes(strPath, ""); }},
+        {"rewritten smaller",
+         [](const CString& strPath) { return WriteBytes(strPath, Bmp(4, 4, 0, 0, 255)); }},
+        {"removed", [](const CString& strPath) { return DeleteFileA(strPath) != FALSE; }},
+    };
+    for (const auto& c : changes) {
+        LoadWideBmp();
+        // Nothing holds the file: other programs may write or remove it.
+        EXPECT_TRUE(c.change(m_dir.File("wide.bmp"))) << c.pszChange;
+        Paint();
+        const CString strKal = m_dir.File("changed.kal");
+        ASSERT_TRUE(Doc().OnSaveDocument(strKal)) << c.pszChange;
+        EXPECT_TRUE(m_answers.Messages().empty()) << c.pszChange;
+        const CString strFile = ReadWholeFile(strKal);
+        const std::string file(strFile.c_str(), strFile.GetLength());
+        const size_t nAt = file.find("BM" + Le(0, 8) + Le(54, 4) + Le(40, 4) + Le(400, 4));
+        ASSERT_NE(std::string::npos, nAt) << c.pszChange;
+        EXPECT_EQ(red.substr(54), file.substr(nAt + 54, red.size() - 54)) << c.pszChange;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strKal + ".tmp")) << c.pszChange;
+        WIN32_FIND_DATAA found;
+        HANDLE hFind = FindFirstFileA(m_dir.File("*.tmp"), &found);
+        EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << c.pszChange << ": " << found.cFileName;
+        if (hFind != INVALID_HANDLE_VALUE)
+            FindClose(hFind);
+    }
 }
