@@ -1,5 +1,7 @@
 #include "dates/EventList.h"
 
+#include "dates/EventRule.h"
+
 #include <algorithm>
 #include <set>
 #include <utility>
@@ -65,24 +67,71 @@ int SortGroupOf(const CString& strLine) {
     case Key3('e', 'a', 's'):
         return StartsWithFolded(s, "easter") ? 5 : 0;
     case Key3('m', 'a', 'y'):
-        return 6;
-    case Key3('j', 'u', 'n'):
         return 7;
-    case Key3('j', 'u', 'l'):
+    case Key3('j', 'u', 'n'):
         return 8;
-    case Key3('a', 'u', 'g'):
+    case Key3('j', 'u', 'l'):
         return 9;
-    case Key3('s', 'e', 'p'):
+    case Key3('a', 'u', 'g'):
         return 10;
-    case Key3('o', 'c', 't'):
+    case Key3('s', 'e', 'p'):
         return 11;
-    case Key3('n', 'o', 'v'):
+    case Key3('o', 'c', 't'):
         return 12;
-    case Key3('d', 'e', 'c'):
+    case Key3('n', 'o', 'v'):
         return 13;
+    case Key3('d', 'e', 'c'):
+        return 14;
     default:
         return 0;
     }
+}
+
+// Where a line goes: its group, its rank inside the group, and the text it
+// is ordered by there (none: the line itself).
+struct SortKey {
+    int m_nGroup;
+    int m_nRank;
+    std::string m_strText;
+    CString* m_pLine;
+
+    const std::string& Text() const { return m_strText.empty() ? m_pLine->str() : m_strText; }
+};
+
+// The days counted from Easter follow the EASTER lines, by the day they fall
+// on, Orthodox Easter's after Easter's; an annual date with its year since
+// stands among the annual dates of its day, ordered by caption.
+SortKey SortKeyOf(CString& strLine) {
+    const std::string& s = strLine.str();
+    size_t nTab = s.find('\t');
+    CEventRule rule = CEventRule::Parse(s.substr(0, nTab));
+    switch (rule.GetKind()) {
+    case CEventRule::easter:
+    case CEventRule::orthodoxEaster:
+        return {6, (rule.GetKind() == CEventRule::easter ? 0 : 1000) + rule.GetOffset(),
+                std::string(), &strLine};
+    case CEventRule::age:
+        return {SortGroupOf(strLine), 0,
+                s.substr(0, 6) + (nTab == std::string::npos ? std::string() : s.substr(nTab)),
+                &strLine};
+    default:
+        return {SortGroupOf(strLine), 0, std::string(), &strLine};
+    }
+}
+
+// Lines of no group, and lines equal but for case, keep the order in which
+// they were listed: the pointers give that order.
+bool SortsBefore(const SortKey& a, const SortKey& b) {
+    if (a.m_nGroup != b.m_nGroup)
+        return a.m_nGroup < b.m_nGroup;
+    if (a.m_nGroup == 0)
+        return a.m_pLine < b.m_pLine;
+    if (a.m_nRank != b.m_nRank)
+        return a.m_nRank < b.m_nRank;
+    int nCompare = CompareFolded(a.Text(), b.Text());
+    if (nCompare == 0 && (!a.m_strText.empty() || !b.m_strText.empty()))
+        nCompare = CompareFolded(a.m_pLine->str(), b.m_pLine->str());
+    return nCompare != 0 ? nCompare < 0 : a.m_pLine < b.m_pLine;
 }
 
 } // namespace
@@ -121,26 +170,18 @@ void CEventList::Write(
 void CEventList::Sort() {
     // The strings stay where they are until their order is known: sorting
     // keys and pointers moves no text.
-    std::vector<std::pair<int, CString*>> aKeyed;
+    std::vector<SortKey> aKeyed;
     aKeyed.reserve(m_astrLines.size());
     for (CString& strLine : m_astrLines)
-        aKeyed.emplace_back(SortGroupOf(strLine), &strLine);
-    // Lines of no group, and lines equal but for case, keep the order in
-    // which they were listed: the pointers give that order.
-    auto before = [](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        int nCompare = a.first == 0 ? 0 : CompareFolded(a.second->str(), b.second->str());
-        return nCompare != 0 ? nCompare < 0 : a.second < b.second;
-    };
+        aKeyed.push_back(SortKeyOf(strLine));
     // Files are saved in this order, so a list read back is sorted already.
-    if (std::is_sorted(aKeyed.begin(), aKeyed.end(), before))
+    if (std::is_sorted(aKeyed.begin(), aKeyed.end(), SortsBefore))
         return;
-    std::sort(aKeyed.begin(), aKeyed.end(), before);
+    std::sort(aKeyed.begin(), aKeyed.end(), SortsBefore);
     std::vector<CString> astrSorted;
     astrSorted.reserve(aKeyed.size());
-    for (const auto& keyed : aKeyed)
-        astrSorted.push_back(std::move(*keyed.second));
+    for (const SortKey& keyed : aKeyed)
+        astrSorted.push_back(std::move(*keyed.m_pLine));
     m_astrLines.swap(astrSorted);
 }
 
