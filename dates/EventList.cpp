@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -88,35 +89,57 @@ int SortGroupOf(const CString& strLine) {
 }
 
 // Where a line goes: its group, its rank inside the group, and the text it
-// is ordered by there (none: the line itself).
+// is ordered by there: the line, without the year of an age ("Mar 14 *1879"
+// is ordered as "Mar 14"). Nothing is copied: a sort of thousands of lines
+// would spend more on allocating than on comparing.
 struct SortKey {
     int m_nGroup;
     int m_nRank;
-    std::string m_strText;
     CString* m_pLine;
+    size_t m_nSkipFrom; // the year's place in the line
+    size_t m_nSkipLength;
 
-    const std::string& Text() const { return m_strText.empty() ? m_pLine->str() : m_strText; }
+    size_t Length() const { return m_pLine->GetLength() - m_nSkipLength; }
+    unsigned char FoldedAt(size_t i) const {
+        return Fold(m_pLine->str()[i < m_nSkipFrom ? i : i + m_nSkipLength]);
+    }
 };
+
+int CompareKeys(const SortKey& a, const SortKey& b) {
+    const size_t nA = a.Length(), nB = b.Length(), n = std::min(nA, nB);
+    for (size_t i = 0; i < n; ++i) {
+        unsigned char ca = a.FoldedAt(i), cb = b.FoldedAt(i);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return nA < nB ? -1 : nA > nB ? 1 : 0;
+}
+
+// Only these beginnings can be a date text that is a rule: "EASTER+1",
+// "OEASTER", "Mar 14 *1879".
+bool MayBeRule(const std::string& s) {
+    return (!s.empty() && (s[0] == 'E' || s[0] == 'O')) ||
+           (s.size() > 7 && s[6] == ' ' && s[7] == '*');
+}
 
 // The days counted from Easter follow the EASTER lines, by the day they fall
 // on, Orthodox Easter's after Easter's; an annual date with its year since
 // stands among the annual dates of its day, ordered by caption.
 SortKey SortKeyOf(CString& strLine) {
     const std::string& s = strLine.str();
-    size_t nTab = s.find('\t');
-    CEventRule rule = CEventRule::Parse(s.substr(0, nTab));
-    switch (rule.GetKind()) {
-    case CEventRule::easter:
-    case CEventRule::orthodoxEaster:
-        return {6, (rule.GetKind() == CEventRule::easter ? 0 : 1000) + rule.GetOffset(),
-                std::string(), &strLine};
-    case CEventRule::age:
-        return {SortGroupOf(strLine), 0,
-                s.substr(0, 6) + (nTab == std::string::npos ? std::string() : s.substr(nTab)),
-                &strLine};
-    default:
-        return {SortGroupOf(strLine), 0, std::string(), &strLine};
+    SortKey key{SortGroupOf(strLine), 0, &strLine, 0, 0};
+    if (!MayBeRule(s))
+        return key;
+    const size_t nTab = std::min(s.find('\t'), s.size());
+    CEventRule rule = CEventRule::Parse(std::string_view(s).substr(0, nTab));
+    if (rule.GetKind() == CEventRule::easter || rule.GetKind() == CEventRule::orthodoxEaster) {
+        key.m_nGroup = 6;
+        key.m_nRank = (rule.GetKind() == CEventRule::easter ? 0 : 1000) + rule.GetOffset();
+    } else if (rule.GetKind() == CEventRule::age) {
+        key.m_nSkipFrom = 6;
+        key.m_nSkipLength = nTab - 6;
     }
+    return key;
 }
 
 // Lines of no group, and lines equal but for case, keep the order in which
@@ -128,8 +151,8 @@ bool SortsBefore(const SortKey& a, const SortKey& b) {
         return a.m_pLine < b.m_pLine;
     if (a.m_nRank != b.m_nRank)
         return a.m_nRank < b.m_nRank;
-    int nCompare = CompareFolded(a.Text(), b.Text());
-    if (nCompare == 0 && (!a.m_strText.empty() || !b.m_strText.empty()))
+    int nCompare = CompareKeys(a, b);
+    if (nCompare == 0 && (a.m_nSkipLength || b.m_nSkipLength))
         nCompare = CompareFolded(a.m_pLine->str(), b.m_pLine->str());
     return nCompare != 0 ? nCompare < 0 : a.m_pLine < b.m_pLine;
 }

@@ -15,7 +15,7 @@ bool IsDigit(char ch) {
 }
 
 // Digits s[nFrom, nTo) as a number, or -1 when any is not a digit.
-int DigitsAt(const std::string& s, size_t nFrom, size_t nTo) {
+int DigitsAt(std::string_view s, size_t nFrom, size_t nTo) {
     int n = 0;
     for (size_t i = nFrom; i < nTo; ++i) {
         if (!IsDigit(s[i]))
@@ -27,7 +27,7 @@ int DigitsAt(const std::string& s, size_t nFrom, size_t nTo) {
 
 // "+n" or "-n" with n from 1 to 99 without a leading zero, after the word at
 // nFrom; an empty tail is Easter Sunday itself when bBareAllowed.
-bool ParseOffset(const std::string& s, size_t nFrom, bool bBareAllowed, int& nOffset) {
+bool ParseOffset(std::string_view s, size_t nFrom, bool bBareAllowed, int& nOffset) {
     size_t nLength = s.size() - nFrom;
     if (nLength == 0) {
         nOffset = 0;
@@ -43,7 +43,7 @@ bool ParseOffset(const std::string& s, size_t nFrom, bool bBareAllowed, int& nOf
 }
 
 // "Mmm DD *YYYY": an annual date, one blank, "*" and a four-digit year.
-bool ParseAge(const std::string& s, int& nMonth, int& nDay, int& nYear) {
+bool ParseAge(std::string_view s, int& nMonth, int& nDay, int& nYear) {
     if (s.size() != 12 || s[3] != ' ' || s[6] != ' ' || s[7] != '*')
         return false;
     nMonth = 0;
@@ -78,7 +78,7 @@ CEventRule CEventRule::Age(int nMonth, int nDay, int nYear) {
     return rule;
 }
 
-CEventRule CEventRule::Parse(const std::string& s) {
+CEventRule CEventRule::Parse(std::string_view s) {
     int nOffset = 0;
     // "EASTER" alone is the fixed form of its own and no rule here.
     if (s.compare(0, 6, kEaster) == 0 && ParseOffset(s, 6, false, nOffset))

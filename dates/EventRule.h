@@ -6,7 +6,7 @@
 #pragma once
 #include "framework/String.h"
 
-#include <string>
+#include <string_view>
 
 class CEventRule {
 public:
@@ -14,7 +14,7 @@ public:
 
     // The rule of a date text; none unless the whole text is one of the forms
     // above, written exactly (case, blanks, no leading zero in the days).
-    static CEventRule Parse(const std::string& strDate);
+    static CEventRule Parse(std::string_view strDate);
 
     Kind GetKind() const { return m_kind; }
     bool IsNone() const { return m_kind == none; }

@@ -94,7 +94,7 @@ const std::vector<RuleEntry>& RuleEntriesOf(const std::string& text) {
         size_t nEnd = lineEnd == std::string::npos ? text.size() : lineEnd;
         size_t nTab = text.find('\t', pos);
         if (nTab < nEnd) {
-            CEventRule rule = CEventRule::Parse(text.substr(pos, nTab - pos));
+            CEventRule rule = CEventRule::Parse(std::string_view(text).substr(pos, nTab - pos));
             if (!rule.IsNone())
                 s_entries.push_back({pos, rule, CString(text.substr(nTab + 1, nEnd - nTab - 1))});
         }
