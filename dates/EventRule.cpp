@@ -2,7 +2,6 @@
 
 #include "dates/DateCalc.h"
 
-#include <cstring>
 
 namespace {
 
