@@ -2,7 +2,6 @@
 
 #include "dates/DateCalc.h"
 
-
 namespace {
 
 const char kEaster[] = "EASTER";
