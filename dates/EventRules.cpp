@@ -1,12 +1,11 @@
 #include "dates/EventRules.h"
 
 #include "dates/DateCalc.h"
+#include "framework/String.h"
 
 #include <string>
 
 namespace {
-
-const char CRLF[] = "\r\n";
 
 // Position of the first line at or after nFrom that begins with strPrefix.
 // Only line starts count: a date text must match a whole date text, not the
@@ -32,13 +31,13 @@ CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
     size_t pos = FindLineStart(text, key, 0);
     while (pos != std::string::npos) {
         size_t captionStart = pos + key.size();
-        size_t lineEnd = text.find(CRLF, captionStart);
+        size_t lineEnd = text.find(kCrLf, captionStart);
         // The last line may lack its line break; its caption still counts.
         std::string line =
             text.substr(captionStart,
                         lineEnd == std::string::npos ? std::string::npos : lineEnd - captionStart);
-        line += CRLF;
-        if (note.find(CRLF + line) == std::string::npos)
+        line += kCrLf;
+        if (note.find(kCrLf + line) == std::string::npos)
             result += line;
         if (lineEnd == std::string::npos)
             break;
