@@ -42,25 +42,20 @@ struct CStringKey {
 struct CSettingsKeys {
     // The program's own section.
     static constexpr char kSection[] = "Almanark";
+    // Beyond any screen: keeps the sums of window position and size within an int.
+    static constexpr int kMaxCoordinate = 1 << 20;
+    static constexpr int kMinWidth = CWindowPlacement::kMinWidth;
+    static constexpr int kMinHeight = CWindowPlacement::kMinHeight;
 
+    // clang-format off
+    // Each key: name, default, lowest, highest, rule, step.
     // The frame writes only SW_SHOWMAXIMIZED (3) or SW_SHOW (5); anything else
     // would start the program with a window that is never shown.
     static constexpr CIntKey kShowWindow{"Show Window", 5, 3, 5, CIntKey::kDefault, 2};
-    // Beyond any screen: keeps the sums of position and size within an int.
-    static constexpr int kMaxCoordinate = 1 << 20;
-    static constexpr CIntKey kWindowPosX{"Window PosX",     0, -kMaxCoordinate, kMaxCoordinate,
-                                         CIntKey::kNearest, 1};
-    static constexpr CIntKey kWindowPosY{"Window PosY",     0, -kMaxCoordinate, kMaxCoordinate,
-                                         CIntKey::kNearest, 1};
-    static constexpr CIntKey kWindowSizeX{
-        "Window SizeX", CWindowPlacement::kMinWidth, CWindowPlacement::kMinWidth,
-        kMaxCoordinate, CIntKey::kNearest,           1};
-    static constexpr CIntKey kWindowSizeY{"Window SizeY",
-                                          CWindowPlacement::kMinHeight,
-                                          CWindowPlacement::kMinHeight,
-                                          kMaxCoordinate,
-                                          CIntKey::kNearest,
-                                          1};
+    static constexpr CIntKey kWindowPosX{"Window PosX", 0, -kMaxCoordinate, kMaxCoordinate, CIntKey::kNearest, 1};
+    static constexpr CIntKey kWindowPosY{"Window PosY", 0, -kMaxCoordinate, kMaxCoordinate, CIntKey::kNearest, 1};
+    static constexpr CIntKey kWindowSizeX{"Window SizeX", kMinWidth, kMinWidth, kMaxCoordinate, CIntKey::kNearest, 1};
+    static constexpr CIntKey kWindowSizeY{"Window SizeY", kMinHeight, kMinHeight, kMaxCoordinate, CIntKey::kNearest, 1};
 
     static constexpr CIntKey kDaySwap{"Day Swap", 0, 0, 2, CIntKey::kDefault, 2};
     static constexpr CIntKey kNoteSize{"Note Size", 1, 0, 1, CIntKey::kDefault, 1};
@@ -78,9 +73,9 @@ struct CSettingsKeys {
     static constexpr CStringKey kMonthDoc{"Month Doc", ""};
     static constexpr CStringKey kYearDoc{"Year Doc", ""};
 
-    // A text element's look: the key is the element's name ("Weekday",
-    // "Notes", "Title" or "Date"), one blank and the name below. A colour is
-    // 0x00BBGGRR; anything else (palette indexes, CLR_INVALID) is black.
+    // A text element's look: the key is the element's name, one blank and
+    // the name below ("Title Color"). A colour is 0x00BBGGRR; anything else
+    // (palette indexes, CLR_INVALID) is black.
     static constexpr char kWeekdayLook[] = "Weekday";
     static constexpr char kNotesLook[] = "Notes";
     static constexpr char kTitleLook[] = "Title";
@@ -94,4 +89,5 @@ struct CSettingsKeys {
     static constexpr CIntKey kOrientation{"Orientation", 2, 1, 2, CIntKey::kDefault, 1};
     static constexpr CIntKey kPaperSize{"Paper Size", 1, 1, SHRT_MAX, CIntKey::kNearest, 1};
     static constexpr CIntKey kPrintColor{"Print Color", 1, 1, 2, CIntKey::kDefault, 1};
+    // clang-format on
 };
