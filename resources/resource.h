@@ -254,5 +254,9 @@
 // Date pages' additions (holiday sets, Easter offsets, ages): 1120-1129.
 // Printing additions (page range, picture export): 1140-1149.
 #define IDD_SAVE_PICTURE 143
+#define IDC_PICTURE_150DPI 1140 // resolution choices, one group
+#define IDC_PICTURE_300DPI 1141
+#define IDC_PICTURE_600DPI 1142
+#define IDC_PICTURE_SIZE 1143 // the picture's size in pixels at the chosen resolution
 
 #endif
