@@ -3,8 +3,9 @@
 #include <ocidl.h>
 #include <wincodec.h>
 
+#include "image/FileStream.h"
+
 #include <algorithm>
-#include <vector>
 
 namespace {
 // Rows handed to the codec at a time.
@@ -96,38 +97,32 @@ CPictureEncoder::Format CPictureEncoder::FormatOfName(const char* pszPath) {
     return png;
 }
 
-bool CPictureEncoder::IsDiskFull(HRESULT hr) {
-    return hr == STG_E_MEDIUMFULL || hr == HRESULT_FROM_WIN32(ERROR_DISK_FULL) ||
-           hr == HRESULT_FROM_WIN32(ERROR_HANDLE_DISK_FULL);
-}
-
-HRESULT CPictureEncoder::Write(const char* pszPath, Format format, UINT nWidth, UINT nHeight,
-                               const BYTE* pRows, UINT nStride, int nDpi) {
-    const int cch = ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, nullptr, 0);
-    std::vector<wchar_t> path(std::max(cch, 1));
-    ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, path.data(), cch);
+DWORD CPictureEncoder::Write(const char* pszPath, Format format, UINT nWidth, UINT nHeight,
+                             const BYTE* pRows, UINT nStride, int nDpi) {
+    CFileStream stream(pszPath);
+    if (!stream.IsOpen())
+        return stream.LastError();
     const bool bInit = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     HRESULT hr;
     {
         CComPtr<IWICImagingFactory> pFactory;
-        CComPtr<IWICStream> pStream;
         CComPtr<IWICBitmapEncoder> pEncoder;
         hr = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, (void**)&pFactory);
         if (SUCCEEDED(hr))
-            hr = pFactory->CreateStream(&pStream);
-        if (SUCCEEDED(hr))
-            hr = pStream->InitializeFromFilename(path.data(), GENERIC_WRITE);
-        if (SUCCEEDED(hr))
             hr = pFactory->CreateEncoder(Container(format), nullptr, &pEncoder);
         if (SUCCEEDED(hr))
-            hr = pEncoder->Initialize(pStream.Get(), WICBitmapEncoderNoCache);
+            hr = pEncoder->Initialize(&stream, WICBitmapEncoderNoCache);
         if (SUCCEEDED(hr))
             hr = WriteFrame(pEncoder.Get(), format, nWidth, nHeight, pRows, nStride, nDpi);
         if (SUCCEEDED(hr))
             hr = pEncoder->Commit();
-    } // the stream closes its file here
+    } // the codec lets go of the stream here
     if (bInit)
         ::CoUninitialize();
-    return hr;
+    // The codecs report a failed write of the stream as a failure of their own.
+    const bool bClosed = stream.Close();
+    if (stream.LastError())
+        return stream.LastError();
+    return SUCCEEDED(hr) && bClosed ? 0 : ERROR_WRITE_FAULT;
 }

@@ -6,4 +6,5 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Dib.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureDecoder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureEncoder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileStream.cpp
 )

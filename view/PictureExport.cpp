@@ -70,21 +70,6 @@ private:
     void* m_pBits = nullptr;
 };
 
-// What the last write left in the file system's error, as a file error would.
-bool DiskFull(DWORD dwError) {
-    return dwError == ERROR_DISK_FULL || dwError == ERROR_HANDLE_DISK_FULL;
-}
-
-// Makes sure the bytes of the written file are on the disk.
-DWORD FlushFile(const char* pszPath) {
-    HANDLE hFile = ::CreateFileA(pszPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return ::GetLastError();
-    const DWORD dwError = ::FlushFileBuffers(hFile) ? 0 : ::GetLastError();
-    ::CloseHandle(hFile);
-    return dwError;
-}
 } // namespace
 
 CSize CPictureExport::PixelSize(int nDpi) const {
@@ -190,18 +175,17 @@ bool CPictureExport::Save(const CString& strPath, int nDpi) {
 bool CPictureExport::WriteFile(const CString& strPath, const CSize& size, const void* pRows,
                                int nDpi) {
     const CString strTemp = CDocument::TempSavePath(strPath);
-    HRESULT hr = CPictureEncoder::Write(strTemp, CPictureEncoder::FormatOfName(strPath),
-                                        size.cx, size.cy, static_cast<const BYTE*>(pRows),
-                                        RowBytes(size.cx), nDpi);
-    DWORD dwError = SUCCEEDED(hr) ? FlushFile(strTemp) : 0;
+    DWORD dwError = CPictureEncoder::Write(strTemp, CPictureEncoder::FormatOfName(strPath),
+                                           size.cx, size.cy, static_cast<const BYTE*>(pRows),
+                                           RowBytes(size.cx), nDpi);
     // One rename: a picture already there is either kept or replaced whole.
-    if (SUCCEEDED(hr) && dwError == 0 &&
+    if (dwError == 0 &&
         !::MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         dwError = ::GetLastError();
-    if (SUCCEEDED(hr) && dwError == 0)
+    if (dwError == 0)
         return true;
     ::DeleteFileA(strTemp);
-    const bool bFull = CPictureEncoder::IsDiskFull(hr) || DiskFull(dwError);
+    const bool bFull = dwError == ERROR_DISK_FULL || dwError == ERROR_HANDLE_DISK_FULL;
     AfxMessageBox(bFull ? CString(kDiskFull)
                         : "The picture could not be saved as\n\n" + strPath,
                   MB_OK | MB_ICONEXCLAMATION);
