@@ -15,12 +15,10 @@ struct ButtonDef {
     int nID;
     const char* pszText;
 };
-const ButtonDef kButtons[] = {{CPreviewView::kPrint, "&Print..."},
-                              {CPreviewView::kNextPage, "&Next Page"},
-                              {CPreviewView::kPrevPage, "Pre&v Page"},
-                              {CPreviewView::kZoomIn, "Zoom &In"},
-                              {CPreviewView::kZoomOut, "Zoom &Out"},
-                              {CPreviewView::kClose, "&Close"}};
+const ButtonDef kButtons[] = {
+    {CPreviewView::kPrint, "&Print..."},     {CPreviewView::kNextPage, "&Next Page"},
+    {CPreviewView::kPrevPage, "Pre&v Page"}, {CPreviewView::kZoomIn, "Zoom &In"},
+    {CPreviewView::kZoomOut, "Zoom &Out"},   {CPreviewView::kClose, "&Close"}};
 
 struct ScrollKey {
     WPARAM nKey;

@@ -3,6 +3,7 @@
 #include <ocidl.h>
 #include <wincodec.h>
 
+#include "image/ComRef.h"
 #include "image/FileStream.h"
 
 #include <algorithm>
@@ -12,24 +13,6 @@ namespace {
 const UINT kBandRows = 256;
 // What JPEG keeps of the page: fine lines and small text stay sharp.
 const float kJpegQuality = 0.92f;
-
-// Holds one COM interface and releases it.
-template <class T> class CComPtr {
-public:
-    CComPtr() = default;
-    CComPtr(const CComPtr&) = delete;
-    CComPtr& operator=(const CComPtr&) = delete;
-    ~CComPtr() {
-        if (m_p)
-            m_p->Release();
-    }
-    T** operator&() { return &m_p; }
-    T* operator->() const { return m_p; }
-    T* Get() const { return m_p; }
-
-private:
-    T* m_p = nullptr;
-};
 
 const GUID& Container(CPictureEncoder::Format format) {
     switch (format) {
@@ -64,8 +47,8 @@ void SetOptions(IPropertyBag2* pOptions, CPictureEncoder::Format format) {
 
 HRESULT WriteFrame(IWICBitmapEncoder* pEncoder, CPictureEncoder::Format format, UINT nWidth,
                    UINT nHeight, const BYTE* pRows, UINT nStride, int nDpi) {
-    CComPtr<IWICBitmapFrameEncode> pFrame;
-    CComPtr<IPropertyBag2> pOptions;
+    CComRef<IWICBitmapFrameEncode> pFrame;
+    CComRef<IPropertyBag2> pOptions;
     HRESULT hr = pEncoder->CreateNewFrame(&pFrame, &pOptions);
     if (FAILED(hr))
         return hr;
@@ -105,8 +88,8 @@ DWORD CPictureEncoder::Write(const char* pszPath, Format format, UINT nWidth, UI
     const bool bInit = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     HRESULT hr;
     {
-        CComPtr<IWICImagingFactory> pFactory;
-        CComPtr<IWICBitmapEncoder> pEncoder;
+        CComRef<IWICImagingFactory> pFactory;
+        CComRef<IWICBitmapEncoder> pEncoder;
         hr = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, (void**)&pFactory);
         if (SUCCEEDED(hr))

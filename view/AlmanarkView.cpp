@@ -317,8 +317,7 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     const bool bShown = ShowsOpenMonth(doc, page);
     text.DrawTitle(layout.TitleTextRect(),
                    bShown ? MonthText(doc) : CString(CCalendarText::MonthName(nMonth)),
-                   bShown ? YearText(doc) : CString::FromInt(nYear),
-                   ReadTitleFromStylePage(doc));
+                   bShown ? YearText(doc) : CString::FromInt(nYear), ReadTitleFromStylePage(doc));
     text.DrawWeekdayNames(layout);
     DrawDays(dc, doc, layout, page);
     DrawNeighbourMonths(dc, doc, layout, page);
@@ -400,8 +399,8 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, i
         if (!StartsWith(strNote, kCrLf))
             strNote = kCrLf + strNote;
         const CString strFound = EventCaptionsForDay(
-            theApp.m_strAllEvents, MakeEasterKey(page.nYear), page.nYear, page.nMonth, nCol,
-            strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
+            theApp.m_strAllEvents, MakeEasterKey(page.nYear), page.nYear, page.nMonth, nCol, strDay,
+            strNote, (nDay - 1) / 7, nDay + 7 > nDays);
         strText = strNote + (strFound.IsEmpty() ? CString() : kCrLf + strFound);
     }
 
@@ -415,8 +414,7 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, i
     if (dc.IsPrinting())
         nFloor = TruncUnits(0.9 * nFloor);
     rcText.top += TruncUnits(0.1 * rcText.Height());
-    DrawNoteText(dc, doc, strText, rcText, nHeight, nFloor,
-                 CMonthLayout::BoxIndex(nCol, nRow));
+    DrawNoteText(dc, doc, strText, rcText, nHeight, nFloor, CMonthLayout::BoxIndex(nCol, nRow));
     dc.SetTextColor(crOld);
     if (!dc.IsPrinting())
         MarkBox(dc, rcBox, nCol == m_selCol && nRow == m_selRow);
@@ -690,8 +688,7 @@ void CAlmanarkView::PrintSeveral(const std::vector<CString>& paths) {
     m_pSeveral.reset();
     ReportPrinting(result);
     if (!strFailed.IsEmpty())
-        AfxMessageBox("These calendars could not be opened and were not printed:\n\n" +
-                          strFailed,
+        AfxMessageBox("These calendars could not be opened and were not printed:\n\n" + strFailed,
                       MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -717,8 +714,8 @@ bool CAlmanarkView::OnPreparePrinting(CPrintInfo* pInfo) {
     int nFrom = 1, nTo = 1;
     if (bChosenPages && pDoc && !pDoc->m_bYearDoc)
         m_printer.ChosenPages(nFrom, nTo);
-    m_printJob = CPrintJob::MonthRun(pDoc ? pDoc->m_nMonth : 1, pDoc ? pDoc->m_nYear : 0, nFrom,
-                                     nTo);
+    m_printJob =
+        CPrintJob::MonthRun(pDoc ? pDoc->m_nMonth : 1, pDoc ? pDoc->m_nYear : 0, nFrom, nTo);
     pInfo->SetMaxPage(m_printJob.PageCount());
     return DoPreparePrinting(pInfo);
 }

@@ -140,8 +140,7 @@ private:
     // The month a paint draws: the calendar's own, or on paper the page of
     // the job being printed.
     CPrintPage PageToDraw(const CDC& dc, const CAlmanarkDoc& doc) const;
-    void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box,
-                       const CPrintPage& page);
+    void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box, const CPrintPage& page);
     void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, const CPrintPage& page);
     void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nDay, int nCol, int nRow,

@@ -24,8 +24,7 @@ CAppFace WeekdayFace() {
             theApp.m_bWeekdayItalic};
 }
 CAppFace DateFace() {
-    return {theApp.m_strDateFont, theApp.m_crDateColor, theApp.m_nDateWeight,
-            theApp.m_bDateItalic};
+    return {theApp.m_strDateFont, theApp.m_crDateColor, theApp.m_nDateWeight, theApp.m_bDateItalic};
 }
 } // namespace
 

@@ -11,8 +11,8 @@
 #include "view/SavePictureDlg.h"
 
 namespace {
-const char kFilter[] =
-    "PNG Picture (*.png)|*.png|JPEG Picture (*.jpg)|*.jpg;*.jpeg|TIFF Picture (*.tif)|*.tif;*.tiff|";
+const char kFilter[] = "PNG Picture (*.png)|*.png|JPEG Picture (*.jpg)|*.jpg;*.jpeg|TIFF Picture "
+                       "(*.tif)|*.tif;*.tiff|";
 const char* const kExtensions[] = {"png", "jpg", "tif"};
 const char kDiskFull[] = "Destination disk drive is full.";
 
@@ -24,8 +24,8 @@ struct CPaper {
     int nWidth, nHeight;
 };
 const CPaper kPapers[] = {
-    {DMPAPER_LETTER, 2159, 2794}, {DMPAPER_LEGAL, 2159, 3556},    {DMPAPER_A4, 2100, 2970},
-    {DMPAPER_A3, 2970, 4200},     {DMPAPER_A5, 1480, 2100},       {DMPAPER_B5, 1820, 2570},
+    {DMPAPER_LETTER, 2159, 2794},    {DMPAPER_LEGAL, 2159, 3556},   {DMPAPER_A4, 2100, 2970},
+    {DMPAPER_A3, 2970, 4200},        {DMPAPER_A5, 1480, 2100},      {DMPAPER_B5, 1820, 2570},
     {DMPAPER_EXECUTIVE, 1842, 2667}, {DMPAPER_TABLOID, 2794, 4318},
 };
 
@@ -175,9 +175,9 @@ bool CPictureExport::Save(const CString& strPath, int nDpi) {
 bool CPictureExport::WriteFile(const CString& strPath, const CSize& size, const void* pRows,
                                int nDpi) {
     const CString strTemp = CDocument::TempSavePath(strPath);
-    DWORD dwError = CPictureEncoder::Write(strTemp, CPictureEncoder::FormatOfName(strPath),
-                                           size.cx, size.cy, static_cast<const BYTE*>(pRows),
-                                           RowBytes(size.cx), nDpi);
+    DWORD dwError =
+        CPictureEncoder::Write(strTemp, CPictureEncoder::FormatOfName(strPath), size.cx, size.cy,
+                               static_cast<const BYTE*>(pRows), RowBytes(size.cx), nDpi);
     // One rename: a picture already there is either kept or replaced whole.
     if (dwError == 0 &&
         !::MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -186,8 +186,7 @@ bool CPictureExport::WriteFile(const CString& strPath, const CSize& size, const 
         return true;
     ::DeleteFileA(strTemp);
     const bool bFull = dwError == ERROR_DISK_FULL || dwError == ERROR_HANDLE_DISK_FULL;
-    AfxMessageBox(bFull ? CString(kDiskFull)
-                        : "The picture could not be saved as\n\n" + strPath,
+    AfxMessageBox(bFull ? CString(kDiskFull) : "The picture could not be saved as\n\n" + strPath,
                   MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

@@ -22,8 +22,7 @@ CString WithoutExtension(const CString& strName) {
 }
 
 bool PrinterTakesPaper(const CString& strPrinter, short nPaper) {
-    const int nPapers =
-        ::DeviceCapabilitiesA(strPrinter, nullptr, DC_PAPERS, nullptr, nullptr);
+    const int nPapers = ::DeviceCapabilitiesA(strPrinter, nullptr, DC_PAPERS, nullptr, nullptr);
     if (nPapers <= 0)
         return true; // the driver does not say; let it decide
     std::vector<WORD> papers(nPapers);
@@ -95,7 +94,8 @@ CString CPrintedCalendars::Failed() const {
 CString CPrintedCalendars::JobTitle() const {
     CString str;
     for (int nPage = 1; nPage <= m_job.PageCount(); ++nPage)
-        str += (str.IsEmpty() ? "" : ", ") + m_calendars[m_job.Page(nPage).nCalendar].pDoc->GetTitle();
+        str +=
+            (str.IsEmpty() ? "" : ", ") + m_calendars[m_job.Page(nPage).nCalendar].pDoc->GetTitle();
     return str;
 }
 

@@ -18,8 +18,8 @@ TEST(PrintJobTest, MonthRunPagesAreTheFollowingMonths) {
         {3, 2026, 13, 13, 1, 2, 2027, 2, 2027},    // past the last page: the last page
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.nMonth << "/" << c.nYear << " pages " << c.nFrom
-                                        << "-" << c.nTo);
+        SCOPED_TRACE(testing::Message()
+                     << c.nMonth << "/" << c.nYear << " pages " << c.nFrom << "-" << c.nTo);
         const CPrintJob job = CPrintJob::MonthRun(c.nMonth, c.nYear, c.nFrom, c.nTo);
         ASSERT_EQ(c.nPages, job.PageCount());
         EXPECT_EQ(c.nFirstMonth, job.Page(1).nMonth);
@@ -47,9 +47,11 @@ TEST(PrintJobTest, CalendarsAreOrderedByYearThenMonthYearCalendarsFirst) {
         {"year calendar first in its year",
          {{false, 1, 2027}, {true, 0, 2027}, {false, 12, 2026}, {true, 0, 2028}},
          {2, 1, 0, 3}},
-        {"a year calendar's stored month does not count", {{false, 1, 2027}, {true, 7, 2027}},
+        {"a year calendar's stored month does not count",
+         {{false, 1, 2027}, {true, 7, 2027}},
          {1, 0}},
-        {"equal keys keep the order given", {{false, 5, 2027}, {false, 5, 2027}, {false, 4, 2027}},
+        {"equal keys keep the order given",
+         {{false, 5, 2027}, {false, 5, 2027}, {false, 4, 2027}},
          {2, 0, 1}},
         {"none", {}, {}},
     };

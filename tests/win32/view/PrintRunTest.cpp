@@ -140,8 +140,7 @@ TEST_F(PrintRunTest, PreviewStepsThroughTheChosenPages) {
     // May, June and July 1999 begin on other weekdays: the pages differ.
     EXPECT_FALSE(pages[0]->SamePixels(*pages[1]));
     EXPECT_FALSE(pages[1]->SamePixels(*pages[2]));
-    preview.SendMessage(WM_COMMAND, MAKEWPARAM(CPreviewView::kPrevPage, BN_CLICKED),
-                        (LPARAM)hPrev);
+    preview.SendMessage(WM_COMMAND, MAKEWPARAM(CPreviewView::kPrevPage, BN_CLICKED), (LPARAM)hPrev);
     EXPECT_EQ(preview.Info().m_nCurPage, 2u);
     View().ClosePrintPreview();
     EXPECT_EQ(Doc().m_nMonth, 5);
