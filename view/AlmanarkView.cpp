@@ -675,7 +675,7 @@ void CAlmanarkView::OnFilePrintSeveral() {
         PrintSeveral(dlg.GetPathNames());
 }
 
-void CAlmanarkView::PrintSeveral(const std::vector<CString>& paths) {
+void CAlmanarkView::PrintSeveral(const std::vector<CString>& paths, const char* pszOutput) {
     if (m_pSeveral || IsPreviewOpen())
         return;
     m_pSeveral = std::make_unique<CPrintedCalendars>();
@@ -683,7 +683,7 @@ void CAlmanarkView::PrintSeveral(const std::vector<CString>& paths) {
     const CString strFailed = m_pSeveral->Failed();
     PrintResult result = printCancelled;
     if (m_pSeveral->Job().PageCount() > 0)
-        result = DoFilePrint(true);
+        result = DoFilePrint(true, pszOutput);
     // A job that never started leaves the calendars here.
     m_pSeveral.reset();
     ReportPrinting(result);

@@ -48,8 +48,9 @@ public:
     // Calendar files chosen in a file dialog, printed as one job.
     void OnFilePrintSeveral();
     // The files printed as one job, one page each in month order; those
-    // that cannot be read are named in one message at the end.
-    void PrintSeveral(const std::vector<CString>& paths);
+    // that cannot be read are named in one message at the end. pszOutput:
+    // as for DoFilePrint.
+    void PrintSeveral(const std::vector<CString>& paths, const char* pszOutput = nullptr);
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     // Chooses the page of the job that the next OnPrint draws.

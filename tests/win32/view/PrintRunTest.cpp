@@ -28,6 +28,10 @@ std::function<int(CModalRequest&)> ChoosePages(int nFrom, int nTo, PRINTDLGA* pO
     };
 }
 
+CString Seed(const char* pszName) {
+    return CString("Z:") + ALMANARK_SOURCE_DIR + "/fuzz/fuzz_document/seeds/" + pszName;
+}
+
 int CountOf(const CString& strText, const char* pszWord) {
     int nCount = 0;
     for (int nAt = strText.Find(pszWord); nAt >= 0; nAt = strText.Find(pszWord, nAt + 1))
@@ -144,6 +148,64 @@ TEST_F(PrintRunTest, PreviewStepsThroughTheChosenPages) {
     EXPECT_EQ(preview.Info().m_nCurPage, 2u);
     View().ClosePrintPreview();
     EXPECT_EQ(Doc().m_nMonth, 5);
+}
+
+TEST_F(PrintRunTest, SeveralCalendarsPrintAsOneJobAndTheOpenOneStaysAsItWas) {
+    theApp.m_strAllEvents = "May 05\tCinco de Mayo\r\n";
+    theApp.m_crTitleColor = RGB(1, 2, 3);
+    const CString strFace = theApp.m_strTitleFont;
+    theApp.m_strTitleFont = "Liberation Serif";
+    theApp.m_nDaySwap = 2;
+    int c = 0, r = 0;
+    MayBox(12, c, r);
+    Doc().SetNote("12\r\nDentist at nine", c, r);
+    Doc().m_strTitle = "Open one";
+    Paint(700, 500);
+    Doc().SetModifiedFlag(false);
+    const CString strNote = Doc().GetNote(c, r), strCaptions = theApp.m_strEventText[3][1];
+    ASSERT_FALSE(strCaptions.IsEmpty()); // May 5th, a Wednesday
+    const int nWidth = View().m_physWidth, nHeight = View().m_physHeight;
+    const CString strBroken = m_dir.File("broken.kal"), strMissing = m_dir.File("missing.kal");
+    ASSERT_TRUE(WriteWholeFile(strBroken, "not a calendar"));
+
+    struct Case {
+        std::vector<CString> paths;
+        int nPages; // 0: no job at all
+        CString strMessage;
+    } const cases[] = {
+        {{Seed("styled.kal"), strBroken, Seed("july.kal"), strMissing, Seed("year.kal")},
+         3,
+         "These calendars could not be opened and were not printed:\n\n" + strBroken + "\n" +
+             strMissing},
+        {{Seed("july.kal")}, 1, ""},
+        {{strBroken},
+         0,
+         "These calendars could not be opened and were not printed:\n\n" + strBroken},
+    };
+    for (const Case& cs : cases) {
+        SCOPED_TRACE(cs.nPages);
+        const CString strOutput = m_dir.File("several.ps");
+        ::DeleteFileA(strOutput);
+        CScopedAnswers answers;
+        View().PrintSeveral(cs.paths, strOutput);
+        ASSERT_EQ(answers.Messages().size(), cs.strMessage.IsEmpty() ? 0u : 1u);
+        if (!cs.strMessage.IsEmpty())
+            EXPECT_EQ(answers.Messages()[0], cs.strMessage);
+        EXPECT_EQ(CountOf(ReadWholeFile(strOutput), "%%Page: "), cs.nPages);
+        // Nothing of the open calendar, its look or the program's state changed.
+        EXPECT_EQ(theApp.m_pDoc, &Doc());
+        EXPECT_EQ(Doc().GetNote(c, r), strNote);
+        EXPECT_EQ(Doc().m_strTitle, "Open one");
+        EXPECT_EQ(Doc().m_nMonth, 5);
+        EXPECT_FALSE(Doc().IsModified());
+        EXPECT_EQ(theApp.m_strEventText[3][1], strCaptions);
+        EXPECT_EQ(theApp.m_crTitleColor, RGB(1, 2, 3));
+        EXPECT_EQ(theApp.m_strTitleFont, "Liberation Serif");
+        EXPECT_EQ(theApp.m_nDaySwap, 2);
+        EXPECT_EQ(View().m_physWidth, nWidth);
+        EXPECT_EQ(View().m_physHeight, nHeight);
+    }
+    theApp.m_strTitleFont = strFace;
 }
 
 TEST_F(PrintRunTest, SaveAsPictureWritesThePageAtItsResolutionOrRefuses) {
