@@ -40,7 +40,10 @@ int CFileDialog::DoModal() {
     // The dialog may leave the buffer unterminated when it is cut short.
     m_szFile[sizeof m_szFile - 1] = '\0';
     BOOL bOK = m_bOpenFileDialog ? AfxGetOpenFileName(&m_ofn) : AfxGetSaveFileName(&m_ofn);
-    m_szFile[sizeof m_szFile - 2] = m_szFile[sizeof m_szFile - 1] = '\0';
+    m_szFile[sizeof m_szFile - 1] = '\0';
+    // A list of names ends in two zeros.
+    if (m_ofn.Flags & OFN_ALLOWMULTISELECT)
+        m_szFile[sizeof m_szFile - 2] = '\0';
     m_szFileTitle[sizeof m_szFileTitle - 1] = '\0';
     return bOK ? IDOK : IDCANCEL;
 }

@@ -703,10 +703,14 @@ bool CAlmanarkView::OnPreparePrinting(CPrintInfo* pInfo) {
     const bool bChosenPages = !pInfo->m_bDirect;
     if (m_pSeveral) {
         pInfo->m_pPD->m_pd.hDC = m_pSeveral->CreatePrinterDC(theApp.m_strPrinter);
+        if (!pInfo->m_pPD->m_pd.hDC) {
+            CPrinterSettings::ReportUnavailable(theApp.m_strPrinter);
+            return false;
+        }
         pInfo->SetMaxPage(m_pSeveral->Job().PageCount());
         pInfo->m_strDocTitle = m_pSeveral->JobTitle();
         pInfo->m_bDirect = true;
-        return pInfo->m_pPD->m_pd.hDC && DoPreparePrinting(pInfo);
+        return DoPreparePrinting(pInfo);
     }
     if (!m_printer.PreparePrinting(*pInfo))
         return false;

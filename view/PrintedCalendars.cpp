@@ -92,11 +92,13 @@ CString CPrintedCalendars::Failed() const {
 }
 
 CString CPrintedCalendars::JobTitle() const {
+    // Spoolers keep names of some length; a long list ends in an ellipsis.
+    const int kLongest = 120;
     CString str;
-    for (int nPage = 1; nPage <= m_job.PageCount(); ++nPage)
+    for (int nPage = 1; nPage <= m_job.PageCount() && str.GetLength() <= kLongest; ++nPage)
         str +=
             (str.IsEmpty() ? "" : ", ") + m_calendars[m_job.Page(nPage).nCalendar].pDoc->GetTitle();
-    return str;
+    return str.GetLength() > kLongest ? str.Left(kLongest) + "..." : str;
 }
 
 bool CPrintedCalendars::LoadDevMode(const CString& strPrinter) {

@@ -182,6 +182,12 @@ bool CPrinterSettings::Accepts(int nSetting, short nValue) const {
     return std::find(papers.begin(), papers.end(), (WORD)nValue) != papers.end();
 }
 
+void CPrinterSettings::ReportUnavailable(const CString& strPrinter) {
+    AfxMessageBox("The printer\n\n" + ShownName(strPrinter) +
+                      "\n\nis not available.  Nothing was printed.",
+                  MB_OK | MB_ICONEXCLAMATION);
+}
+
 CString CPrinterSettings::ShownName(const CString& strPrinter) {
     return strPrinter.GetLength() > kLongestPrinterName
                ? strPrinter.Left(kLongestPrinterName) + "..."
@@ -307,9 +313,7 @@ bool CPrinterSettings::PreparePrinting(CPrintInfo& info) {
         EnsureDocumentPrinter();
     const HDC hDC = ::CreateDCA("WINSPOOL", theApp.m_strPrinter, nullptr, nullptr);
     if (!hDC) {
-        AfxMessageBox("The printer\n\n" + ShownName(theApp.m_strPrinter) +
-                          "\n\nis not available.  Nothing was printed.",
-                      MB_OK | MB_ICONEXCLAMATION);
+        ReportUnavailable(theApp.m_strPrinter);
         return false;
     }
     if (const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr)

@@ -54,6 +54,8 @@ public:
     // A printer name as a message shows it: names longer than any printer
     // name can be are cut with an ellipsis.
     static CString ShownName(const CString& strPrinter);
+    // Says that nothing was printed because the printer is not there.
+    static void ReportUnavailable(const CString& strPrinter);
 
 private:
     void CreatePrintDialog();

@@ -7,9 +7,11 @@
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
+#include "framework/Dialog.h"
 #include "framework/PreviewView.h"
 #include "image/Dib.h"
 #include "image/PictureDecoder.h"
+#include "resources/resource.h"
 #include "view/AlmanarkView.h"
 #include "view/PictureExport.h"
 
@@ -260,4 +262,37 @@ TEST_F(PrintRunTest, SaveAsPictureWritesThePageAtItsResolutionOrRefuses) {
     EXPECT_FALSE(picture.Save(strMissing, 150));
     ASSERT_EQ(answers.Messages().size(), 1u);
     EXPECT_EQ(answers.Messages()[0], "The picture could not be saved as\n\n" + strMissing);
+}
+
+TEST_F(PrintRunTest, SaveAsPictureAsksTheResolutionThenTheNameAndType) {
+    CPictureExport picture(View());
+    const CSize size150 = picture.PixelSize(150);
+    CString strShown;
+    CScopedAnswers answers;
+    answers.OnDialog([&](CModalRequest& request) {
+        if (request.kind == CModalRequest::dialog) {
+            auto* pDlg = static_cast<CDialog*>(request.pStruct);
+            EXPECT_EQ(pDlg->GetTemplateID(), (UINT)IDD_SAVE_PICTURE);
+            EXPECT_TRUE(pDlg->IsDlgButtonChecked(IDC_PICTURE_300DPI)); // the default
+            pDlg->CheckRadioButton(IDC_PICTURE_150DPI, IDC_PICTURE_600DPI, IDC_PICTURE_150DPI);
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PICTURE_150DPI, BN_CLICKED),
+                              (LPARAM)pDlg->GetDlgItem(IDC_PICTURE_150DPI));
+            strShown = pDlg->GetDlgItemText(IDC_PICTURE_SIZE);
+            return IDOK;
+        }
+        EXPECT_EQ(request.kind, CModalRequest::fileSave);
+        auto* pOfn = static_cast<OPENFILENAMEA*>(request.pStruct);
+        EXPECT_EQ(CString(pOfn->lpstrFile).Right(4), ".png");
+        // A name without an extension, the JPEG type chosen.
+        lstrcpynA(pOfn->lpstrFile, m_dir.File("chosen"), pOfn->nMaxFile);
+        pOfn->nFilterIndex = 2;
+        return 1;
+    });
+    View().OnCmdMsg(ID_FILE_SAVE_PICTURE, 0);
+    EXPECT_EQ(answers.Asked().size(), 2u);
+    EXPECT_EQ(strShown,
+              CString::FromInt(size150.cx) + " x " + CString::FromInt(size150.cy) + " pixels");
+    CDib dib;
+    ASSERT_TRUE(CPictureDecoder::Load(dib, m_dir.File("chosen.jpg")));
+    EXPECT_EQ(dib.GetSize(), size150);
 }
