@@ -160,11 +160,23 @@ void CAlmanarkDoc::LoadFile(CArchive& ar) {
     TakeFile(file);
 }
 
+void CAlmanarkDoc::LoadForPrinting(CArchive& ar) {
+    CCalendarFile file;
+    file.Load(ar);
+    TakeContents(file);
+}
+
 void CAlmanarkDoc::TakeFile(CCalendarFile& file) {
+    RemovePicture();
+    TakeContents(file);
+    if (m_bYearDoc == 0)
+        SelectLoadedEventFile(file.m_strEventFile);
+}
+
+void CAlmanarkDoc::TakeContents(CCalendarFile& file) {
     for (int nCol = 0; nCol < 7; ++nCol)
         for (int nRow = 0; nRow < 6; ++nRow)
             m_strNotes[nCol][nRow] = file.m_strNotes[nCol][nRow];
-    RemovePicture();
     TakeSettings(file);
     if (file.m_bHasImage || file.m_nPictureError != CDibFormat::none)
         m_bHasImage = m_dib.AttachStored(file.m_picture, file.m_nPictureError) ? 1 : 0;
@@ -177,8 +189,6 @@ void CAlmanarkDoc::TakeFile(CCalendarFile& file) {
         theApp.m_dImageAspect = file.m_dImageAspect;
     }
     m_bResetOnNew = 0;
-    if (m_bYearDoc == 0)
-        SelectLoadedEventFile(file.m_strEventFile);
 }
 
 void CAlmanarkDoc::TakeSettings(const CCalendarFile& file) {

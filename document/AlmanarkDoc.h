@@ -19,6 +19,10 @@ public:
     // Drops the picture and what shows it, without marking the document: a
     // load replaces it too, and only the user's removal is a change.
     void RemovePicture();
+    // Reads a calendar file whole into this fresh document for printing
+    // only: the look goes to the application as an open does, but nothing
+    // that the program shows (event file, picture controls) follows it.
+    void LoadForPrinting(CArchive& ar);
 
     int m_nMonth = 0;
     int m_nYear = 0;
@@ -53,6 +57,8 @@ private:
     // Reads the whole file first: a refused file leaves the document as it was.
     void LoadFile(CArchive& ar);
     void TakeFile(CCalendarFile& file);
+    // The file's notes, settings and picture.
+    void TakeContents(CCalendarFile& file);
     // The items the file takes from the document and the application, all
     // but the picture.
     void FillFile(CCalendarFile& file) const;

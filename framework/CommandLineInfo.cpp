@@ -26,6 +26,8 @@ void CCommandLineInfo::ParseParamFlag(const char* pszParam) {
 void CCommandLineInfo::ParseParamNotFlag(const char* pszParam) {
     if (m_strFileName.IsEmpty())
         m_strFileName = pszParam;
+    else if (m_nShellCommand == FilePrint)
+        m_astrMoreFiles.push_back(pszParam);
     else if (m_nShellCommand == FilePrintTo && m_strPrinterName.IsEmpty())
         m_strPrinterName = pszParam;
     else if (m_nShellCommand == FilePrintTo && m_strDriverName.IsEmpty())

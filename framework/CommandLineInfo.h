@@ -2,6 +2,8 @@
 // fed one at a time, as the C runtime splits them, flags without their
 // leading "/" or "-".
 #pragma once
+#include <vector>
+
 #include "framework/String.h"
 
 class CCommandLineInfo {
@@ -13,6 +15,8 @@ public:
 
     ShellCommand m_nShellCommand = FileNew;
     CString m_strFileName;
+    // "/p" with several files: the files after the first, printed as one job.
+    std::vector<CString> m_astrMoreFiles;
     CString m_strPrinterName;
     CString m_strDriverName;
     CString m_strPortName;

@@ -111,9 +111,10 @@ CString CDC::GetTextFace() const {
     return CString(szFace);
 }
 
-int CDC::StartDoc(const char* pszDocName) {
+int CDC::StartDoc(const char* pszDocName, const char* pszOutput) {
     DOCINFOA di = {};
     di.cbSize = sizeof di;
     di.lpszDocName = pszDocName;
+    di.lpszOutput = pszOutput;
     return ::StartDocA(m_hDC, &di);
 }

@@ -116,7 +116,7 @@ public:
     CString GetTextFace() const;
 
     // Printing.
-    int StartDoc(const char* pszDocName);
+    int StartDoc(const char* pszDocName, const char* pszOutput = nullptr);
     int StartPage() { return ::StartPage(m_hDC); }
     int EndPage() { return ::EndPage(m_hDC); }
     int EndDoc() { return ::EndDoc(m_hDC); }

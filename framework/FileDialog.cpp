@@ -41,8 +41,27 @@ int CFileDialog::DoModal() {
     m_szFile[sizeof m_szFile - 1] = '\0';
     BOOL bOK = m_bOpenFileDialog ? AfxGetOpenFileName(&m_ofn) : AfxGetSaveFileName(&m_ofn);
     m_szFile[sizeof m_szFile - 1] = '\0';
+    // A list of names ends in two zeros.
+    if (m_ofn.Flags & OFN_ALLOWMULTISELECT)
+        m_szFile[sizeof m_szFile - 2] = '\0';
     m_szFileTitle[sizeof m_szFileTitle - 1] = '\0';
     return bOK ? IDOK : IDCANCEL;
+}
+
+std::vector<CString> CFileDialog::GetPathNames() const {
+    std::vector<CString> names;
+    const char* p = m_szFile;
+    const CString strFirst(p);
+    p += strFirst.GetLength() + 1;
+    if (!(m_ofn.Flags & OFN_ALLOWMULTISELECT) || !*p) {
+        if (!strFirst.IsEmpty())
+            names.push_back(strFirst);
+        return names;
+    }
+    const CString strFolder = strFirst.Right(1) == "\\" ? strFirst : strFirst + "\\";
+    for (; *p && p < m_szFile + sizeof m_szFile; p += strlen(p) + 1)
+        names.push_back(strFolder + p);
+    return names;
 }
 
 CString CFileDialog::GetFileName() const {

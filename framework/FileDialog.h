@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <string>
+#include <vector>
 #include "framework/String.h"
 
 class CWnd;
@@ -22,6 +23,9 @@ public:
     int DoModal();
 
     CString GetPathName() const { return CString(m_szFile); }
+    // Every file chosen; with OFN_ALLOWMULTISELECT the dialog returns the
+    // folder and then the names.
+    std::vector<CString> GetPathNames() const;
     // Name with extension, without the folder.
     CString GetFileName() const;
     CString GetFileExt() const;
@@ -36,6 +40,7 @@ private:
     CString m_strDefExt;
     // The filter with its separators turned into zeros, ending in two zeros.
     std::string m_filter;
-    char m_szFile[MAX_PATH * 4] = {0};
+    // Room for the names of many files chosen at once.
+    char m_szFile[MAX_PATH * 64] = {0};
     char m_szFileTitle[MAX_PATH] = {0};
 };

@@ -15,10 +15,10 @@ struct ButtonDef {
     int nID;
     const char* pszText;
 };
-const ButtonDef kButtons[] = {{CPreviewView::kPrint, "&Print..."},
-                              {CPreviewView::kZoomIn, "Zoom &In"},
-                              {CPreviewView::kZoomOut, "Zoom &Out"},
-                              {CPreviewView::kClose, "&Close"}};
+const ButtonDef kButtons[] = {
+    {CPreviewView::kPrint, "&Print..."},     {CPreviewView::kNextPage, "&Next Page"},
+    {CPreviewView::kPrevPage, "Pre&v Page"}, {CPreviewView::kZoomIn, "Zoom &In"},
+    {CPreviewView::kZoomOut, "Zoom &Out"},   {CPreviewView::kClose, "&Close"}};
 
 struct ScrollKey {
     WPARAM nKey;
@@ -62,8 +62,11 @@ bool CPreviewView::Create(CFrameWnd* pFrame) {
     if (!CreateEx(0, nullptr, "", WS_CHILD | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, rc, pFrame,
                   AFX_IDW_PANE_FIRST + 1))
         return false;
+    const bool bPages = m_pInfo->GetMaxPage() > m_pInfo->GetMinPage();
     int x = 6;
     for (const ButtonDef& button : kButtons) {
+        if (!bPages && (button.nID == kNextPage || button.nID == kPrevPage))
+            continue;
         HWND hButton = ::CreateWindowExA(
             0, "BUTTON", button.pszText, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 4, 84, 24,
             m_hWnd, (HMENU)(INT_PTR)button.nID, ::GetModuleHandleA(nullptr), nullptr);
@@ -125,7 +128,23 @@ void CPreviewView::SetZoom(int nZoom) {
     Invalidate(false);
 }
 
+void CPreviewView::SetPage(UINT nPage) {
+    nPage = std::clamp(nPage, m_pInfo->GetMinPage(), m_pInfo->GetMaxPage());
+    if (nPage == m_pInfo->m_nCurPage)
+        return;
+    m_pInfo->m_nCurPage = nPage;
+    UpdateBar();
+    Invalidate(false);
+}
+
 void CPreviewView::UpdateBar() {
+    const HWND hNext = GetDlgItem(kNextPage), hPrev = GetDlgItem(kPrevPage);
+    // A button that goes grey under the focus would take the keys with it.
+    const HWND hFocus = ::GetFocus();
+    ::EnableWindow(hNext, m_pInfo->m_nCurPage < m_pInfo->GetMaxPage());
+    ::EnableWindow(hPrev, m_pInfo->m_nCurPage > m_pInfo->GetMinPage());
+    if ((hFocus == hNext || hFocus == hPrev) && !::IsWindowEnabled(hFocus))
+        SetFocus();
     ::EnableWindow(GetDlgItem(kZoomIn), m_nZoom < kMaxZoom);
     ::EnableWindow(GetDlgItem(kZoomOut), m_nZoom > 0);
 }
@@ -244,6 +263,10 @@ void CPreviewView::OnButton(int nID) {
     case kZoomOut:
         SetZoom(m_nZoom + (nID == kZoomIn ? 1 : -1));
         SetFocus();
+        break;
+    case kNextPage:
+    case kPrevPage:
+        SetPage(m_pInfo->m_nCurPage + (nID == kNextPage ? 1 : -1));
         break;
     case kPrint: {
         // The print command runs once preview has given the view back.

@@ -1,7 +1,8 @@
 // CPreviewView: print preview. Stands in the frame in place of the view
 // while it is open and shows the one page at the printer's proportions,
 // drawn by the view's own printing pass on a DC scaled from printer units,
-// under a bar of buttons: Print, Zoom In, Zoom Out, Close (Esc closes too).
+// under a bar of buttons: Print, Zoom In, Zoom Out, Close (Esc closes too),
+// with Next Page and Prev Page after Print when the run has several pages.
 #pragma once
 #include <memory>
 
@@ -13,7 +14,7 @@ class CFrameWnd;
 
 class CPreviewView : public CWnd {
 public:
-    enum { kPrint = 1, kZoomIn, kZoomOut, kClose };
+    enum { kPrint = 1, kZoomIn, kZoomOut, kClose, kNextPage, kPrevPage };
     static const int kMaxZoom = 2; // whole page, twice, four times
 
     CPreviewView(CView& view, std::unique_ptr<CPrintInfo> pInfo);
@@ -22,6 +23,8 @@ public:
     CPrintInfo& Info() { return *m_pInfo; }
     int GetZoom() const { return m_nZoom; }
     void SetZoom(int nZoom);
+    // Shows page nPage of the run (clamped to it).
+    void SetPage(UINT nPage);
     // Where the paper stands in the client area, in pixels.
     CRect PageRect() const;
     // The client area below the button bar.

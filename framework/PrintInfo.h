@@ -22,6 +22,10 @@ public:
     bool m_bContinuePrinting = true;
     UINT m_nCurPage = 1;
     UINT m_nNumPreviewPages = 1;
+    // The job's name in the spooler; empty: the document's title.
+    CString m_strDocTitle;
+    // A file the job is written to instead of the printer's port; empty: the port.
+    CString m_strOutput;
     // The printable area of the page, in the DC's units.
     CRect m_rectDraw;
 };

@@ -74,7 +74,7 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo) {
 namespace {
 // Prints the pages of one job; false when the spooler refused any step.
 bool PrintPages(CView& view, CDC& dc, CPrintInfo& info, const CString& strTitle) {
-    if (dc.StartDoc(strTitle) <= 0)
+    if (dc.StartDoc(strTitle, info.m_strOutput.IsEmpty() ? nullptr : info.m_strOutput.c_str()) <= 0)
         return false;
     bool bOK = true;
     for (UINT nPage = info.GetMinPage(); bOK && nPage <= info.GetMaxPage(); ++nPage) {
@@ -92,9 +92,10 @@ bool PrintPages(CView& view, CDC& dc, CPrintInfo& info, const CString& strTitle)
 }
 } // namespace
 
-CView::PrintResult CView::DoFilePrint(bool bDirect) {
+CView::PrintResult CView::DoFilePrint(bool bDirect, const char* pszOutput) {
     CPrintInfo info;
     info.m_bDirect = bDirect;
+    info.m_strOutput = pszOutput;
     if (!OnPreparePrinting(&info) || !info.m_pPD->GetPrinterDC())
         return printCancelled;
     CDC dc;
@@ -102,7 +103,9 @@ CView::PrintResult CView::DoFilePrint(bool bDirect) {
     dc.m_bPrinting = true;
     info.m_rectDraw.SetRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
     OnBeginPrinting(&dc, &info);
-    const CString strTitle = m_pDocument ? m_pDocument->GetTitle() : CString();
+    const CString strTitle = !info.m_strDocTitle.IsEmpty() ? info.m_strDocTitle
+                             : m_pDocument                 ? m_pDocument->GetTitle()
+                                                           : CString();
     CWnd* pMain = AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr;
     CPrintingDialog dlgPrinting;
     dlgPrinting.Create(pMain, strTitle, info.m_pPD->GetDeviceName());

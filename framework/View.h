@@ -23,8 +23,9 @@ public:
     // Printing: OnPreparePrinting (which calls DoPreparePrinting), then
     // OnBeginPrinting, OnPrepareDC and OnPrint for each page, OnEndPrinting.
     enum PrintResult { printDone, printCancelled, printFailed };
-    // One print job; bDirect prints without showing the print dialog.
-    PrintResult DoFilePrint(bool bDirect);
+    // One print job; bDirect prints without showing the print dialog,
+    // pszOutput names a file to print to instead of the printer's port.
+    PrintResult DoFilePrint(bool bDirect, const char* pszOutput = nullptr);
     // Shows print preview in the frame in place of this view.
     bool DoPrintPreview();
     void ClosePrintPreview();

@@ -245,7 +245,12 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
     case CCommandLineInfo::FilePrintTo: {
         m_nCmdShow = SW_HIDE;
         m_pCmdInfo = &rCmdInfo;
-        if (OpenDocumentFile(rCmdInfo.m_strFileName) && m_pMainWnd)
+        // Several files print together from a new calendar: none of them
+        // has to open for the others to print.
+        const bool bOpened = rCmdInfo.m_astrMoreFiles.empty()
+                                 ? OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr
+                                 : OpenDocumentFile(nullptr) != nullptr;
+        if (bOpened && m_pMainWnd)
             m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
         m_pCmdInfo = nullptr;
         // Printing from the shell ends the program afterwards.

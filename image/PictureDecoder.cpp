@@ -9,6 +9,7 @@
 
 #include "framework/File.h"
 #include "framework/ModalSeam.h"
+#include "image/ComRef.h"
 #include "image/Dib.h"
 #include "image/DibFormat.h"
 #include "image/PictureHeader.h"
@@ -28,24 +29,6 @@ const char kNoMemory[] = "There is not enough memory for the picture.";
 const UINT kBandRows = 64;
 // How much of a file is searched for the size its header states.
 const DWORD kHeaderBytes = 256 * 1024;
-
-// Holds one COM interface and releases it.
-template <class T> class CComRef {
-public:
-    CComRef() = default;
-    CComRef(const CComRef&) = delete;
-    CComRef& operator=(const CComRef&) = delete;
-    ~CComRef() {
-        if (m_p)
-            m_p->Release();
-    }
-    T** operator&() { return &m_p; }
-    T* operator->() const { return m_p; }
-    T* Get() const { return m_p; }
-
-private:
-    T* m_p = nullptr;
-};
 
 class CComApartment {
 public:

@@ -5,4 +5,6 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Dib.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureDecoder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureEncoder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileStream.cpp
 )

@@ -250,5 +250,9 @@
 #define IDC_SINCE_YEAR 1128       // the year they are counted from
 // Printing additions (page range, picture export): 1140-1149.
 #define IDD_SAVE_PICTURE 143
+#define IDC_PICTURE_150DPI 1140 // resolution choices, one group
+#define IDC_PICTURE_300DPI 1141
+#define IDC_PICTURE_600DPI 1142
+#define IDC_PICTURE_SIZE 1143 // the picture's size in pixels at the chosen resolution
 
 #endif

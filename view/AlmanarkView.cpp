@@ -11,6 +11,7 @@
 #include "framework/AutoSelect.h"
 #include "framework/Brush.h"
 #include "framework/Dc.h"
+#include "framework/FileDialog.h"
 #include "framework/Font.h"
 #include "framework/ModalSeam.h"
 #include "framework/Pen.h"
@@ -21,6 +22,8 @@
 #include "view/DeviceUnits.h"
 #include "view/MonthLayout.h"
 #include "view/PageGeometry.h"
+#include "view/PictureExport.h"
+#include "view/PrintedCalendars.h"
 #include "view/ViewInteraction.h"
 #include "view/YearLayout.h"
 #include "view/YearPage.h"
@@ -145,37 +148,51 @@ void CAlmanarkView::OnDraw(CDC* pDC) {
     if (!pDC || !pDoc)
         return;
     CDC& dc = *pDC;
+    // Another calendar of a job of several is only drawn: the open one and
+    // what the program shows of it stay as they are.
+    if (dc.IsPrinting() && m_pPrintedDoc) {
+        DrawPage(dc, *m_pPrintedDoc);
+        return;
+    }
     CAlmanarkDoc& doc = *pDoc;
     if (m_nClearModified)
         doc.SetModifiedFlag(false);
     SetStatusText(1, theApp.m_strPrinter);
-    // Hollow frames and text without background let the picture show.
-    const bool bShowThrough = doc.m_bImageShowsThrough != 0;
-    const int nOldBkMode = dc.GetBkMode();
-    if (bShowThrough)
-        dc.SetBkMode(TRANSPARENT);
-    CAutoSelect selBrush(dc, bShowThrough ? ::GetStockObject(NULL_BRUSH) : nullptr);
     TakeTodayWithoutMonth(doc);
     ShowMonthOnCalendarPage(doc);
     if (doc.m_bResetOnNew)
         NameNewDocument(doc);
     if (m_nEvalEvents)
         m_strEaster = MakeEasterKey(doc.m_nYear);
-    CPen pen(PS_SOLID, 1, RGB(127, 127, 127));
-    CAutoSelect selPen(dc, dc.IsPrinting() ? nullptr : pen.GetSafeHandle());
-    if (dc.IsPrinting())
-        DrawPrinterPage(dc, doc);
-    else
-        DrawScreenPage(dc, doc);
+    DrawPage(dc, doc);
     if (!doc.m_bYearDoc && m_nRefreshNote) {
         RefreshNoteEdit();
         m_nRefreshNote = 0;
     }
     m_nEvalEvents = 0;
     m_nClearModified = 0;
+}
+
+void CAlmanarkView::DrawPage(CDC& dc, CAlmanarkDoc& doc) {
+    // Hollow frames and text without background let the picture show.
+    const bool bShowThrough = doc.m_bImageShowsThrough != 0;
+    const int nOldBkMode = dc.GetBkMode();
+    if (bShowThrough)
+        dc.SetBkMode(TRANSPARENT);
+    CAutoSelect selBrush(dc, bShowThrough ? ::GetStockObject(NULL_BRUSH) : nullptr);
+    CPen pen(PS_SOLID, 1, RGB(127, 127, 127));
+    CAutoSelect selPen(dc, dc.IsPrinting() ? nullptr : pen.GetSafeHandle());
+    if (dc.IsPrinting())
+        DrawPrinterPage(dc, doc);
+    else
+        DrawScreenPage(dc, doc);
     selPen.Restore();
     selBrush.Restore();
     dc.SetBkMode(nOldBkMode);
+}
+
+bool CAlmanarkView::ShowsOpenMonth(const CAlmanarkDoc& doc, const CPrintPage& page) const {
+    return page.bOwnMonth && IsOpen(doc);
 }
 
 void CAlmanarkView::TakeTodayWithoutMonth(CAlmanarkDoc& doc) {
@@ -238,7 +255,7 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     } else if (doc.m_bYearDoc) {
         DrawYearPage(dc, doc, box);
     } else {
-        DrawMonthPage(dc, doc, box);
+        DrawMonthPage(dc, doc, box, PageToDraw(dc, doc));
     }
     if (bPictureOnTop)
         DrawPicture(dc, doc, rcPicture);
@@ -261,7 +278,7 @@ void CAlmanarkView::DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc) {
     if (doc.m_bYearDoc)
         DrawYearPage(dc, doc, box);
     else
-        DrawMonthPage(dc, doc, box);
+        DrawMonthPage(dc, doc, box, PageToDraw(dc, doc));
 }
 
 void CAlmanarkView::DrawPaper(CDC& dc, const CPageGeometry& page) {
@@ -281,10 +298,11 @@ void CAlmanarkView::DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc) {
 }
 
 void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
-    const CCalendarPage* pPage = Frame() ? &Frame()->m_wndCalendarPage : nullptr;
-    const CYearLayout layout = CYearPage(dc, doc).Draw(box, pPage ? pPage->m_nArrangeCols : 3,
-                                                       pPage ? pPage->m_nArrangeRows : 4,
-                                                       YearText(doc), ReadTitleFromStylePage(doc));
+    // Another calendar printed with the open one keeps the usual arrangement.
+    const CCalendarPage* pPage = Frame() && IsOpen(doc) ? &Frame()->m_wndCalendarPage : nullptr;
+    const CYearLayout layout = CYearPage(dc, doc).Draw(
+        box, pPage ? pPage->m_nArrangeCols : 3, pPage ? pPage->m_nArrangeRows : 4,
+        IsOpen(doc) ? YearText(doc) : CString::FromInt(doc.m_nYear), ReadTitleFromStylePage(doc));
     if (dc.IsPrinting())
         return;
     m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
@@ -293,9 +311,21 @@ void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox&
         m_calTracker.Draw(&dc);
 }
 
-void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
-    const CWeekLayout weeks(doc.m_nYear, doc.m_nMonth, theApp.m_options.m_nFirstWeekday);
-    FollowFirstWeekday(weeks);
+CPrintPage CAlmanarkView::PageToDraw(const CDC& dc, const CAlmanarkDoc& doc) const {
+    if (dc.IsPrinting() && m_printedPage && !m_printedPage->bOwnMonth)
+        return *m_printedPage;
+    CPrintPage page;
+    page.nMonth = doc.m_nMonth;
+    page.nYear = doc.m_nYear;
+    return page;
+}
+
+void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box,
+                                  const CPrintPage& page) {
+    const int nYear = page.nYear, nMonth = page.nMonth;
+    const CWeekLayout weeks(nYear, nMonth, theApp.m_options.m_nFirstWeekday);
+    if (ShowsOpenMonth(doc, page))
+        FollowFirstWeekday(weeks);
     const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge, weeks,
                               theApp.m_options.m_bWeekNumbers);
     dc.Rectangle(layout.Frame());
@@ -307,18 +337,22 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
     CCalendarText text(dc, doc);
-    text.DrawTitle(layout.TitleTextRect(), MonthText(doc, theApp.m_options.m_bLocalNames),
-                   YearText(doc), ReadTitleFromStylePage(doc));
+    // The Calendar page shows the open calendar's own month only.
+    const bool bLocal = theApp.m_options.m_bLocalNames;
+    const bool bShown = ShowsOpenMonth(doc, page);
+    text.DrawTitle(layout.TitleTextRect(),
+                   bShown ? MonthText(doc, bLocal) : CCalendarNames::Of(bLocal).Month(nMonth),
+                   bShown ? YearText(doc) : CString::FromInt(nYear), ReadTitleFromStylePage(doc));
     text.DrawWeekdayNames(layout);
-    DrawDays(dc, doc, layout);
-    DrawNeighbourMonths(dc, doc, layout);
+    DrawDays(dc, doc, layout, page);
+    DrawNeighbourMonths(dc, doc, layout, page);
     if (!dc.IsPrinting() && m_nCalPositioning)
         m_calTracker.Draw(&dc);
 }
 
 CString CAlmanarkView::ReadTitleFromStylePage(CAlmanarkDoc& doc) {
     CMainFrame* pFrame = Frame();
-    if (!pFrame || !pFrame->m_wndStylePage.m_editTitle.GetSafeHwnd())
+    if (!pFrame || !IsOpen(doc) || !pFrame->m_wndStylePage.m_editTitle.GetSafeHwnd())
         return doc.m_strTitle;
     CStylePage& page = pFrame->m_wndStylePage;
     if (page.TitleEdited())
@@ -362,12 +396,14 @@ CString CAlmanarkView::BoxCaptions(int nCol, int nRow) const {
     return Weeks().StoredBox(nCol, nRow, c, r) ? theApp.m_strEventText[c][r] : CString();
 }
 
-void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout) {
+void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout,
+                             const CPrintPage& page) {
     for (int i = 0; i < CMonthLayout::kBoxes; ++i)
         m_boxRects[i] = layout.DayBox(i);
     // Evaluation replaces every caption, so that none of another month or
     // event list stays behind.
-    if (m_nEvalEvents)
+    const bool bOpenMonth = ShowsOpenMonth(doc, page);
+    if (m_nEvalEvents && bOpenMonth)
         theApp.EmptyEventCaptions();
     m_noteFitter.TrimFonts();
     for (int r = 0; r < CMonthLayout::kRows; ++r) {
@@ -375,12 +411,12 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
             const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(c, r)];
             dc.Rectangle(rcBox);
             const int nDay = layout.DayInBox(c, r);
-            if (nDay != 0 && nDay == m_selDay) {
+            if (nDay != 0 && nDay == m_selDay && bOpenMonth) {
                 m_selCol = c;
                 m_selRow = r;
             }
             if (nDay != 0)
-                DrawDayBox(dc, doc, layout, c, r);
+                DrawDayBox(dc, doc, layout, c, r, page);
             if (c == 0 && theApp.m_options.m_bWeekNumbers && layout.Weeks().RowHasDays(r))
                 DrawWeekNumber(dc, doc, rcBox, layout.Weeks().WeekNumber(r));
         }
@@ -401,19 +437,14 @@ void CAlmanarkView::DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBo
     dc.SetTextColor(crOld);
 }
 
-void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol,
-                               int nRow) {
-    const CWeekLayout& weeks = layout.Weeks();
-    const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(nCol, nRow)];
+// The note and the captions belong to the date, kept where a Sunday-first
+// calendar has it.
+CString CAlmanarkView::OwnDayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol,
+                                  int nRow) {
     const int nDay = weeks.DayInBox(nCol, nRow), nDays = weeks.DaysInMonth();
-    // The note and the captions belong to the date, kept where a Sunday-first calendar has it.
     int nStoredCol = 0, nStoredRow = 0;
     weeks.StoredBox(nCol, nRow, nStoredCol, nStoredRow);
     const CString strDay = CString::FromInt(nDay);
-    m_nOverflow = 0;
-    CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfWeekday));
-    const COLORREF crOld = dc.SetTextColor(theApp.m_crWeekdayColor);
-
     CString strNote = StripDayNumber(doc.GetNote(nStoredCol, nStoredRow), strDay);
     CString& strCaptions = theApp.m_strEventText[nStoredCol][nStoredRow];
     if (m_nEvalEvents) {
@@ -426,6 +457,36 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& l
     if (!StartsWith(strNote, kCrLf))
         strNote = kCrLf + strNote;
     doc.SetNote(strDay + strNote, nStoredCol, nStoredRow);
+    return strNote + strCaptions;
+}
+
+void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol,
+                               int nRow, const CPrintPage& page) {
+    const CWeekLayout& weeks = layout.Weeks();
+    const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(nCol, nRow)];
+    const int nDay = weeks.DayInBox(nCol, nRow), nDays = weeks.DaysInMonth();
+    const CString strDay = CString::FromInt(nDay);
+    m_nOverflow = 0;
+    CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfWeekday));
+    const COLORREF crOld = dc.SetTextColor(theApp.m_crWeekdayColor);
+    // Another month of a run shows its events only: the day notes and the
+    // caption table belong to the calendar's own month. Another calendar
+    // of a job shows its own notes, and its captions are not kept.
+    CString strText;
+    if (ShowsOpenMonth(doc, page)) {
+        strText = OwnDayText(doc, weeks, nCol, nRow);
+    } else {
+        int nStoredCol = 0, nStoredRow = 0;
+        weeks.StoredBox(nCol, nRow, nStoredCol, nStoredRow);
+        CString strNote =
+            page.bOwnMonth ? StripDayNumber(doc.GetNote(nStoredCol, nStoredRow), strDay) : "";
+        if (!StartsWith(strNote, kCrLf))
+            strNote = kCrLf + strNote;
+        const CString strFound = EventCaptionsForDay(
+            theApp.m_strAllEvents, MakeEasterKey(page.nYear), page.nYear, page.nMonth,
+            weeks.WeekdayOfColumn(nCol), strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
+        strText = strNote + (strFound.IsEmpty() ? CString() : kCrLf + strFound);
+    }
 
     CRect rcText = DayTextRect(rcBox);
     CRect rcDay = rcText;
@@ -440,8 +501,7 @@ void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& l
     // The notes end above a week number at the bottom of the box.
     if (nCol == 0 && theApp.m_options.m_bWeekNumbers && WeekNumberAtBottom())
         rcText.bottom = WeekNumberRect(rcBox, doc.m_lfWeekday.lfHeight).top;
-    DrawNoteText(dc, doc, strNote + strCaptions, rcText, nHeight, nFloor,
-                 CMonthLayout::BoxIndex(nCol, nRow));
+    DrawNoteText(dc, doc, strText, rcText, nHeight, nFloor, CMonthLayout::BoxIndex(nCol, nRow));
     dc.SetTextColor(crOld);
     if (!dc.IsPrinting())
         MarkBox(dc, rcBox, nCol == m_selCol && nRow == m_selRow);
@@ -477,8 +537,9 @@ void CAlmanarkView::MarkBox(CDC& dc, const CRect& rcBox, bool bSelected) {
     }
 }
 
-void CAlmanarkView::DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout) {
-    const int nMonth = doc.m_nMonth, nYear = doc.m_nYear;
+void CAlmanarkView::DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout,
+                                        const CPrintPage& page) {
+    const int nMonth = page.nMonth, nYear = page.nYear;
     const CRect rcPrevious = layout.PreviousPanel(), rcNext = layout.NextPanel();
     CCalendarText text(dc, doc);
     text.DrawMonthPanel(rcPrevious, nMonth == 1 ? 12 : nMonth - 1, nMonth == 1 ? nYear - 1 : nYear,
@@ -607,7 +668,8 @@ void CAlmanarkView::ShowDocumentKind(const CAlmanarkDoc& doc) {
 
 bool CAlmanarkView::HandlesCommand(unsigned nID) const {
     return nID == ID_FILE_NEW || nID == ID_FILE_PRINT_DIRECT || nID == ID_FILE_PRINT ||
-           nID == ID_FILE_PRINT_SETUP || nID == ID_FILE_PRINT_PREVIEW;
+           nID == ID_FILE_PRINT_SETUP || nID == ID_FILE_PRINT_PREVIEW ||
+           nID == ID_FILE_PRINT_SEVERAL || nID == ID_FILE_SAVE_PICTURE;
 }
 
 bool CAlmanarkView::OnCmdMsg(unsigned nID, int nCode) {
@@ -629,6 +691,12 @@ bool CAlmanarkView::OnCmdMsg(unsigned nID, int nCode) {
     case ID_FILE_PRINT_PREVIEW:
         DoPrintPreview();
         return true;
+    case ID_FILE_PRINT_SEVERAL:
+        OnFilePrintSeveral();
+        return true;
+    case ID_FILE_SAVE_PICTURE:
+        CPictureExport(*this).Run();
+        return true;
     }
     return CScrollView::OnCmdMsg(nID, nCode);
 }
@@ -641,6 +709,13 @@ void CAlmanarkView::OnFilePrintDirect() {
         !pCmdInfo->m_strPrinterName.IsEmpty()) {
         pDoc->m_strPrinter = pCmdInfo->m_strPrinterName;
         m_printer.EnsureDocumentPrinter();
+    }
+    if (pCmdInfo && !pCmdInfo->m_astrMoreFiles.empty()) {
+        std::vector<CString> paths = {pCmdInfo->m_strFileName};
+        paths.insert(paths.end(), pCmdInfo->m_astrMoreFiles.begin(),
+                     pCmdInfo->m_astrMoreFiles.end());
+        PrintSeveral(paths);
+        return;
     }
     ReportPrinting(DoFilePrint(true));
 }
@@ -678,13 +753,75 @@ void CAlmanarkView::OnFilePrint() {
         ReportPrinting(DoFilePrint(false));
 }
 
+void CAlmanarkView::OnFilePrintSeveral() {
+    CFileDialog dlg(true, "kal", nullptr,
+                    OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT,
+                    "Almanark Files (*.kal)|*.kal|", this);
+    dlg.m_ofn.lpstrTitle = "Print Several";
+    if (dlg.DoModal() == IDOK)
+        PrintSeveral(dlg.GetPathNames());
+}
+
+void CAlmanarkView::PrintSeveral(const std::vector<CString>& paths, const char* pszOutput) {
+    if (m_pSeveral || IsPreviewOpen())
+        return;
+    m_pSeveral = std::make_unique<CPrintedCalendars>();
+    m_pSeveral->Load(paths);
+    const CString strFailed = m_pSeveral->Failed();
+    PrintResult result = printCancelled;
+    if (m_pSeveral->Job().PageCount() > 0)
+        result = DoFilePrint(true, pszOutput);
+    // A job that never started leaves the calendars here.
+    m_pSeveral.reset();
+    ReportPrinting(result);
+    if (!strFailed.IsEmpty())
+        AfxMessageBox("These calendars could not be opened and were not printed:\n\n" + strFailed,
+                      MB_OK | MB_ICONEXCLAMATION);
+}
+
 void CAlmanarkView::ReportPrinting(PrintResult result) {
     if (result == printFailed)
         AfxMessageBox("The calendar could not be printed.", MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool CAlmanarkView::OnPreparePrinting(CPrintInfo* pInfo) {
-    return m_printer.PreparePrinting(*pInfo) && DoPreparePrinting(pInfo);
+    // The pages chosen in the print dialog serve File Print and preview;
+    // printing from the shell prints the calendar's page alone.
+    const bool bChosenPages = !pInfo->m_bDirect;
+    if (m_pSeveral) {
+        pInfo->m_pPD->m_pd.hDC = m_pSeveral->CreatePrinterDC(theApp.m_strPrinter);
+        if (!pInfo->m_pPD->m_pd.hDC) {
+            CPrinterSettings::ReportUnavailable(theApp.m_strPrinter);
+            return false;
+        }
+        pInfo->SetMaxPage(m_pSeveral->Job().PageCount());
+        pInfo->m_strDocTitle = m_pSeveral->JobTitle();
+        pInfo->m_bDirect = true;
+        return DoPreparePrinting(pInfo);
+    }
+    if (!m_printer.PreparePrinting(*pInfo))
+        return false;
+    const CAlmanarkDoc* pDoc = GetDocument();
+    int nFrom = 1, nTo = 1;
+    if (bChosenPages && pDoc && !pDoc->m_bYearDoc)
+        m_printer.ChosenPages(nFrom, nTo);
+    m_printJob =
+        CPrintJob::MonthRun(pDoc ? pDoc->m_nMonth : 1, pDoc ? pDoc->m_nYear : 0, nFrom, nTo);
+    pInfo->SetMaxPage(m_printJob.PageCount());
+    return DoPreparePrinting(pInfo);
+}
+
+void CAlmanarkView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
+    if (!pInfo)
+        return;
+    const CPrintJob& job = m_pSeveral ? m_pSeveral->Job() : m_printJob;
+    m_printedPage = job.Page((int)pInfo->m_nCurPage);
+    if (!m_pSeveral || !pDC)
+        return;
+    // Each calendar on its own paper, before its page starts.
+    m_pSeveral->PreparePage(*pDC, m_printedPage->nCalendar);
+    m_printer.ReadMetrics(*pDC);
+    m_pPrintedDoc = &m_pSeveral->Doc(m_printedPage->nCalendar);
 }
 
 // The control panel makes way, so that print preview fills the frame.
@@ -696,6 +833,14 @@ void CAlmanarkView::OnBeginPrinting(CDC*, CPrintInfo*) {
 }
 
 void CAlmanarkView::OnEndPrinting(CDC*, CPrintInfo*) {
+    m_printedPage.reset();
+    m_pPrintedDoc = nullptr;
+    if (m_pSeveral) {
+        // The open calendar's printer measures the page again.
+        m_pSeveral.reset();
+        const CPrintDialog* pDlg = m_printer.GetPrintDialog();
+        m_printer.ReadMetrics(pDlg ? pDlg->GetPrinterDC() : nullptr);
+    }
     if (CMainFrame* pFrame = Frame()) {
         pFrame->m_wndPanelBar.ShowWindow(SW_SHOW);
         pFrame->RecalcLayout();

@@ -2,6 +2,8 @@
 // calendar on it; the same drawing serves the screen and the printer.
 #pragma once
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "dates/WeekLayout.h"
 #include "framework/AfxRes.h"
@@ -14,6 +16,7 @@
 #include "view/NoteFitter.h"
 #include "view/PrinterMetrics.h"
 #include "view/PrinterSettings.h"
+#include "view/PrintJob.h"
 
 class CAlmanarkDoc;
 class CCalendarBox;
@@ -21,6 +24,7 @@ class CDC;
 class CMonthLayout;
 class CPageGeometry;
 class CViewInteraction;
+class CPrintedCalendars;
 
 class CAlmanarkView : public CScrollView {
 public:
@@ -34,6 +38,7 @@ public:
     void OnInitialUpdate() override;
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     bool OnCmdMsg(unsigned nID, int nCode) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     // File New: a month calendar with the fonts of this run and nothing else.
     void OnFileNew();
     bool HandlesCommand(unsigned nID) const override;
@@ -41,9 +46,16 @@ public:
     void OnFilePrintDirect();
     // The print dialog, then one page through the print loop.
     void OnFilePrint();
+    // Calendar files chosen in a file dialog, printed as one job.
+    void OnFilePrintSeveral();
+    // The files printed as one job, one page each in month order; those
+    // that cannot be read are named in one message at the end. pszOutput:
+    // as for DoFilePrint.
+    void PrintSeveral(const std::vector<CString>& paths, const char* pszOutput = nullptr);
     bool OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
-    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    // Chooses the page of the job that the next OnPrint draws.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override;
 
     // Printer page metrics, in printer device units.
     int m_physWidth = 0;
@@ -78,6 +90,8 @@ public:
     CString m_strEaster;
     // The print dialog, the printer it names and the settings that follow it.
     CPrinterSettings m_printer;
+    // The pages of the print or preview run under way.
+    CPrintJob m_printJob;
     // Finds each day box's notes font height and keeps the answers and fonts.
     CNoteFitter m_noteFitter;
 
@@ -123,14 +137,27 @@ private:
     // Pulls the design inside the printable area of the current printer.
     void FitDesign(CAlmanarkDoc& doc);
 
+    // The page of doc, on the screen or on paper.
+    void DrawPage(CDC& dc, CAlmanarkDoc& doc);
+    // Whether the paint shows the open calendar's own month, whose notes
+    // and captions it keeps.
+    bool ShowsOpenMonth(const CAlmanarkDoc& doc, const CPrintPage& page) const;
+    bool IsOpen(const CAlmanarkDoc& doc) const { return &doc == GetDocument(); }
     void DrawScreenPage(CDC& dc, CAlmanarkDoc& doc);
     void DrawPrinterPage(CDC& dc, CAlmanarkDoc& doc);
     void DrawPaper(CDC& dc, const CPageGeometry& page);
     void DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc);
-    void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
+    // The month a paint draws: the calendar's own, or on paper the page of
+    // the job being printed.
+    CPrintPage PageToDraw(const CDC& dc, const CAlmanarkDoc& doc) const;
+    void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box, const CPrintPage& page);
     void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
-    void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
-    void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol, int nRow);
+    void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, const CPrintPage& page);
+    void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol, int nRow,
+                    const CPrintPage& page);
+    // The notes and captions of a day box of the calendar's own month,
+    // kept in the document and the caption table as the paint finds them.
+    CString OwnDayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol, int nRow);
     // Keeps the selection on its date when the week starts on another day than last drawn.
     void FollowFirstWeekday(const CWeekLayout& weeks);
     void DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nWeek);
@@ -139,7 +166,8 @@ private:
     void DrawNoteText(CDC& dc, CAlmanarkDoc& doc, const CString& strText, const CRect& rcText,
                       int nHeight, int nFloor, int nBox);
     void MarkBox(CDC& dc, const CRect& rcBox, bool bSelected);
-    void DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout);
+    void DrawNeighbourMonths(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout,
+                             const CPrintPage& page);
     void RefreshNoteEdit();
     CString ReadTitleFromStylePage(CAlmanarkDoc& doc);
 
@@ -156,5 +184,10 @@ private:
     // The first weekday of the day boxes as last drawn; -1 before the first month is drawn.
     int m_nBoxWeekday = -1;
     CPicturePainter m_picturePainter;
+    // The page OnPrepareDC chose, while a job is printed or previewed.
+    std::optional<CPrintPage> m_printedPage;
+    // The calendars of a job of several, and the one whose page is printed.
+    std::unique_ptr<CPrintedCalendars> m_pSeveral;
+    CAlmanarkDoc* m_pPrintedDoc = nullptr;
     std::unique_ptr<CViewInteraction> m_pInteraction;
 };

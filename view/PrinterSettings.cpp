@@ -11,6 +11,7 @@
 #include "framework/ModalSeam.h"
 #include "framework/PrintInfo.h"
 #include "view/AlmanarkView.h"
+#include "view/PrintJob.h"
 
 namespace {
 // No printer name is longer; a stored one that is comes from a damaged file.
@@ -98,13 +99,7 @@ CString CPrinterSettings::DialogPrinterName() const {
 }
 
 void CPrinterSettings::ReadPrinter() {
-    const HDC hDC = m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr;
-    m_view.m_physWidth = hDC ? ::GetDeviceCaps(hDC, PHYSICALWIDTH) : 0;
-    m_view.m_physHeight = hDC ? ::GetDeviceCaps(hDC, PHYSICALHEIGHT) : 0;
-    m_view.m_printWidth = hDC ? ::GetDeviceCaps(hDC, HORZRES) - 10 : 0;
-    m_view.m_printHeight = hDC ? ::GetDeviceCaps(hDC, VERTRES) - 10 : 0;
-    m_view.m_offsetX = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETX) : 0;
-    m_view.m_offsetY = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETY) : 0;
+    ReadMetrics(m_pPrintDlg ? m_pPrintDlg->GetPrinterDC() : nullptr);
     if (const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr) {
         theApp.m_strPrinter = DialogPrinterName();
         theApp.m_nOrientation = pDevMode->dmOrientation;
@@ -112,6 +107,15 @@ void CPrinterSettings::ReadPrinter() {
         theApp.m_nPrintColor = pDevMode->dmColor;
     }
     theApp.WriteSetting(CSettingsKeys::kPrinter, theApp.m_strPrinter);
+}
+
+void CPrinterSettings::ReadMetrics(HDC hDC) {
+    m_view.m_physWidth = hDC ? ::GetDeviceCaps(hDC, PHYSICALWIDTH) : 0;
+    m_view.m_physHeight = hDC ? ::GetDeviceCaps(hDC, PHYSICALHEIGHT) : 0;
+    m_view.m_printWidth = hDC ? ::GetDeviceCaps(hDC, HORZRES) - 10 : 0;
+    m_view.m_printHeight = hDC ? ::GetDeviceCaps(hDC, VERTRES) - 10 : 0;
+    m_view.m_offsetX = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETX) : 0;
+    m_view.m_offsetY = hDC ? ::GetDeviceCaps(hDC, PHYSICALOFFSETY) : 0;
 }
 
 int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
@@ -177,6 +181,12 @@ bool CPrinterSettings::Accepts(int nSetting, short nValue) const {
     std::vector<WORD> papers(nPapers);
     ::DeviceCapabilitiesA(theApp.m_strPrinter, strPort, DC_PAPERS, (char*)papers.data(), nullptr);
     return std::find(papers.begin(), papers.end(), (WORD)nValue) != papers.end();
+}
+
+void CPrinterSettings::ReportUnavailable(const CString& strPrinter) {
+    AfxMessageBox("The printer\n\n" + ShownName(strPrinter) +
+                      "\n\nis not available.  Nothing was printed.",
+                  MB_OK | MB_ICONEXCLAMATION);
 }
 
 CString CPrinterSettings::ShownName(const CString& strPrinter) {
@@ -256,6 +266,8 @@ bool CPrinterSettings::RunPrintDialog(bool bSetup) {
     }
     if (bSetup)
         dlg.m_pd.Flags |= PD_PRINTSETUP;
+    else
+        OfferPages(m_view.GetDocument() && !m_view.GetDocument()->m_bYearDoc);
     const bool bOK = dlg.DoModal() == IDOK;
     dlg.m_pd.Flags &= ~PD_PRINTSETUP;
     if (!bOK)
@@ -274,14 +286,35 @@ bool CPrinterSettings::RunPrintDialog(bool bSetup) {
     return true;
 }
 
+void CPrinterSettings::OfferPages(bool bRun) {
+    PRINTDLGA& pd = m_pPrintDlg->m_pd;
+    if (!bRun) {
+        pd.Flags = (pd.Flags & ~PD_PAGENUMS) | PD_NOPAGENUMS;
+        pd.nMinPage = pd.nMaxPage = pd.nFromPage = pd.nToPage = 1;
+        return;
+    }
+    pd.Flags &= ~PD_NOPAGENUMS;
+    pd.nMinPage = 1;
+    pd.nMaxPage = CPrintJob::kMaxMonths;
+    // The range chosen last is offered again, "All" selected as the default.
+    pd.nFromPage = (WORD)std::clamp<int>(pd.nFromPage, 1, CPrintJob::kMaxMonths);
+    pd.nToPage = (WORD)std::clamp<int>(pd.nToPage, pd.nFromPage, CPrintJob::kMaxMonths);
+}
+
+void CPrinterSettings::ChosenPages(int& nFrom, int& nTo) const {
+    nFrom = nTo = 1;
+    if (!m_pPrintDlg || !(m_pPrintDlg->m_pd.Flags & PD_PAGENUMS))
+        return;
+    nFrom = m_pPrintDlg->m_pd.nFromPage;
+    nTo = m_pPrintDlg->m_pd.nToPage;
+}
+
 bool CPrinterSettings::PreparePrinting(CPrintInfo& info) {
     if (!m_pPrintDlg)
         EnsureDocumentPrinter();
     const HDC hDC = ::CreateDCA("WINSPOOL", theApp.m_strPrinter, nullptr, nullptr);
     if (!hDC) {
-        AfxMessageBox("The printer\n\n" + ShownName(theApp.m_strPrinter) +
-                          "\n\nis not available.  Nothing was printed.",
-                      MB_OK | MB_ICONEXCLAMATION);
+        ReportUnavailable(theApp.m_strPrinter);
         return false;
     }
     if (const DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr)

@@ -26,6 +26,8 @@ public:
     // Metrics and the application's printer settings from the print
     // dialog's printer DC and device mode.
     void ReadPrinter();
+    // The view's page metrics alone, from hDC (zero without one).
+    void ReadMetrics(HDC hDC);
     // bDocTakesApp: the document takes the application's settings, else the
     // other way round. Returns how many settings differed. Values of the
     // document that the printer cannot take (another driver's) are
@@ -38,6 +40,8 @@ public:
     // The print or preview run on a new DC of the application's printer,
     // one page, without a dialog; false, after a message, without one.
     bool PreparePrinting(CPrintInfo& info);
+    // The pages last chosen in the print dialog, 1 .. 1 when it printed "All".
+    void ChosenPages(int& nFrom, int& nTo) const;
     // Applies the print dialog's device mode to its printer DC.
     void ResetPrinterDC();
     // Puts the orientation into the device mode and reads the printer again.
@@ -50,9 +54,14 @@ public:
     // A printer name as a message shows it: names longer than any printer
     // name can be are cut with an ellipsis.
     static CString ShownName(const CString& strPrinter);
+    // Says that nothing was printed because the printer is not there.
+    static void ReportUnavailable(const CString& strPrinter);
 
 private:
     void CreatePrintDialog();
+    // A month calendar offers its run of months as pages; a year calendar
+    // is one page.
+    void OfferPages(bool bRun);
     // Whether the application's printer can take the document's value.
     bool Accepts(int nSetting, short nValue) const;
 

@@ -7,6 +7,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PageFractions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PageGeometry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrinterMetrics.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintJob.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TrackerMath.cpp
     ${CMAKE_CURRENT_LIST_DIR}/YearLayout.cpp
 )
@@ -24,4 +25,8 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NoteFitter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NoteLines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CalendarLook.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PrintedCalendars.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureExport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SavePictureDlg.cpp
 )

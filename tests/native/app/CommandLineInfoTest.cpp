@@ -44,6 +44,23 @@ TEST(CommandLineInfo, PrintAndPrintTo) {
     EXPECT_EQ(CString("CUPS:PDF"), info.m_strPortName);
 }
 
+TEST(CommandLineInfo, PrintWithSeveralFilesKeepsThemAll) {
+    EXPECT_TRUE(Parse({"/p", "June.kal"}).m_astrMoreFiles.empty());
+    CCommandLineInfo info = Parse({"/p", "June.kal", "July.kal", "/My Events.evn", "Year.kal"});
+    EXPECT_EQ(CCommandLineInfo::FilePrint, info.m_nShellCommand);
+    EXPECT_EQ(CString("June.kal"), info.m_strFileName);
+    ASSERT_EQ(2u, info.m_astrMoreFiles.size());
+    EXPECT_EQ(CString("July.kal"), info.m_astrMoreFiles[0]);
+    EXPECT_EQ(CString("Year.kal"), info.m_astrMoreFiles[1]);
+    // Print-to takes printer, driver and port, and no more files.
+    EXPECT_TRUE(Parse({"/pt", "June.kal", "PDF", "winspool", "CUPS:PDF", "July.kal"})
+                    .m_astrMoreFiles.empty());
+    // Files before the switch: the first is printed, the others printed with it.
+    info = Parse({"June.kal", "/p", "July.kal"});
+    EXPECT_EQ(CString("June.kal"), info.m_strFileName);
+    ASSERT_EQ(1u, info.m_astrMoreFiles.size());
+}
+
 TEST(CommandLineInfo, UnregisterSwitchesInAnyCase) {
     EXPECT_EQ(CCommandLineInfo::AppUnregister, Parse({"/Unregister"}).m_nShellCommand);
     EXPECT_EQ(CCommandLineInfo::AppUnregister, Parse({"-UNREGSERVER"}).m_nShellCommand);

@@ -133,7 +133,7 @@ TEST_F(CCommonDialogTest, SaveDialogAndCancel) {
     EXPECT_EQ(dlg.GetPathName(), "June.kal");
 
     // A name longer than the buffer is cut, never written past it.
-    std::string strLong(5000, 'a');
+    std::string strLong(20000, 'a');
     CFileDialog longName(true, nullptr, strLong.c_str());
     m_answer = [](CModalRequest& request) {
         auto* pOfn = static_cast<OPENFILENAMEA*>(request.pStruct);
