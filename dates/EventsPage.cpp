@@ -294,6 +294,13 @@ void CEventsPage::ClearDateList() {
 }
 
 void CEventsPage::LoadEventFile() {
+    if (!PendingSaveName().IsEmpty()) {
+        const int nChosen = m_cbFile.GetCurSel();
+        const CString strChosen = nChosen >= 0 ? m_cbFile.GetLBText(nChosen) : CString();
+        OfferPendingSave();
+        // The new name, when saved, may have joined the sorted items before it.
+        m_cbFile.SetCurSel(strChosen.IsEmpty() ? -1 : m_cbFile.FindStringExact(-1, strChosen));
+    }
     theApp.m_strAllEvents.Empty();
     theApp.ClearEventText();
     m_strReadPath.Empty();
@@ -507,11 +514,6 @@ void CEventsPage::OnFileSelChange() {
     if (nSel < 0)
         return;
     CString strName = m_cbFile.GetLBText(nSel);
-    if (!PendingSaveName().IsEmpty()) {
-        OfferPendingSave();
-        // The new name, when saved, joined the sorted items before it, maybe.
-        m_cbFile.SetCurSel(m_cbFile.FindStringExact(-1, strName));
-    }
     if (strName.IsEmpty()) {
         EnableFileButtons(FALSE);
         return;

@@ -95,7 +95,8 @@ private:
     // line read from a file as its value was there, whatever its length.
     std::vector<CString> ValuesToWrite(const CString& strPath) const;
     // Asks whether the entries waiting for a new name go into its file,
-    // before the list shows another one.
+    // before the list shows another file (one chosen from the list, the
+    // one a calendar names, the last one for a new calendar).
     void OfferPendingSave();
     void TellListFull();
 

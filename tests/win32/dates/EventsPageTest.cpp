@@ -751,9 +751,13 @@ TEST_F(EventsPageTest, ChoosingAnotherFileOffersTheTypedNameNotTheChosenFile) {
         TypeNameAsUser("Trip");
         ASSERT_EQ("Save", m_page.m_btnFile.GetWindowText());
         CScopedAnswers answers(nAnswer);
-        m_page.m_cbFile.SetCurSel(m_page.m_cbFile.FindStringExact(-1, "Sort"));
-        m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EVENT_FILE, CBN_SELCHANGE),
-                           (LPARAM)m_page.m_cbFile.GetSafeHwnd());
+        if (nAnswer == IDNO) {
+            m_page.m_cbFile.SetCurSel(m_page.m_cbFile.FindStringExact(-1, "Sort"));
+            m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EVENT_FILE, CBN_SELCHANGE),
+                               (LPARAM)m_page.m_cbFile.GetSafeHwnd());
+        } else {
+            Choose("Sort"); // as a calendar that names the file selects it
+        }
         EXPECT_EQ((Lines{"Save Event file: Trip.evn"}), answers.Messages());
         EXPECT_EQ(nAnswer == IDYES, FileExistsOnDisk(m_dir.File("Trip.evn")));
         EXPECT_EQ("Sort", SelectedItem());
