@@ -156,8 +156,10 @@ bool CEventsPage::WriteEventValues(const CString& strPath, const std::vector<CSt
         strValue.Replace('\r', ' ');
         strValue.Replace('\n', ' ');
     }
-    // Nothing changed here: the file stays as it is, byte for byte.
-    if (CEventMerge::SameEntries(base, values)) {
+    // Nothing changed here: the file stays as it is, byte for byte. Nor is a
+    // file made, or made again, for no entries.
+    const bool bNoFile = ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES;
+    if (CEventMerge::SameEntries(base, values) || (bNoFile && values.empty())) {
         written = ReadEventSection(strPath).WholeValues(kEnd);
         return true;
     }

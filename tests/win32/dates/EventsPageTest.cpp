@@ -695,6 +695,11 @@ TEST_F(EventsPageTest, TwoCopiesOnOneFileKeepEachOthersEntries) {
     m_page.m_btnRemoveDate.Click();
     EXPECT_EQ(5u, AllValues(strPath).size());
     other.DestroyWindow();
+    // A file deleted elsewhere is not made again by removing every entry.
+    ASSERT_TRUE(DeleteFileA(strPath));
+    m_page.m_listDates.SetSel(-1);
+    m_page.m_btnRemoveDate.Click();
+    EXPECT_FALSE(FileExistsOnDisk(strPath));
 }
 
 // An entry listed twice elsewhere while this copy removed it was changed
