@@ -255,13 +255,15 @@ bool CEventList::EventTextHasLine(const CString& strEventText, const CString& st
 }
 
 bool CEventList::MergeSectionLines(const std::vector<CString>& values, const std::string& strOld,
-                                   std::string& strLines) {
+                                   std::string& strLines, size_t nOldEntries) {
     strLines.clear();
     std::set<std::string> written;
-    for (size_t i = 0; i < values.size(); ++i) {
+    for (size_t i = 0; i < std::max(values.size(), nOldEntries); ++i) {
         std::string strKey = std::to_string(i);
-        strLines += strKey + "=" + values[i].str();
-        strLines += '\0';
+        if (i < values.size()) {
+            strLines += strKey + "=" + values[i].str();
+            strLines += '\0';
+        }
         written.insert(strKey);
     }
     for (size_t nPos = 0; nPos < strOld.size();) {

@@ -41,10 +41,11 @@ public:
     static CString ValueFromLine(const CString& strLine);
     // The "Events" section for one section write, each line ended by a NUL:
     // key i = values[i], then every line of strOld (the section as read, NUL-
-    // separated) whose key is none of those, in its order. False when strOld
-    // holds a line without "=", which a section write would drop.
+    // separated) whose key is none of those nor one of the nOldEntries entries
+    // the values replace, in its order. False when strOld holds a line
+    // without "=", which a section write would drop.
     static bool MergeSectionLines(const std::vector<CString>& values, const std::string& strOld,
-                                  std::string& strLines);
+                                  std::string& strLines, size_t nOldEntries = 0);
     // True when strLine stands as a whole line of an event text.
     static bool EventTextHasLine(const CString& strEventText, const CString& strLine);
 

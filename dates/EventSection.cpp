@@ -94,10 +94,19 @@ CString CEventSection::Value(int nKey, const char* pszDefault, size_t nBufferSiz
     return CopyEntry(pszDefault, strlen(pszDefault), nBufferSize);
 }
 
+// A buffer one longer than the value takes all of it: a value is never cut.
 CString CEventSection::WholeValue(int nKey, const char* pszDefault) const {
-    for (size_t nSize = 1024;; nSize *= 4) {
-        CString strValue = Value(nKey, pszDefault, nSize);
-        if (size_t(strValue.GetLength()) < nSize - 1 || nSize >= (1u << 20))
-            return strValue;
+    const Entry* pEntry = Find(nKey);
+    const size_t nLength = pEntry && pEntry->bHasValue ? pEntry->nLength : strlen(pszDefault);
+    return Value(nKey, pszDefault, nLength + 1);
+}
+
+std::vector<CString> CEventSection::WholeValues(const char* pszEnd) const {
+    std::vector<CString> values;
+    for (int nKey = 0;; ++nKey) {
+        CString strValue = WholeValue(nKey, pszEnd);
+        if (strValue == pszEnd)
+            return values;
+        values.push_back(std::move(strValue));
     }
 }

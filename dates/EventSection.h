@@ -21,6 +21,9 @@ public:
     CString Value(int nKey, const char* pszDefault, size_t nBufferSize) const;
     // The whole value however long, as a read with a growing buffer gives it.
     CString WholeValue(int nKey, const char* pszDefault) const;
+    // The whole values of keys 0, 1, ... up to the first that reads as
+    // pszEnd: every entry of an event file, however many.
+    std::vector<CString> WholeValues(const char* pszEnd) const;
 
 private:
     // A key's value as a place in m_strLines; no value for a line without "=".

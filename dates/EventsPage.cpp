@@ -7,6 +7,7 @@
 #include "app/AlmanarkApp.h"
 #include "dates/EventFileNames.h"
 #include "dates/EventList.h"
+#include "dates/EventMerge.h"
 #include "dates/EventSection.h"
 #include "frame/MainFrame.h"
 #include "framework/AutoSelect.h"
@@ -27,6 +28,11 @@ const DWORD kMaxSectionSize = 64u << 20;
 const int kTabStop = 45;
 // Measured after each line, so that its last character is not left at the edge.
 const char kEndChar = 'o';
+// Posted when the list was reported full, so that the report is not repeated
+// for each entry of the one Apply that filled it.
+const UINT WM_FULL_TOLD = WM_APP + 110;
+// Conflicting entries named in the message, at most.
+const size_t kConflictsShown = 10;
 
 CString KeyName(int nKey) {
     return CString::FromInt(nKey);
@@ -101,6 +107,12 @@ bool HasEvnExtension(const CString& strFile) {
     return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
 }
 
+// The line the date list shows for a value of the file.
+CString ShownLine(const CString& strValue) {
+    return CEventList::LineFromValue(
+        CEventList::PadOneDigitDay(strValue.Left(CEventList::MAX_VALUE_LENGTH)));
+}
+
 } // namespace
 
 // The whole section in one profile call. Its lines are never longer than the
@@ -126,31 +138,42 @@ CEventSection CEventsPage::ReadEventSection(const CString& strPath) {
     return CEventSection(ReadEventSectionText(strPath));
 }
 
-// Keys 0, 1, ... in one section write, which writes the file once; key by
-// key only when the section holds lines that such a write would drop. A
-// replaced section loses the lines the values do not cover.
-bool CEventsPage::WriteEventValues(const CString& strPath, std::vector<CString> values,
-                                   bool bReplaceSection) {
+// The change is merged into the copy that replaces the file, so that what
+// another copy wrote until then is kept. Keys 0, 1, ... go in one section
+// write, which writes the file once; key by key only when the section holds
+// lines that such a write would drop. Lines of the section that are no
+// entry stay as they are.
+bool CEventsPage::WriteEventValues(const CString& strPath, const std::vector<CString>& base,
+                                   const std::vector<CString>& mine, std::vector<CString>& written,
+                                   std::vector<CString>& conflicts) {
+    conflicts.clear();
     // A line break inside a value would end the key's line in the file and
     // turn the rest of the caption into keys or sections of its own.
+    std::vector<CString> values = mine;
     for (CString& strValue : values) {
         strValue.Replace('\r', ' ');
         strValue.Replace('\n', ' ');
     }
-    if (values.empty() &&
-        (!bReplaceSection || ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES))
+    // Nothing changed here: the file stays as it is, byte for byte. Nor is a
+    // file made, or made again, for no entries.
+    const bool bNoFile = ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES;
+    if (CEventMerge::SameEntries(base, values) || (bNoFile && values.empty())) {
+        written = ReadEventSection(strPath).WholeValues(kEnd);
         return true;
+    }
     return CProfileRewriter::Rewrite(strPath, [&](const CString& strTemp) {
-        if (bReplaceSection)
-            ::WritePrivateProfileStringA(kEventsSection, nullptr, nullptr, strTemp);
+        const std::string strOld = ReadEventSectionText(strTemp);
+        const std::vector<CString> theirs = CEventSection(strOld).WholeValues(kEnd);
+        written = CEventMerge::Merge(base, values, theirs, conflicts);
         std::string strLines;
-        if (!values.empty() &&
-            CEventList::MergeSectionLines(values, ReadEventSectionText(strTemp), strLines)) {
+        if (CEventList::MergeSectionLines(written, strOld, strLines, theirs.size())) {
             ::WritePrivateProfileSectionA(kEventsSection, strLines.c_str(), strTemp);
             return;
         }
-        for (size_t i = 0; i < values.size(); ++i)
-            ::WritePrivateProfileStringA(kEventsSection, KeyName((int)i), values[i], strTemp);
+        for (size_t i = 0; i < std::max(written.size(), theirs.size()); ++i)
+            ::WritePrivateProfileStringA(kEventsSection, KeyName((int)i),
+                                         i < written.size() ? written[i].c_str() : nullptr,
+                                         strTemp);
     });
 }
 
@@ -172,6 +195,7 @@ BOOL CEventsPage::OnInitDialog() {
     m_listDates.SetTabStops(kTabStop);
     m_cyDateList = m_listDates.GetWindowRect().Height();
     m_cbFile.LimitText(64);
+    m_btnFile.WatchPresses();
     FillEventFileCombo();
     LoadEventFile();
     return TRUE;
@@ -196,6 +220,10 @@ bool CEventsPage::OnCmdMsg(unsigned nID, int nCode) {
 LRESULT CEventsPage::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     if (nMsg == WM_INSERT_PENDING) {
         InsertPendingDate();
+        return 0;
+    }
+    if (nMsg == WM_FULL_TOLD) {
+        m_bFullTold = false;
         return 0;
     }
     return CPanelPage::WindowProc(nMsg, wParam, lParam);
@@ -266,11 +294,18 @@ void CEventsPage::ClearDateList() {
 }
 
 void CEventsPage::LoadEventFile() {
+    if (!PendingSaveName().IsEmpty()) {
+        const int nChosen = m_cbFile.GetCurSel();
+        const CString strChosen = nChosen >= 0 ? m_cbFile.GetLBText(nChosen) : CString();
+        OfferPendingSave();
+        // The new name, when saved, may have joined the sorted items before it.
+        m_cbFile.SetCurSel(strChosen.IsEmpty() ? -1 : m_cbFile.FindStringExact(-1, strChosen));
+    }
     theApp.m_strAllEvents.Empty();
     theApp.ClearEventText();
-    m_astrUnreadValues.clear();
-    m_strUnreadPath.Empty();
-    m_mapWholeValues.clear();
+    m_strReadPath.Empty();
+    m_astrReadValues.clear();
+    m_mapReadValues.clear();
 
     int nSel = m_cbFile.GetCurSel();
     CString strName = nSel >= 0 ? m_cbFile.GetLBText(nSel) : CString();
@@ -281,32 +316,22 @@ void CEventsPage::LoadEventFile() {
     }
     CString strPath = ResolveEventFilePath(strName);
     const CEventSection section = ReadEventSection(strPath);
+    m_strReadPath = strPath;
+    m_astrReadValues = section.WholeValues(kEnd);
     CEventList list;
     list.Read([&](int nKey) {
         CString strValue = section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1);
-        if (strValue.GetLength() >= CEventList::MAX_VALUE_LENGTH) {
-            CString strWhole = section.WholeValue(nKey, kEnd);
-            if (strWhole.GetLength() > strValue.GetLength())
-                m_mapWholeValues[CEventList::ValueFromLine(
-                    CEventList::LineFromValue(CEventList::PadOneDigitDay(strValue)))] = strWhole;
-        }
+        if (size_t(nKey) < m_astrReadValues.size())
+            m_mapReadValues.emplace(CEventList::LineFromValue(CEventList::PadOneDigitDay(strValue)),
+                                    m_astrReadValues[nKey]);
         return strValue;
     });
-    if (list.GetCount() == CEventList::MAX_ENTRIES) {
-        for (int nKey = CEventList::MAX_ENTRIES;; ++nKey) {
-            CString strValue = section.WholeValue(nKey, kEnd);
-            if (strValue == kEnd)
-                break;
-            m_astrUnreadValues.push_back(std::move(strValue));
-        }
-    }
-    m_strUnreadPath = strPath;
     SetListLines(list.GetLines(), true);
     theApp.m_strAllEvents = list.BuildEventText();
     m_btnRemoveDate.EnableWindow(!list.IsEmpty());
 }
 
-bool CEventsPage::SaveEventFile(bool bReplaceSection) {
+bool CEventsPage::SaveEventFile() {
     CString strName;
     int nSel = m_cbFile.GetCurSel();
     if (nSel >= 0) {
@@ -327,24 +352,60 @@ bool CEventsPage::SaveEventFile(bool bReplaceSection) {
     }
     if (strName.IsEmpty())
         return true;
+    WidenListExtent(GetListLines());
+    return SaveListAs(strName);
+}
 
-    CString strPath = ResolveEventFilePath(strName);
-    CEventList list;
-    for (const CString& strLine : GetListLines())
-        list.AddLine(strLine);
-    WidenListExtent(list.GetLines());
+std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath) const {
+    std::multimap<CString, CString> read = m_mapReadValues;
     std::vector<CString> values;
-    list.Write([&](int, const CString& strValue) {
-        auto it = m_mapWholeValues.find(strValue);
-        values.push_back(it != m_mapWholeValues.end() ? it->second : strValue);
-    });
-    if (!m_strUnreadPath.IsEmpty() && strPath.CompareNoCase(m_strUnreadPath) == 0)
-        values.insert(values.end(), m_astrUnreadValues.begin(), m_astrUnreadValues.end());
-    if (WriteEventValues(strPath, values, bReplaceSection))
-        return true;
-    AfxShowMessageBox(m_hWnd, "The event file could not be saved:\n\n     " + strName + ".evn",
-                      "Almanark", MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST);
-    return false;
+    for (const CString& strLine : GetListLines()) {
+        auto it = read.find(strLine);
+        if (it != read.end()) {
+            values.push_back(it->second);
+            read.erase(it);
+        } else {
+            values.push_back(CEventList::ValueFromLine(strLine));
+        }
+    }
+    // Entries past those the list reads stay in their file, behind the list.
+    const size_t nShown = CEventList::MAX_ENTRIES;
+    if (strPath.CompareNoCase(m_strReadPath) == 0 && m_astrReadValues.size() > nShown)
+        values.insert(values.end(), m_astrReadValues.begin() + nShown, m_astrReadValues.end());
+    return values;
+}
+
+bool CEventsPage::SaveListAs(const CString& strName) {
+    const CString strPath = ResolveEventFilePath(strName);
+    const bool bReadFile = strPath.CompareNoCase(m_strReadPath) == 0;
+    const std::vector<CString> mine = ValuesToWrite(strPath);
+    std::vector<CString> written, conflicts;
+    if (!WriteEventValues(strPath, bReadFile ? m_astrReadValues : std::vector<CString>(), mine,
+                          written, conflicts)) {
+        AfxShowMessageBox(m_hWnd, "The event file could not be saved:\n\n     " + strName + ".evn",
+                          "Almanark", MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST);
+        return false;
+    }
+    m_strReadPath = strPath;
+    m_astrReadValues = written;
+    m_mapReadValues.clear();
+    for (size_t i = 0; i < std::min<size_t>(written.size(), CEventList::MAX_ENTRIES); ++i)
+        m_mapReadValues.emplace(ShownLine(written[i]), written[i]);
+    if (!conflicts.empty()) {
+        CString strEntries;
+        for (size_t i = 0; i < std::min(conflicts.size(), kConflictsShown); ++i)
+            strEntries += "\n     " + conflicts[i];
+        AfxShowMessageBox(m_hWnd,
+                          strName + ".evn was changed elsewhere too, and these entries were " +
+                              "changed both here and there:\n" + strEntries +
+                              "\n\nBoth changes were kept.",
+                          "Almanark", MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
+    }
+    // What another copy wrote meanwhile is shown with this copy's changes.
+    if (!CEventMerge::SameEntries(written, mine) && m_cbFile.GetCurSel() >= 0 &&
+        ResolveEventFilePath(m_cbFile.GetLBText(m_cbFile.GetCurSel())).CompareNoCase(strPath) == 0)
+        LoadEventFile();
+    return true;
 }
 
 void CEventsPage::SortEventList() {
@@ -463,6 +524,31 @@ void CEventsPage::OnFileSelChange() {
     RequestRepaint();
 }
 
+// The name as typed: a choice from the drop-down list may have put another
+// into the combo's edit field already when it is reported.
+CString CEventsPage::PendingSaveName() const {
+    if (!m_btnFile.GetSafeHwnd() || m_btnFile.GetWindowText() != "Save")
+        return CString();
+    CString strName = m_strPendingName.IsEmpty() ? m_cbFile.GetWindowText() : m_strPendingName;
+    strName.Trim();
+    return strName;
+}
+
+// The file chosen from the list is shown instead of the entries waiting for
+// the typed name: they are written now or knowingly left, and the file
+// button no longer offers to save them into the file chosen.
+void CEventsPage::OfferPendingSave() {
+    const CString strName = PendingSaveName();
+    m_btnFile.SetWindowText("Delete");
+    if (strName.IsEmpty() || m_listDates.GetCount() == 0 ||
+        AfxShowMessageBox(m_hWnd, "Save Event file: " + strName + ".evn", "Almanark", MB_YESNO) !=
+            IDYES)
+        return;
+    if (m_cbFile.FindStringExact(-1, strName) < 0)
+        m_cbFile.AddString(strName);
+    SaveListAs(strName);
+}
+
 std::vector<CString> CEventsPage::GetListLines() const {
     std::vector<CString> lines;
     int nCount = m_listDates.GetCount();
@@ -506,7 +592,22 @@ void CEventsPage::RequestRepaint() {
     theApp.InvalidateView();
 }
 
+void CEventsPage::TellListFull() {
+    if (m_bFullTold)
+        return;
+    m_bFullTold = true;
+    AfxShowMessageBox(m_hWnd,
+                      "The event list is full: an event file shows at most 500 entries.\n\n"
+                      "Remove entries before you insert more.",
+                      "Almanark", MB_OK | MB_ICONEXCLAMATION);
+    PostMessage(WM_FULL_TOLD);
+}
+
 void CEventsPage::OnInsertDate() {
+    if (m_listDates.GetCount() >= CEventList::MAX_ENTRIES) {
+        TellListFull();
+        return;
+    }
     INT_PTR nResult = m_dlgInsertDate.DoModal();
     if (nResult == IDOK || m_nAppliedCount > 0) {
         m_btnFile.EnableWindow(true);
@@ -539,6 +640,12 @@ void CEventsPage::InsertPendingDate() {
     // would otherwise add a second time.
     if (CEventList::EventTextHasLine(theApp.m_strAllEvents, strLine) || ListHasLine(strLine))
         return;
+    // Only the first entries of a file are read: one more would be saved
+    // but never shown.
+    if (m_listDates.GetCount() >= CEventList::MAX_ENTRIES) {
+        TellListFull();
+        return;
+    }
     m_listDates.SetSel(-1, false);
     UpdateListExtent(strLine);
     m_listDates.AddString(strLine);
@@ -571,7 +678,7 @@ void CEventsPage::OnRemoveDate() {
         m_btnRemoveDate.EnableWindow(false);
     }
     // A list that the file did not take shows the file again.
-    if (!SaveEventFile(true))
+    if (!SaveEventFile())
         LoadEventFile();
     theApp.ClearEventText();
     RebuildEventText();
@@ -593,6 +700,8 @@ void CEventsPage::OnFileEditChange() {
         EnableFileButtons(FALSE);
         theApp.InvalidateView();
         SetLastEventFile("");
+        // No name, nothing to load, save or delete: the button's first text.
+        m_btnFile.SetWindowText("Delete");
         return;
     }
     m_btnInsertDate.EnableWindow(true);
@@ -617,6 +726,7 @@ void CEventsPage::ShowTypedNameState(CString strName) {
         EnableFileButtons(TRUE);
         m_btnFile.SetWindowText("Save");
         m_btnRemoveDate.EnableWindow(false);
+        m_strPendingName = strName;
     }
 }
 
@@ -643,7 +753,9 @@ void CEventsPage::OnFileButton() {
         SaveEventFile();
         OnFileSelChange();
     } else if (strButton == "Delete") {
-        DeleteEventFile();
+        // Only a click the user made on "Delete" deletes.
+        if (m_btnFile.ClickedAs("Delete"))
+            DeleteEventFile();
     } else {
         OnFileSelChange();
     }

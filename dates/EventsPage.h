@@ -3,6 +3,7 @@
 #pragma once
 #include <map>
 #include <vector>
+#include "dates/FileButton.h"
 #include "dates/InsertDateDlg.h"
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
@@ -19,9 +20,14 @@ public:
     static CEventSection ReadEventSection(const CString& strPath);
     // The section's lines as one profile call returns them.
     static std::string ReadEventSectionText(const CString& strPath);
-    // False when the file could not be written; it is then as it was.
-    static bool WriteEventValues(const CString& strPath, std::vector<CString> values,
-                                 bool bReplaceSection = false);
+    // Writes into the file this copy's change from base to mine (the
+    // entries it inserted and removed), applied to what the file holds now:
+    // another copy may have written it meanwhile. written gets the entries
+    // the file then holds, conflicts those changed differently here and
+    // there. False when the file could not be written; it is then as it was.
+    static bool WriteEventValues(const CString& strPath, const std::vector<CString>& base,
+                                 const std::vector<CString>& mine, std::vector<CString>& written,
+                                 std::vector<CString>& conflicts);
 
     CString ResolveEventFilePath(const CString& strName) const;
     void FillEventFileCombo();
@@ -29,9 +35,8 @@ public:
     void SetLastEventFile(const CString& strName);
     CString GetLastEventFile() const;
     void LoadEventFile();
-    // Writes the list to its file; a failure is told to the user. The
-    // replaced section keeps none of the lines the list does not write.
-    bool SaveEventFile(bool bReplaceSection = false);
+    // Writes the list's changes into its file; a failure is told to the user.
+    bool SaveEventFile();
     void SortEventList();
     void RebuildEventText();
     void DeleteEventFile();
@@ -52,6 +57,9 @@ public:
     void OnFileButton();
     // An entry from the Insert Date dialog: the pending date and its caption.
     void InsertPendingDate();
+    // The name whose file the file button's "Save" would write, while the
+    // list's entries wait for it; empty otherwise.
+    CString PendingSaveName() const;
 
     // Pane 1 of the main frame's status bar, where " already listed" stands.
     static void SetStatusPane(const char* pszText);
@@ -60,7 +68,7 @@ public:
     int m_nAppliedCount = 0;
     CInsertDateDlg m_dlgInsertDate{*this};
     CComboBox m_cbFile;
-    CButton m_btnFile;
+    CFileButton m_btnFile;
     CListBox m_listDates;
     CListBox m_listSort;
     CButton m_btnInsertDate;
@@ -81,14 +89,27 @@ private:
     void ShowTypedNameState(CString strName);
     bool ListHasLine(const CString& strLine) const;
     void RequestRepaint();
+    // Writes the list's entries into the file of that name.
+    bool SaveListAs(const CString& strName);
+    // The values that stand for the list's lines in the file at strPath: a
+    // line read from a file as its value was there, whatever its length.
+    std::vector<CString> ValuesToWrite(const CString& strPath) const;
+    // Asks whether the entries waiting for a new name go into its file,
+    // before the list shows another file (one chosen from the list, the
+    // one a calendar names, the last one for a new calendar).
+    void OfferPendingSave();
+    void TellListFull();
 
-    // Entries of the loaded file past those the page reads, kept so that a
-    // save into the same file puts them back behind the list, not over it.
-    std::vector<CString> m_astrUnreadValues;
-    CString m_strUnreadPath;
-    // Values longer than the page reads, by the shortened value it shows, so
-    // that saving the list does not cut them.
-    std::map<CString, CString> m_mapWholeValues;
+    // The file the list was read from, or last written to, and every entry
+    // it held then: this copy's changes are what the list differs from them.
+    CString m_strReadPath;
+    std::vector<CString> m_astrReadValues;
+    // The lines of the list as read, each with the value it came from.
+    std::multimap<CString, CString> m_mapReadValues;
+    // The new name typed while the list showed entries.
+    CString m_strPendingName;
+    // Told once for all the entries of one Apply.
+    bool m_bFullTold = false;
     // The date list's height as the page was made.
     int m_cyDateList = 0;
 };

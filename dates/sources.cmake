@@ -9,10 +9,12 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventFileNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventSection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventMerge.cpp
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventsPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarNames.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileButton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SpecificDatePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalculatedDatePage.cpp

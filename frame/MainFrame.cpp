@@ -219,11 +219,8 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnClose() {
-    CString strName = m_wndEventsPage.m_cbFile.GetSafeHwnd()
-                          ? m_wndEventsPage.m_cbFile.GetWindowText()
-                          : CString();
-    if (m_wndEventsPage.m_btnFile.GetSafeHwnd() &&
-        m_wndEventsPage.m_btnFile.GetWindowText() == "Save" && !strName.IsEmpty()) {
+    CString strName = m_wndEventsPage.PendingSaveName();
+    if (!strName.IsEmpty()) {
         CString strPrompt = "Save Event file: " + strName + ".evn";
         if (AfxShowMessageBox(m_hWnd, strPrompt, "Almanark", MB_YESNO) == IDYES)
             m_wndEventsPage.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FILE_BUTTON, BN_CLICKED),

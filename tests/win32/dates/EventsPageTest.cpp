@@ -10,6 +10,7 @@
 
 #include "app/AlmanarkApp.h"
 #include "common/TestSupport.h"
+#include "dates/EventSection.h"
 #include "dates/EventsPage.h"
 #include "resources/resource.h"
 
@@ -234,9 +235,9 @@ TEST_F(EventsPageTest, EntriesPastFiveHundredSurviveLongerAndShorterSaves) {
     // A removal rewrites the whole section: still only the removed entry goes.
     m_page.LoadEventFile();
     ASSERT_EQ("Jan 01\tEntry 000", m_page.m_listDates.GetText(0));
-    WritePrivateProfileStringA("Events", nullptr, nullptr, strPath);
-    m_page.m_listDates.DeleteString(0);
-    m_page.SaveEventFile();
+    m_page.m_listDates.SetSel(-1, false);
+    m_page.m_listDates.SetSel(0);
+    m_page.m_btnRemoveDate.Click();
     values = AllValues(strPath);
     expected.erase(expected.find("Jan 01;Entry 000"));
     EXPECT_EQ(expected, std::multiset<CString>(values.begin(), values.end()));
@@ -505,7 +506,7 @@ TEST_F(EventsPageTest, FileButtonFollowsTheTypedNameAndCarriesItOut) {
         int nLines;
     } steps[] = {
         {"WORK", "Load", true, false, false, 1},  {"Trip", "Save", true, true, false, 1},
-        {"Trip  ", "Save", true, true, false, 1}, {"", "Save", false, false, false, 0},
+        {"Trip  ", "Save", true, true, false, 1}, {"", "Delete", false, false, false, 0},
         {"home", "Load", true, false, false, 0},  {nullptr, "Delete", true, true, true, 1},
         {"Trip", "Save", true, true, false, 1},   {nullptr, "Delete", true, true, true, 1},
     };
@@ -607,7 +608,7 @@ TEST_F(EventsPageTest, HandEditedFilesLoadSafelyAndLoseNothingOnSave) {
         {"keys out of order, a value without a separator",
          "[Events]\r\n2=Mar 03;C\r\n0=Jan 01;A\r\n1=just text\r\n",
          {"\tjust text", "Jan 01\tA", "Mar 03\tC"},
-         {";just text", "Jan 01;A", "Feb 14;New", "Mar 03;C"}},
+         {"just text", "Jan 01;A", "Feb 14;New", "Mar 03;C"}},
         {"a long value",
          "[Events]\r\n0=Jan 01;" + strLong + "\r\n",
          {"Jan 01\t" + strLong.Left(252)},
@@ -633,6 +634,193 @@ TEST_F(EventsPageTest, HandEditedFilesLoadSafelyAndLoseNothingOnSave) {
         m_page.SaveEventFile();
         EXPECT_EQ(row.afterInsert, AllValues(strPath)) << row.pszCase;
     }
+}
+
+// Lines the list does not show (a caption far longer than it reads, entries
+// past the first 500) go back byte for byte when another line is removed.
+TEST_F(EventsPageTest, UnshownContentSurvivesARewriteWhole) {
+    const CString strHuge = "Mar 03;" + CString('c', 5 << 20);
+    Lines values = NumberedValues(501);
+    values[7] = strHuge;
+    const CString strPath = WriteEvents("Huge", values);
+    SetLastEventFileSetting(strPath);
+    Open();
+    m_page.m_listDates.SetSel(-1, false);
+    m_page.m_listDates.SetSel(0);
+    m_page.m_btnRemoveDate.Click();
+
+    const CEventSection section = CEventsPage::ReadEventSection(strPath);
+    const Lines kept = section.WholeValues("END");
+    ASSERT_EQ(500u, kept.size());
+    EXPECT_EQ(1, std::count(kept.begin(), kept.end(), strHuge));
+    EXPECT_EQ(values.back(), kept.back());
+}
+
+// Two copies of the program on one event file, each with its own list:
+// every entry either inserted stays, and a removal is not undone.
+TEST_F(EventsPageTest, TwoCopiesOnOneFileKeepEachOthersEntries) {
+    const CString strPath = WriteEvents("Shared", {"Jan 01;Start", "Feb 02;Old"});
+    SetLastEventFileSetting(strPath);
+    Open();
+    CEventsPage other;
+    ASSERT_TRUE(other.Create(IDD_EVENTS_PAGE, &m_host));
+    auto Insert = [](CEventsPage& page, const char* pszLine) {
+        page.m_listDates.AddString(pszLine);
+        page.SortEventList();
+        page.SaveEventFile();
+        page.LoadEventFile();
+    };
+    Insert(m_page, "Mar 01\tA one");
+    Insert(other, "Mar 02\tB one");
+    Insert(m_page, "Mar 03\tA two");
+    Insert(other, "Mar 04\tB two");
+    m_page.m_listDates.SetSel(-1, false);
+    m_page.m_listDates.SetSel(m_page.m_listDates.FindStringExact(-1, "Feb 02\tOld"));
+    m_page.m_btnRemoveDate.Click();
+    // The removal shows what the other copy wrote meanwhile.
+    EXPECT_EQ((Lines{"Jan 01\tStart", "Mar 01\tA one", "Mar 02\tB one", "Mar 03\tA two",
+                     "Mar 04\tB two"}),
+              ListLines());
+    Insert(other, "Mar 05\tB three");
+
+    EXPECT_EQ((Lines{"Jan 01;Start", "Mar 01;A one", "Mar 02;B one", "Mar 03;A two", "Mar 04;B two",
+                     "Mar 05;B three"}),
+              AllValues(strPath));
+    // The same removal made in both copies is made once, without a word.
+    other.m_listDates.SetSel(-1, false);
+    other.m_listDates.SetSel(0);
+    m_page.m_listDates.SetSel(-1, false);
+    m_page.m_listDates.SetSel(0);
+    other.m_btnRemoveDate.Click();
+    m_page.m_btnRemoveDate.Click();
+    EXPECT_EQ(5u, AllValues(strPath).size());
+    other.DestroyWindow();
+    // A file deleted elsewhere is not made again by removing every entry.
+    ASSERT_TRUE(DeleteFileA(strPath));
+    m_page.m_listDates.SetSel(-1);
+    m_page.m_btnRemoveDate.Click();
+    EXPECT_FALSE(FileExistsOnDisk(strPath));
+}
+
+// An entry listed twice elsewhere while this copy removed it was changed
+// both ways: the user is told, and nothing is lost for it.
+TEST_F(EventsPageTest, AnEntryChangedBothWaysIsReported) {
+    const CString strPath = WriteEvents("Twice", {"Jan 01;A", "Feb 02;B"});
+    SetLastEventFileSetting(strPath);
+    Open();
+    WriteEvents("Twice", {"Jan 01;A", "Feb 02;B", "Jan 01;A"});
+    CScopedAnswers answers(IDOK);
+    m_page.m_listDates.SetSel(-1, false);
+    m_page.m_listDates.SetSel(0);
+    m_page.m_btnRemoveDate.Click();
+    ASSERT_EQ(1u, answers.Messages().size());
+    EXPECT_NE(-1, answers.Messages()[0].Find("Twice.evn"));
+    EXPECT_NE(-1, answers.Messages()[0].Find("\n     Jan 01;A"));
+    // This copy's entries first, then those only the file held.
+    EXPECT_EQ((Lines{"Feb 02;B", "Jan 01;A"}), AllValues(strPath));
+}
+
+// A list of as many entries as a file shows takes no more: the entry would
+// be saved but never appear.
+TEST_F(EventsPageTest, AFullListRefusesAnEntryAndSaysSo) {
+    const CString strPath = WriteEvents("Full", NumberedValues(500));
+    SetLastEventFileSetting(strPath);
+    Open();
+    const CString strBefore = ReadWholeFile(strPath);
+    CScopedAnswers answers(IDOK);
+    theApp.m_strPendingDate = "Dec 24";
+    m_page.m_dlgInsertDate.m_strCaption = "Eve";
+    // One Apply of two holidays is told once.
+    m_page.SendMessage(WM_INSERT_PENDING);
+    m_page.SendMessage(WM_INSERT_PENDING);
+    m_page.m_btnInsertDate.Click();
+    ASSERT_EQ(1u, answers.Messages().size());
+    EXPECT_EQ(0, answers.Messages()[0].Find("The event list is full"));
+    PumpMessages();
+    m_page.m_btnInsertDate.Click(); // the dialog is not opened
+    EXPECT_EQ(2u, answers.Messages().size());
+    EXPECT_EQ(500, m_page.m_listDates.GetCount());
+    EXPECT_EQ(strBefore, ReadWholeFile(strPath));
+}
+
+// A new name typed while a file's entries are shown, then another file chosen
+// from the list: the user is asked about the new name's file, and the file
+// chosen is neither asked about nor rewritten.
+TEST_F(EventsPageTest, ChoosingAnotherFileOffersTheTypedNameNotTheChosenFile) {
+    SetLastEventFileSetting(WriteEvents("Home", {"Mar 03;Home day"}));
+    const CString strSort = WriteEvents("Sort", {"Dec 25;Xmas", "Just a caption", "Jan 5;Lunch"});
+    const CString strSortBytes = ReadWholeFile(strSort);
+    Open();
+    for (int nAnswer : {IDNO, IDYES}) {
+        Choose("Home");
+        TypeNameAsUser("Trip");
+        ASSERT_EQ("Save", m_page.m_btnFile.GetWindowText());
+        CScopedAnswers answers(nAnswer);
+        if (nAnswer == IDNO) {
+            m_page.m_cbFile.SetCurSel(m_page.m_cbFile.FindStringExact(-1, "Sort"));
+            m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EVENT_FILE, CBN_SELCHANGE),
+                               (LPARAM)m_page.m_cbFile.GetSafeHwnd());
+        } else {
+            Choose("Sort"); // as a calendar that names the file selects it
+        }
+        EXPECT_EQ((Lines{"Save Event file: Trip.evn"}), answers.Messages());
+        EXPECT_EQ(nAnswer == IDYES, FileExistsOnDisk(m_dir.File("Trip.evn")));
+        EXPECT_EQ("Sort", SelectedItem());
+        EXPECT_EQ(3u, ListLines().size());
+        EXPECT_EQ("Delete", m_page.m_btnFile.GetWindowText());
+        EXPECT_EQ("", m_page.PendingSaveName());
+        // Inserting nothing new leaves the file as it was, byte for byte.
+        m_page.SaveEventFile();
+        EXPECT_EQ(strSortBytes, ReadWholeFile(strSort));
+    }
+    EXPECT_EQ((Lines{"Mar 03;Home day"}), AllValues(m_dir.File("Trip.evn")));
+    // A change keeps the lines not changed as they were written.
+    m_page.m_listDates.AddString("Feb 14\tNew");
+    m_page.SortEventList();
+    m_page.SaveEventFile();
+    EXPECT_EQ((Lines{"Just a caption", "Jan 5;Lunch", "Feb 14;New", "Dec 25;Xmas"}),
+              AllValues(strSort));
+}
+
+// Delete acts only on a click the user made on the button while it read
+// "Delete": not on the second click of a double click on "Load", nor on a
+// click made before Load turned it into "Delete".
+TEST_F(EventsPageTest, OnlyAClickAimedAtDeleteDeletes) {
+    const CString strPath = WriteEvents("Holidays", {"Jan 01;New Year"});
+    Open();
+    HWND hButton = m_page.m_btnFile.GetSafeHwnd();
+    const LPARAM lInside = MAKELPARAM(5, 5);
+    auto PostClick = [&](UINT nDown) {
+        PostMessageA(hButton, nDown, MK_LBUTTON, lInside);
+        PostMessageA(hButton, WM_LBUTTONUP, 0, lInside);
+    };
+    struct Row {
+        const char* pszCase;
+        bool bDoubleClick; // else a second click queued with the first
+        bool bAsked;
+    } rows[] = {{"double click on Load", true, false}, {"click queued behind Load", false, false}};
+    for (const Row& row : rows) {
+        TypeNameAsUser("HOLIDAYS");
+        ASSERT_EQ("Load", m_page.m_btnFile.GetWindowText());
+        CScopedAnswers answers(IDNO);
+        PostClick(WM_LBUTTONDOWN);
+        PostClick(row.bDoubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN);
+        Sleep(20);
+        PumpMessages();
+        EXPECT_EQ("Delete", m_page.m_btnFile.GetWindowText()) << row.pszCase;
+        EXPECT_EQ(1u, ListLines().size()) << row.pszCase;
+        EXPECT_TRUE(answers.Messages().empty()) << row.pszCase;
+    }
+    // A click made once it reads "Delete" asks; Enter on the page does not.
+    CScopedAnswers answers(IDNO);
+    m_page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FILE_BUTTON, BN_CLICKED), (LPARAM)hButton);
+    EXPECT_TRUE(answers.Messages().empty());
+    Sleep(20);
+    PostClick(WM_LBUTTONDOWN);
+    PumpMessages();
+    ASSERT_EQ(1u, answers.Messages().size());
+    EXPECT_EQ(0, answers.Messages()[0].Find("Please confirm"));
+    EXPECT_TRUE(FileExistsOnDisk(strPath));
 }
 
 } // namespace
