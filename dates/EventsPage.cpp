@@ -99,10 +99,6 @@ private:
     bool m_bHorzBar;
 };
 
-bool HasEvnExtension(const CString& strFile) {
-    return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
-}
-
 } // namespace
 
 // The whole section in one profile call. Its lines are never longer than the

@@ -23,6 +23,8 @@
 // Options dialog: 1110-1119.
 #define IDD_OPTIONS 142
 // Date pages' additions (holiday sets, Easter offsets, ages): 1120-1129.
+#define IDC_HOLIDAY_SET 1120       // Holidays page: the holiday set shown
+#define IDC_HOLIDAY_SET_LABEL 1121 // its label
 // Printing additions (page range, picture export): 1140-1149.
 #define IDD_SAVE_PICTURE 143
 
