@@ -129,9 +129,17 @@ void CAlmanarkApp::KeepNoteCaretOffFirstLine() {
     }
 }
 
+bool CAlmanarkApp::HandlesCommand(unsigned nID) const {
+    return nID == ID_APP_ABOUT || nID == ID_FILE_IMPORT_EVENTS || CWinApp::HandlesCommand(nID);
+}
+
 bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {
     if (nID == ID_APP_ABOUT && (nCode == 0 || nCode == 1)) {
         OnAppAbout();
+        return true;
+    }
+    if (nID == ID_FILE_IMPORT_EVENTS && (nCode == 0 || nCode == 1) && m_pFrame) {
+        m_pFrame->m_wndEventsPage.OnImportEvents();
         return true;
     }
     return CWinApp::OnCmdMsg(nID, nCode);

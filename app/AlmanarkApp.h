@@ -19,9 +19,7 @@ public:
     BOOL InitInstance() override;
     BOOL OnIdle(LONG lCount) override;
     bool OnCmdMsg(unsigned nID, int nCode) override;
-    bool HandlesCommand(unsigned nID) const override {
-        return nID == ID_APP_ABOUT || CWinApp::HandlesCommand(nID);
-    }
+    bool HandlesCommand(unsigned nID) const override;
 
     void InvalidateView();
     void MarkModified();

@@ -52,6 +52,8 @@ public:
     void OnFileButton();
     // An entry from the Insert Date dialog: the pending date and its caption.
     void InsertPendingDate();
+    // File > Import Events: adds the events of an iCalendar file to the list.
+    void OnImportEvents();
 
     // Pane 1 of the main frame's status bar, where " already listed" stands.
     static void SetStatusPane(const char* pszText);
@@ -81,6 +83,9 @@ private:
     void ShowTypedNameState(CString strName);
     bool ListHasLine(const CString& strLine) const;
     void RequestRepaint();
+    // Makes the list shown the one an import adds to: the event file named,
+    // or, when none is, the one named after the imported file.
+    void ChooseImportTarget(const CString& strFileTitle);
 
     // Entries of the loaded file past those the page reads, kept so that a
     // save into the same file puts them back behind the list, not over it.

@@ -18,4 +18,5 @@ list(APPEND WIN32_SOURCES
 )
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ICalendarReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventImport.cpp
 )

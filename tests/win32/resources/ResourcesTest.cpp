@@ -826,6 +826,8 @@ TEST(MainFrameResources, MenuHasFileAndHelpWithTheirCommands) {
           {ID_FILE_SAVE, "&Save\tCtrl+S", false},
           {ID_FILE_SAVE_AS, "Save &As...", false},
           {0, "", false},
+          {ID_FILE_IMPORT_EVENTS, "Import &Events...", false},
+          {0, "", false},
           {ID_FILE_PRINT, "&Print...\tCtrl+P", false},
           {ID_FILE_PRINT_PREVIEW, "Print Pre&view", false},
           {ID_FILE_PRINT_SETUP, "P&rint Setup...", false},
