@@ -1,6 +1,12 @@
 #include "dates/CalculatedDatePage.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+
 #include "app/AlmanarkApp.h"
+#include "dates/EventRule.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 
@@ -23,6 +29,8 @@ const DateWord s_aWords[] = {
 static_assert(IDC_CM_DECEMBER - IDC_ORD_1ST + 1 == sizeof s_aWords / sizeof s_aWords[0],
               "one word per radio button");
 
+const int kMaxEasterDays = 99;
+
 } // namespace
 
 CCalculatedDatePage::CCalculatedDatePage() : CDatePage(IDD_CALCULATED_DATE) {}
@@ -32,6 +40,9 @@ void CCalculatedDatePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_CM_JANUARY, m_radioJanuary);
     DDX_Control(pDX, IDC_WD_MONDAY, m_radioMonday);
     DDX_Control(pDX, IDC_ORD_1ST, m_radio1st);
+    DDX_Control(pDX, IDC_EASTER, m_radioEaster);
+    DDX_Control(pDX, IDC_ORTHODOX_EASTER, m_radioOrthodoxEaster);
+    DDX_Control(pDX, IDC_EASTER_DAYS, m_editEasterDays);
 }
 
 BOOL CCalculatedDatePage::OnInitDialog() {
@@ -43,13 +54,26 @@ BOOL CCalculatedDatePage::OnInitDialog() {
     m_strText[2] = " Monday ";
     m_strText[3] = "in January";
     ComposeCalculatedDate();
+    m_editEasterDays.LimitText(3);
+    ::SendMessageA(GetDlgItem(IDC_EASTER_DAYS_SPIN), UDM_SETRANGE32, (WPARAM)-kMaxEasterDays,
+                   kMaxEasterDays);
+    ::SendMessageA(GetDlgItem(IDC_EASTER_DAYS_SPIN), UDM_SETPOS32, 0, 1);
     return TRUE;
 }
 
 bool CCalculatedDatePage::OnCmdMsg(unsigned nID, int nCode) {
     if (nCode == BN_CLICKED && nID >= IDC_ORD_1ST && nID <= IDC_CM_DECEMBER) {
         const DateWord& word = s_aWords[nID - IDC_ORD_1ST];
-        SetDateWord(word.m_nIndex, word.m_pszWord);
+        if (IsFromEaster())
+            LeaveEaster();
+        else
+            SetDateWord(word.m_nIndex, word.m_pszWord);
+        return true;
+    }
+    // The number changes as the page is made, before Easter can be chosen.
+    if ((nCode == BN_CLICKED && (nID == IDC_EASTER || nID == IDC_ORTHODOX_EASTER)) ||
+        (nCode == EN_CHANGE && nID == IDC_EASTER_DAYS && IsFromEaster())) {
+        OnEasterChange();
         return true;
     }
     return CDatePage::OnCmdMsg(nID, nCode);
@@ -69,5 +93,45 @@ void CCalculatedDatePage::SetDateWord(int nIndex, const char* pszWord) {
         m_strText[i + 1] = theApp.m_strPendingWords[i];
     ComposeCalculatedDate();
     theApp.m_strPendingDate = m_strText[0];
+    Notify();
+}
+
+bool CCalculatedDatePage::IsFromEaster() const {
+    return m_radioEaster.GetCheck() == BST_CHECKED ||
+           m_radioOrthodoxEaster.GetCheck() == BST_CHECKED;
+}
+
+// "-2" from "Easter" is "EASTER-2", read "2 days before Easter"; no days is
+// the Sunday itself.
+void CCalculatedDatePage::OnEasterChange() {
+    m_editEasterDays.EnableWindow(true);
+    ::EnableWindow(GetDlgItem(IDC_EASTER_DAYS_SPIN), true);
+    const int nOffset =
+        std::max(-kMaxEasterDays, std::min(kMaxEasterDays, atoi(m_editEasterDays.GetWindowText())));
+    const int nDays = std::abs(nOffset);
+    const bool bOrthodox = m_radioOrthodoxEaster.GetCheck() == BST_CHECKED;
+    m_strText[0] =
+        CEventRule::Easter(bOrthodox ? CEventRule::orthodoxEaster : CEventRule::easter, nOffset)
+            .Text();
+    m_strText[1] =
+        nDays == 0 ? CString() : CString::FromInt(nDays) + (nDays == 1 ? " day" : " days");
+    m_strText[2] = nDays == 0 ? CString() : nOffset < 0 ? CString(" before ") : CString(" after ");
+    m_strText[3] = bOrthodox ? "Orthodox Easter" : "Easter";
+    Publish();
+    Notify();
+}
+
+void CCalculatedDatePage::LeaveEaster() {
+    m_radioEaster.SetCheck(BST_UNCHECKED);
+    m_radioOrthodoxEaster.SetCheck(BST_UNCHECKED);
+    m_editEasterDays.EnableWindow(false);
+    ::EnableWindow(GetDlgItem(IDC_EASTER_DAYS_SPIN), false);
+    for (unsigned nID = IDC_ORD_1ST; nID <= IDC_CM_DECEMBER; ++nID) {
+        const DateWord& word = s_aWords[nID - IDC_ORD_1ST];
+        if (::IsDlgButtonChecked(m_hWnd, nID) == BST_CHECKED)
+            m_strText[word.m_nIndex] = word.m_pszWord;
+    }
+    ComposeCalculatedDate();
+    Publish();
     Notify();
 }

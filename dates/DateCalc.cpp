@@ -66,6 +66,31 @@ MonthDay EasterSunday(int nYear) {
     return MonthDay{4, q - 31};
 }
 
+// The Julian computus (Meeus): the Julian calendar's Easter Sunday, then 13
+// days on, the distance between the two calendars from 1900 to 2099.
+MonthDay OrthodoxEasterSunday(int nYear) {
+    int a = nYear % 4, b = nYear % 7, c = nYear % 19;
+    int d = (19 * c + 15) % 30;
+    int e = (2 * a + 4 * b - d + 34) % 7;
+    int nMarchDay = d + e + 22 + 13; // the Julian day of March, 13 days on
+    int nMonth = 3;
+    while (nMarchDay > DaysInMonth(nYear, nMonth)) {
+        nMarchDay -= DaysInMonth(nYear, nMonth);
+        ++nMonth;
+    }
+    return MonthDay{nMonth, nMarchDay};
+}
+
+int DayNumber(int nYear, int nMonth, int nDay) {
+    // Leap days between 1970 and the year: those of 1972, 1976, ... before it.
+    int nPrev = nYear - 1;
+    int nLeaps = (nPrev / 4 - nPrev / 100 + nPrev / 400) - (1969 / 4 - 1969 / 100 + 1969 / 400);
+    int nDays = 365 * (nYear - 1970) + nLeaps;
+    for (int m = 1; m < nMonth; ++m)
+        nDays += DaysInMonth(nYear, m);
+    return nDays + nDay - 1;
+}
+
 CString MakeEasterKey(int nYear) {
     MonthDay easter = EasterSunday(nYear);
     CString strKey;

@@ -1,7 +1,10 @@
 #include "dates/EventList.h"
 
+#include "dates/EventRule.h"
+
 #include <algorithm>
 #include <set>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -65,24 +68,93 @@ int SortGroupOf(const CString& strLine) {
     case Key3('e', 'a', 's'):
         return StartsWithFolded(s, "easter") ? 5 : 0;
     case Key3('m', 'a', 'y'):
-        return 6;
-    case Key3('j', 'u', 'n'):
         return 7;
-    case Key3('j', 'u', 'l'):
+    case Key3('j', 'u', 'n'):
         return 8;
-    case Key3('a', 'u', 'g'):
+    case Key3('j', 'u', 'l'):
         return 9;
-    case Key3('s', 'e', 'p'):
+    case Key3('a', 'u', 'g'):
         return 10;
-    case Key3('o', 'c', 't'):
+    case Key3('s', 'e', 'p'):
         return 11;
-    case Key3('n', 'o', 'v'):
+    case Key3('o', 'c', 't'):
         return 12;
-    case Key3('d', 'e', 'c'):
+    case Key3('n', 'o', 'v'):
         return 13;
+    case Key3('d', 'e', 'c'):
+        return 14;
     default:
         return 0;
     }
+}
+
+// Where a line goes: its group, its rank inside the group, and the text it
+// is ordered by there: the line, without the year of an age ("Mar 14 *1879"
+// is ordered as "Mar 14"). Nothing is copied: a sort of thousands of lines
+// would spend more on allocating than on comparing.
+struct SortKey {
+    int m_nGroup;
+    int m_nRank;
+    CString* m_pLine;
+    size_t m_nSkipFrom; // the year's place in the line
+    size_t m_nSkipLength;
+
+    size_t Length() const { return m_pLine->GetLength() - m_nSkipLength; }
+    unsigned char FoldedAt(size_t i) const {
+        return Fold(m_pLine->str()[i < m_nSkipFrom ? i : i + m_nSkipLength]);
+    }
+};
+
+int CompareKeys(const SortKey& a, const SortKey& b) {
+    const size_t nA = a.Length(), nB = b.Length(), n = std::min(nA, nB);
+    for (size_t i = 0; i < n; ++i) {
+        unsigned char ca = a.FoldedAt(i), cb = b.FoldedAt(i);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return nA < nB ? -1 : nA > nB ? 1 : 0;
+}
+
+// Only these beginnings can be a date text that is a rule: "EASTER+1",
+// "OEASTER", "Mar 14 *1879".
+bool MayBeRule(const std::string& s) {
+    return (!s.empty() && (s[0] == 'E' || s[0] == 'O')) ||
+           (s.size() > 7 && s[6] == ' ' && s[7] == '*');
+}
+
+// The days counted from Easter follow the EASTER lines, by the day they fall
+// on, Orthodox Easter's after Easter's; an annual date with its year since
+// stands among the annual dates of its day, ordered by caption.
+SortKey SortKeyOf(CString& strLine) {
+    const std::string& s = strLine.str();
+    SortKey key{SortGroupOf(strLine), 0, &strLine, 0, 0};
+    if (!MayBeRule(s))
+        return key;
+    const size_t nTab = std::min(s.find('\t'), s.size());
+    CEventRule rule = CEventRule::Parse(std::string_view(s).substr(0, nTab));
+    if (rule.GetKind() == CEventRule::easter || rule.GetKind() == CEventRule::orthodoxEaster) {
+        key.m_nGroup = 6;
+        key.m_nRank = (rule.GetKind() == CEventRule::easter ? 0 : 1000) + rule.GetOffset();
+    } else if (rule.GetKind() == CEventRule::age) {
+        key.m_nSkipFrom = 6;
+        key.m_nSkipLength = nTab - 6;
+    }
+    return key;
+}
+
+// Lines of no group, and lines equal but for case, keep the order in which
+// they were listed: the pointers give that order.
+bool SortsBefore(const SortKey& a, const SortKey& b) {
+    if (a.m_nGroup != b.m_nGroup)
+        return a.m_nGroup < b.m_nGroup;
+    if (a.m_nGroup == 0)
+        return a.m_pLine < b.m_pLine;
+    if (a.m_nRank != b.m_nRank)
+        return a.m_nRank < b.m_nRank;
+    int nCompare = CompareKeys(a, b);
+    if (nCompare == 0 && (a.m_nSkipLength || b.m_nSkipLength))
+        nCompare = CompareFolded(a.m_pLine->str(), b.m_pLine->str());
+    return nCompare != 0 ? nCompare < 0 : a.m_pLine < b.m_pLine;
 }
 
 } // namespace
@@ -121,26 +193,18 @@ void CEventList::Write(
 void CEventList::Sort() {
     // The strings stay where they are until their order is known: sorting
     // keys and pointers moves no text.
-    std::vector<std::pair<int, CString*>> aKeyed;
+    std::vector<SortKey> aKeyed;
     aKeyed.reserve(m_astrLines.size());
     for (CString& strLine : m_astrLines)
-        aKeyed.emplace_back(SortGroupOf(strLine), &strLine);
-    // Lines of no group, and lines equal but for case, keep the order in
-    // which they were listed: the pointers give that order.
-    auto before = [](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        int nCompare = a.first == 0 ? 0 : CompareFolded(a.second->str(), b.second->str());
-        return nCompare != 0 ? nCompare < 0 : a.second < b.second;
-    };
+        aKeyed.push_back(SortKeyOf(strLine));
     // Files are saved in this order, so a list read back is sorted already.
-    if (std::is_sorted(aKeyed.begin(), aKeyed.end(), before))
+    if (std::is_sorted(aKeyed.begin(), aKeyed.end(), SortsBefore))
         return;
-    std::sort(aKeyed.begin(), aKeyed.end(), before);
+    std::sort(aKeyed.begin(), aKeyed.end(), SortsBefore);
     std::vector<CString> astrSorted;
     astrSorted.reserve(aKeyed.size());
-    for (const auto& keyed : aKeyed)
-        astrSorted.push_back(std::move(*keyed.second));
+    for (const SortKey& keyed : aKeyed)
+        astrSorted.push_back(std::move(*keyed.m_pLine));
     m_astrLines.swap(astrSorted);
 }
 

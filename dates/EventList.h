@@ -29,7 +29,9 @@ public:
     void Write(const std::function<void(int nKey, const CString& strValue)>& fnStore) const;
 
     // Calendar order: lines of no month stay on top, then Jan .. Apr, EASTER,
-    // May .. Dec, each group ascending without regard to case.
+    // the days counted from Easter, May .. Dec, each group ascending without
+    // regard to case (annual dates with their year since among the annual
+    // dates of their day).
     void Sort();
     // Every line followed by CR LF: the form the day boxes are evaluated from.
     CString BuildEventText() const;

@@ -1,12 +1,29 @@
 #include "dates/EventRules.h"
 
 #include "dates/DateCalc.h"
+#include "dates/EventRule.h"
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
 const char CRLF[] = "\r\n";
+
+// A caption line found for a day, with the position of the entry's line in
+// the event text: the order in which the list holds it.
+struct FoundCaption {
+    size_t m_nPos;
+    std::string m_strLine;
+};
+
+// An entry whose date text is a rule rather than a text to look up.
+struct RuleEntry {
+    size_t m_nPos;
+    CEventRule m_rule;
+    CString m_strCaption;
+};
 
 // Position of the first line at or after nFrom that begins with strPrefix.
 // Only line starts count: a date text must match a whole date text, not the
@@ -20,17 +37,15 @@ size_t FindLineStart(const std::string& text, const std::string& strPrefix, size
     return std::string::npos;
 }
 
-} // namespace
+bool NoteHasLine(const std::string& note, const std::string& strLine) {
+    return note.find(CRLF + strLine) != std::string::npos;
+}
 
-CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
-                          const CString& strDate, const CString& strNote) {
-    const std::string& text = strAllEvents.str();
-    const std::string& note = strNote.str();
+// The captions of the entries whose date text is strDate, in list order.
+void CollectCaptions(const std::string& text, const CString& strDate, const std::string& note,
+                     std::vector<FoundCaption>& found) {
     const std::string key = strDate.str() + '\t';
-    std::string result;
-
-    size_t pos = FindLineStart(text, key, 0);
-    while (pos != std::string::npos) {
+    for (size_t pos = FindLineStart(text, key, 0); pos != std::string::npos;) {
         size_t captionStart = pos + key.size();
         size_t lineEnd = text.find(CRLF, captionStart);
         // The last line may lack its line break; its caption still counts.
@@ -38,17 +53,91 @@ CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
             text.substr(captionStart,
                         lineEnd == std::string::npos ? std::string::npos : lineEnd - captionStart);
         line += CRLF;
-        if (note.find(CRLF + line) == std::string::npos)
-            result += line;
+        if (!NoteHasLine(note, line))
+            found.push_back({pos, line});
         if (lineEnd == std::string::npos)
             break;
         pos = FindLineStart(text, key, lineEnd + 2);
     }
+}
 
-    if (strEaster.str().find(key) != std::string::npos &&
-        FindLineStart(text, "EASTER\t", 0) != std::string::npos)
-        result += "Easter\r\n";
-    return CString(result);
+// The fixed "Easter" line on Easter Sunday when an EASTER entry exists; it
+// stands where the first EASTER entry stands.
+void CollectEaster(const std::string& text, const CString& strEaster, const CString& strDate,
+                   std::vector<FoundCaption>& found) {
+    if (strEaster.str().find(strDate.str() + '\t') == std::string::npos)
+        return;
+    size_t pos = FindLineStart(text, "EASTER\t", 0);
+    if (pos != std::string::npos)
+        found.push_back({pos, "Easter\r\n"});
+}
+
+std::string Concatenate(const std::vector<FoundCaption>& found) {
+    std::string result;
+    for (const FoundCaption& caption : found)
+        result += caption.m_strLine;
+    return result;
+}
+
+// The entries of an event text whose date texts are rules. A month paint asks
+// for 42 days of one text, so the text is parsed once and kept until it
+// changes.
+const std::vector<RuleEntry>& RuleEntriesOf(const std::string& text) {
+    static std::string s_strText;
+    static std::vector<RuleEntry> s_entries;
+    if (text == s_strText)
+        return s_entries;
+    s_strText = text;
+    s_entries.clear();
+    for (size_t pos = 0; pos < text.size();) {
+        size_t lineEnd = text.find(CRLF, pos);
+        size_t nEnd = lineEnd == std::string::npos ? text.size() : lineEnd;
+        size_t nTab = text.find('\t', pos);
+        if (nTab < nEnd) {
+            CEventRule rule = CEventRule::Parse(std::string_view(text).substr(pos, nTab - pos));
+            if (!rule.IsNone())
+                s_entries.push_back({pos, rule, CString(text.substr(nTab + 1, nEnd - nTab - 1))});
+        }
+        pos = nEnd + 2;
+    }
+    return s_entries;
+}
+
+void CollectRuleCaptions(const std::string& text, int nYear, int nMonth, int nDay,
+                         const std::string& note, std::vector<FoundCaption>& found) {
+    for (const RuleEntry& entry : RuleEntriesOf(text)) {
+        if (!entry.m_rule.FallsOn(nYear, nMonth, nDay))
+            continue;
+        std::string line = entry.m_rule.CaptionIn(nYear, entry.m_strCaption).str() + CRLF;
+        if (!NoteHasLine(note, line))
+            found.push_back({entry.m_nPos, line});
+    }
+}
+
+// The rules' captions go among the others by list order: each before the
+// first other caption whose entry comes later in the list. The others keep
+// their own order, which for a sorted list is list order too.
+std::string MergeByListOrder(const std::vector<FoundCaption>& others,
+                             const std::vector<FoundCaption>& rules) {
+    std::string result;
+    size_t i = 0, j = 0;
+    while (i < others.size() || j < rules.size()) {
+        if (j < rules.size() && (i == others.size() || rules[j].m_nPos < others[i].m_nPos))
+            result += rules[j++].m_strLine;
+        else
+            result += others[i++].m_strLine;
+    }
+    return result;
+}
+
+} // namespace
+
+CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
+                          const CString& strDate, const CString& strNote) {
+    std::vector<FoundCaption> found;
+    CollectCaptions(strAllEvents.str(), strDate, strNote.str(), found);
+    CollectEaster(strAllEvents.str(), strEaster, strDate, found);
+    return CString(Concatenate(found));
 }
 
 CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaster, int nYear,
@@ -58,18 +147,25 @@ CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaste
         nWeekIndex > 4)
         return CString();
 
+    const std::string& text = strAllEvents.str();
+    const std::string& note = strNote.str();
     CString strDD = strDay.GetLength() < 2 ? "0" + strDay : strDay;
     CString strMonth = g_apszMonthAbbrev[nMonth - 1];
     CString strCalculated = strMonth + "-" + g_apszWeekdayAbbrev[nWeekday] + " #";
-
     CString strAnnual = strMonth + " " + strDD;
-    CString strResult = FindEventCaptions(strAllEvents, strEaster, strAnnual, strNote);
-    strResult += FindEventCaptions(strAllEvents, strEaster,
-                                   strAnnual + ", " + CString::FromInt(nYear), strNote);
-    strResult += FindEventCaptions(strAllEvents, strEaster,
-                                   strCalculated + g_apszOrdinal[nWeekIndex], strNote);
+
+    std::vector<FoundCaption> found;
+    CollectCaptions(text, strAnnual, note, found);
+    CollectEaster(text, strEaster, strAnnual, found);
+    CollectCaptions(text, strAnnual + ", " + CString::FromInt(nYear), note, found);
+    CollectCaptions(text, strCalculated + g_apszOrdinal[nWeekIndex], note, found);
     // A fourth occurrence that is also the last answers to "#L" as well.
     if (bLast && nWeekIndex == 3)
-        strResult += FindEventCaptions(strAllEvents, strEaster, strCalculated + "L", strNote);
-    return strResult;
+        CollectCaptions(text, strCalculated + "L", note, found);
+
+    std::vector<FoundCaption> rules;
+    int nDay = atoi(strDay);
+    if (nDay >= 1 && nDay <= DaysInMonth(nYear, nMonth))
+        CollectRuleCaptions(text, nYear, nMonth, nDay, note, rules);
+    return CString(MergeByListOrder(found, rules));
 }

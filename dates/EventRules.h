@@ -11,7 +11,10 @@
 CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
                           const CString& strDate, const CString& strNote);
 
-// All captions for a day: annual, Easter, one-year, then calculated entries.
+// All captions for a day: annual, Easter, one-year, then calculated entries;
+// the entries whose date texts are rules (CEventRule: days from Easter or
+// Orthodox Easter, annual dates with the years since) go among them in the
+// order of the list.
 // strDay is the day without a leading zero; nWeekIndex and bLast are those of
 // WeekdayOrdinal; nWeekday is the box's column (0 = Sunday).
 CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaster, int nYear,

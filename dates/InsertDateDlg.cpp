@@ -183,13 +183,8 @@ void CInsertDateDlg::OnTabChanged() {
                       : nTab == kCalculatedTab ? (CDatePage&)m_pageCalculated
                                                : (CDatePage&)m_pageHolidays;
     page.Publish();
-    if (nTab == kSpecificTab) {
-        // As the page composes it: the year only while Annual is off.
-        if (m_pageSpecific.IsAnnual())
-            theApp.m_strPendingWords[2].Empty();
-        else
-            theApp.m_strPendingDate += page.m_strText[3];
-    }
+    if (nTab == kSpecificTab)
+        m_pageSpecific.ComposePending();
     page.ShowWindow(SW_SHOW);
     if (nTab == kHolidaysTab)
         m_pageHolidays.OnHolidaySel();

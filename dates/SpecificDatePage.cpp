@@ -42,6 +42,8 @@ void CSpecificDatePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_SPEC_MONTH, m_listMonth);
     DDX_Control(pDX, IDC_SPEC_DAY, m_listDay);
     DDX_Control(pDX, IDC_ANNUAL, m_chkAnnual);
+    DDX_Control(pDX, IDC_YEARS_SINCE, m_chkYearsSince);
+    DDX_Control(pDX, IDC_SINCE_YEAR, m_editSinceYear);
 }
 
 BOOL CSpecificDatePage::OnInitDialog() {
@@ -53,6 +55,9 @@ BOOL CSpecificDatePage::OnInitDialog() {
     for (int nDay = 1; nDay <= 30; ++nDay)
         m_listDay.AddString(TwoDigits(nDay));
     SelectToday();
+    m_nSinceYear = GetToday().m_nYear;
+    m_editSinceYear.LimitText(4);
+    ShowSinceYear();
     Publish();
     ComposeSpecificDate();
     return TRUE;
@@ -69,6 +74,12 @@ bool CSpecificDatePage::OnCmdMsg(unsigned nID, int nCode) {
         OnAnnual();
     else if (nCode == BN_CLICKED && nID == IDC_TODAY)
         OnToday();
+    else if (nCode == BN_CLICKED && nID == IDC_YEARS_SINCE)
+        OnYearsSince();
+    else if (nCode == EN_CHANGE && nID == IDC_SINCE_YEAR)
+        OnSinceYearChange();
+    else if (nCode == EN_KILLFOCUS && nID == IDC_SINCE_YEAR)
+        ShowSinceYear();
     else
         return CDatePage::OnCmdMsg(nID, nCode);
     return true;
@@ -76,7 +87,49 @@ bool CSpecificDatePage::OnCmdMsg(unsigned nID, int nCode) {
 
 void CSpecificDatePage::ComposeSpecificDate() {
     m_strText[0] = m_strText[1].Left(3) + m_strText[2];
-    theApp.m_strPendingDate = m_strText[0] + (IsAnnual() ? CString() : m_strText[3]);
+    CString strYear;
+    if (ShowsYearsSince())
+        strYear.Format(" *%04d", m_nSinceYear);
+    else if (!IsAnnual())
+        strYear = m_strText[3];
+    theApp.m_strPendingDate = m_strText[0] + strYear;
+}
+
+void CSpecificDatePage::ComposePending() {
+    if (ShowsYearsSince())
+        theApp.m_strPendingWords[2].Format(", since %04d", m_nSinceYear);
+    else
+        theApp.m_strPendingWords[2] = IsAnnual() ? CString() : m_strText[3];
+    ComposeSpecificDate();
+}
+
+void CSpecificDatePage::EnableYearChoices() {
+    m_listYear.EnableWindow(!IsAnnual());
+    m_chkYearsSince.EnableWindow(IsAnnual());
+    m_editSinceYear.EnableWindow(ShowsYearsSince());
+}
+
+void CSpecificDatePage::OnYearsSince() {
+    EnableYearChoices();
+    ComposePending();
+    Notify();
+}
+
+// Only a whole year counts; until then the date keeps the last one.
+void CSpecificDatePage::OnSinceYearChange() {
+    CString strYear = m_editSinceYear.GetWindowText();
+    if (strYear.GetLength() != 4 || !ShowsYearsSince())
+        return;
+    m_nSinceYear = atoi(strYear);
+    ComposePending();
+    Notify();
+}
+
+void CSpecificDatePage::ShowSinceYear() {
+    CString strYear;
+    strYear.Format("%04d", m_nSinceYear);
+    if (m_editSinceYear.GetWindowText() != strYear)
+        m_editSinceYear.SetWindowText(strYear);
 }
 
 void CSpecificDatePage::SelectToday() {
@@ -167,28 +220,23 @@ void CSpecificDatePage::OnYearSel() {
 
 void CSpecificDatePage::OnAnnual() {
     if (IsAnnual()) {
-        theApp.m_strPendingWords[2].Empty();
         FitDayList();
         m_listYear.SetCurSel(-1);
-        m_listYear.EnableWindow(false);
     } else {
-        m_listYear.EnableWindow(true);
         m_listYear.SelectString(-1, m_strText[3].Right(4));
-        theApp.m_strPendingWords[2] = m_strText[3];
         FitDayList();
     }
+    EnableYearChoices();
     // The day may have changed with February's length.
-    ComposeSpecificDate();
+    ComposePending();
     Notify();
 }
 
 void CSpecificDatePage::OnToday() {
     SelectToday();
     Publish();
-    if (IsAnnual()) {
-        theApp.m_strPendingWords[2].Empty();
+    if (IsAnnual())
         m_listYear.SetCurSel(-1);
-    }
-    ComposeSpecificDate();
+    ComposePending();
     Notify();
 }

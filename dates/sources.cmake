@@ -1,6 +1,7 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DateCalc.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventRules.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventRule.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Holidays.cpp
 )
 list(APPEND CORE_SOURCES

@@ -3,7 +3,9 @@
 // invariants on any bytes; fuzz_event_list checks the list built of them.
 #include "dates/EventFileNames.h"
 #include "dates/EventList.h"
+#include "dates/EventRule.h"
 #include "fuzz/FuzzLines.h"
+#include "dates/DateCalc.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -39,6 +41,27 @@ void CheckValue(const CString& strValue) {
     }
 }
 
+// A date text that parses as a rule is written back as the same text, and
+// falls on days only as its form says.
+void CheckRule(const CString& strValue) {
+    int nSep = strValue.Find(';');
+    const std::string strDate = strValue.str().substr(0, nSep < 0 ? strValue.GetLength() : nSep);
+    CEventRule rule = CEventRule::Parse(strDate);
+    if (rule.IsNone())
+        return;
+    Check(rule.Text().str() == strDate);
+    Check(rule.GetOffset() >= -99 && rule.GetOffset() <= 99);
+    for (int nYear : {1970, 2000, 2037}) {
+        int nDays = 0;
+        for (int nMonth = 1; nMonth <= 12; ++nMonth)
+            for (int nDay = 1; nDay <= DaysInMonth(nYear, nMonth); ++nDay)
+                nDays += rule.FallsOn(nYear, nMonth, nDay) ? 1 : 0;
+        // Once a year, but a day before Easter may fall in December too.
+        Check(nDays <= (rule.GetOffset() < 0 ? 2 : 1));
+        Check(rule.CaptionIn(nYear, "A").Left(1) == "A");
+    }
+}
+
 void CheckName(const CString& strRaw) {
     CString strName = strRaw;
     int nCaret = 0;
@@ -65,6 +88,7 @@ void CheckName(const CString& strRaw) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const CString& strValue : FuzzLines(data, size)) {
         CheckValue(strValue);
+        CheckRule(strValue);
         CheckName(strValue);
     }
     return 0;

@@ -254,6 +254,12 @@
 // Options dialog: 1110-1119.
 #define IDD_OPTIONS 142
 // Date pages' additions (holiday sets, Easter offsets, ages): 1120-1129.
+#define IDC_EASTER 1123           // Calculated Date: days counted from "Easter"
+#define IDC_ORTHODOX_EASTER 1124  // or from "Orthodox Easter"
+#define IDC_EASTER_DAYS 1125      // how many: negative before, positive after
+#define IDC_EASTER_DAYS_SPIN 1126 // its arrows
+#define IDC_YEARS_SINCE 1127      // Specific Date: "Show years since"
+#define IDC_SINCE_YEAR 1128       // the year they are counted from
 // Printing additions (page range, picture export): 1140-1149.
 #define IDD_SAVE_PICTURE 143
 

@@ -295,6 +295,79 @@ TEST_F(InsertDateTest, CalculatedDateFromOkReachesTheFileAndTheLastSundayOfOctob
     EXPECT_EQ("", PaintedCaptions(2026, 10, 18));
 }
 
+TEST_F(InsertDateTest, DaysFromEasterAndYearsSinceReachTheFileAndTheCalendar) {
+    TypeName("World");
+    RunDialog([&](CInsertDateDlg& dlg) {
+        auto expect = [&](const char* pszDate, const char* pszHeading) {
+            PumpMessages();
+            EXPECT_EQ(pszDate, theApp.m_strPendingDate);
+            EXPECT_EQ(pszHeading, Heading(dlg));
+        };
+        CCalculatedDatePage& calculated = dlg.m_pageCalculated;
+        ChooseTab(dlg, 1);
+        EXPECT_FALSE(calculated.m_editEasterDays.IsWindowEnabled());
+        ClickRadio(calculated, IDC_EASTER);
+        expect("EASTER+1", "1 day after Easter");
+        EXPECT_TRUE(calculated.m_editEasterDays.IsWindowEnabled());
+        struct {
+            int nButton;
+            const char* pszDays;
+            const char* pszDate;
+            const char* pszHeading;
+        } steps[] = {
+            {IDC_EASTER, "-2", "EASTER-2", "2 days before Easter"},
+            {IDC_EASTER, "0", "EASTER", "Easter"},
+            {IDC_EASTER, "-150", "EASTER-99", "99 days before Easter"},
+            {IDC_ORTHODOX_EASTER, "39", "OEASTER+39", "39 days after Orthodox Easter"},
+            {IDC_ORTHODOX_EASTER, "0", "OEASTER", "Orthodox Easter"},
+            {IDC_ORTHODOX_EASTER, "-1", "OEASTER-1", "1 day before Orthodox Easter"},
+            // A weekday's radio button brings the weekday back, with its click.
+            {IDC_CM_MARCH, nullptr, "Mar-Mon #1", "1st Monday in March"},
+            {IDC_EASTER, "39", "EASTER+39", "39 days after Easter"},
+        };
+        for (const auto& step : steps) {
+            ClickRadio(calculated, step.nButton);
+            if (step.pszDays)
+                calculated.m_editEasterDays.SetWindowText(step.pszDays);
+            expect(step.pszDate, step.pszHeading);
+        }
+        TypeCaption(dlg, "Ascension");
+        dlg.m_btnApply.Click();
+
+        CSpecificDatePage& specific = dlg.m_pageSpecific;
+        ChooseTab(dlg, 0);
+        EXPECT_FALSE(specific.m_chkYearsSince.IsWindowEnabled());
+        specific.m_chkAnnual.Click();
+        SelectLine(specific, specific.m_listMonth, 2);
+        SelectLine(specific, specific.m_listDay, 13);
+        expect("Mar 14", "March 14");
+        specific.m_chkYearsSince.Click();
+        specific.m_editSinceYear.SetWindowText("18");
+        CString strYear = CString::FromInt(GetToday().m_nYear);
+        expect(("Mar 14 *" + strYear).c_str(), ("March 14, since " + strYear).c_str());
+        specific.m_editSinceYear.SetWindowText("1879");
+        expect("Mar 14 *1879", "March 14, since 1879");
+        // Tabs there and back keep it; Annual off gives the one-year date.
+        ChooseTab(dlg, 1);
+        ChooseTab(dlg, 0);
+        expect("Mar 14 *1879", "March 14, since 1879");
+        specific.m_chkAnnual.Click();
+        expect(("Mar 14, " + strYear).c_str(), ("March 14, " + strYear).c_str());
+        EXPECT_FALSE(specific.m_editSinceYear.IsWindowEnabled());
+        specific.m_chkAnnual.Click();
+        expect("Mar 14 *1879", "March 14, since 1879");
+        TypeCaption(dlg, "Albert");
+        dlg.m_btnOK.Click();
+        return IDOK;
+    });
+    EXPECT_EQ((Lines{"Mar 14 *1879\tAlbert", "EASTER+39\tAscension"}), ListLines());
+    EXPECT_EQ("[Events]\r\n0=Mar 14 *1879;Albert\r\n1=EASTER+39;Ascension\r\n",
+              ReadWholeFile(m_dir.File("World.evn")));
+    EXPECT_EQ("\r\nAlbert (147)\r\n", PaintedCaptions(2026, 3, 14));
+    EXPECT_EQ("\r\nAscension\r\n", PaintedCaptions(2025, 5, 29));
+    EXPECT_EQ("", PaintedCaptions(2025, 5, 28));
+}
+
 TEST_F(InsertDateTest, EntriesAlreadyListedAreRefused) {
     struct Row {
         const char* pszFile;       // the event file's one entry

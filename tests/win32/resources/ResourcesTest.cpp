@@ -307,6 +307,14 @@ std::string Name(HWND h) {
 
 // Shown controls lie inside the dialog, do not overlap one another, and lie
 // either wholly inside or wholly outside each shown group box.
+// Up-down arrows stand on the border of the edit they belong to.
+bool IsBuddyPair(HWND a, HWND b) {
+    auto buddyOf = [](HWND h) {
+        return ClassOf(h) == UPDOWN_CLASSA ? (HWND)SendMessageA(h, UDM_GETBUDDY, 0, 0) : nullptr;
+    };
+    return buddyOf(a) == b || buddyOf(b) == a;
+}
+
 void ExpectTidyLayout(HWND dlg) {
     RECT client;
     GetClientRect(dlg, &client);
@@ -320,7 +328,7 @@ void ExpectTidyLayout(HWND dlg) {
         for (size_t j = i + 1; j < shown.size(); ++j) {
             RECT b = RectIn(dlg, shown[j]);
             bool ga = IsGroupBox(shown[i]), gb = IsGroupBox(shown[j]);
-            if (!Intersect(a, b))
+            if (!Intersect(a, b) || IsBuddyPair(shown[i], shown[j]))
                 continue;
             if (ga && !gb) {
                 EXPECT_TRUE(Contains(a, b)) << Name(shown[j]) << " straddles " << Name(shown[i]);
@@ -730,6 +738,11 @@ TEST(DialogTemplates, SpecificDatePage) {
                  {IDC_SPEC_YEAR, "ListBox", ANY, list, multi, nullptr, 133, 28, 36, 49},
                  {IDC_TODAY, "Button", BS_PUSHBUTTON, WS_TABSTOP, 0, "Today", 20, 103, 40, 12},
                  {IDC_ANNUAL, "Button", BS_AUTOCHECKBOX, WS_TABSTOP, 0, "Annual", 111, 104, 37, 10},
+                 // Beyond the first release: ages on birthdays.
+                 {IDC_YEARS_SINCE, "Button", BS_AUTOCHECKBOX, WS_TABSTOP | WS_DISABLED, 0,
+                  "Show years since", 76, 117, 70, 10},
+                 {IDC_SINCE_YEAR, "Edit", ANY, ES_NUMBER | WS_BORDER | WS_TABSTOP | WS_DISABLED, 0,
+                  "", 148, 116, 24, 11},
              });
     ExpectTidyLayout(dlg);
     ExpectTextsFit(dlg);
@@ -779,12 +792,25 @@ TEST(DialogTemplates, CalculatedDatePage) {
                          first ? DWORD(WS_GROUP | WS_TABSTOP) : 0u, first ? 0u : DWORD(WS_GROUP),
                          r.text, r.x, r.y, r.cx, 10});
     }
+    // Beyond the first release: days counted from Easter, beside the weekdays.
+    // The arrows take their place at the number's right and narrow it.
+    const DWORD days = UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | WS_DISABLED;
+    table.insert(
+        table.end(),
+        {{IDC_ORTHODOX_EASTER, "Button", BS_AUTORADIOBUTTON, WS_GROUP | WS_TABSTOP, 0,
+          "Orthodox Easter", 107, 40, 66, 10},
+         {IDC_EASTER, "Button", BS_AUTORADIOBUTTON, 0, WS_GROUP, "Easter", 115, 52, 31, 10},
+         {IDC_EASTER_DAYS, "Edit", ANY, WS_GROUP | WS_TABSTOP | WS_DISABLED, ES_NUMBER, "", 0, 0, 0,
+          0},
+         {IDC_EASTER_DAYS_SPIN, UPDOWN_CLASSA, ANY, days, 0, nullptr, 0, 0, 0, 0}});
     ExpectControls(dlg, table);
 
-    // Three groups: arrow keys and auto radio buttons stay within one.
+    // Four groups: arrow keys and auto radio buttons stay within one.
     EXPECT_EQ(Range(IDC_ORD_1ST, IDC_ORD_LAST), GroupOf(dlg, IDC_ORD_1ST));
     EXPECT_EQ(Range(IDC_WD_MONDAY, IDC_WD_SUNDAY), GroupOf(dlg, IDC_WD_MONDAY));
     EXPECT_EQ(Range(IDC_CM_JANUARY, IDC_CM_DECEMBER), GroupOf(dlg, IDC_CM_JANUARY));
+    EXPECT_EQ((std::vector<int>{IDC_ORTHODOX_EASTER, IDC_EASTER}),
+              GroupOf(dlg, IDC_ORTHODOX_EASTER));
 
     ExpectTidyLayout(dlg);
     ExpectTextsFit(dlg);
