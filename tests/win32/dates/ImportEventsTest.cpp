@@ -9,16 +9,8 @@
 
 namespace {
 
-class ImportEventsTest : public CAppFixture {
+class ImportEventsTest : public CStartedAppFixture {
 protected:
-    void SetUp() override {
-        CAppFixture::SetUp();
-        ASSERT_TRUE(Start());
-    }
-    void TearDown() override {
-        CAppFixture::TearDown();
-        theApp.m_pFrame = nullptr;
-    }
     CEventsPage& Page() { return theApp.m_pFrame->m_wndEventsPage; }
 
     // Runs the command on a copy of a seed file (or the text given) and

@@ -67,18 +67,8 @@ CString DateText(const CalDate& date, bool bAnnual) {
     return str;
 }
 
-class InsertDateTest : public CAppFixture {
+class InsertDateTest : public CStartedAppFixture {
 protected:
-    void SetUp() override {
-        CAppFixture::SetUp();
-        ASSERT_TRUE(Start());
-    }
-    void TearDown() override {
-        CAppFixture::TearDown();
-        // The frame is gone; the page tests of this program run without one.
-        theApp.m_pFrame = nullptr;
-    }
-
     CEventsPage& Page() { return theApp.m_pFrame->m_wndEventsPage; }
     CString Pane1() { return theApp.m_pFrame->GetStatusText(1); }
 
