@@ -62,7 +62,9 @@ void CHolidaysPage::FillSetCombo() {
               [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
     for (const CString& strName : names)
         m_cbSet.AddString(strName);
-    m_cbSet.SetCurSel(0);
+    // The set chosen last time the dialog was open, while the program runs.
+    int nChosen = m_cbSet.FindStringExact(-1, m_strChosenSet);
+    m_cbSet.SetCurSel(nChosen > 0 ? nChosen : 0);
 }
 
 std::vector<CString> CHolidaysPage::SetLines() const {
@@ -91,6 +93,7 @@ void CHolidaysPage::ListSet() {
 }
 
 void CHolidaysPage::OnSetSel() {
+    m_strChosenSet = m_cbSet.GetLBText(m_cbSet.GetCurSel());
     ListSet();
     OnHolidaySel();
 }

@@ -33,4 +33,6 @@ private:
     void ListSet();
     // The chosen set's lines: date text, tab, name.
     std::vector<CString> SetLines() const;
+
+    CString m_strChosenSet;
 };

@@ -111,6 +111,19 @@ std::vector<std::pair<std::string, std::string>> RuleParts(const std::string& st
     return parts;
 }
 
+// The start as the file states it: "20240314", "20240314T090000Z" or a
+// time in the zone of its TZID; the day it names is the day shown.
+bool StartDate(const std::string& start, int& nYear, int& nMonth, int& nDay) {
+    if (start.size() < 8 || start.find_first_not_of("0123456789") < 8 ||
+        (start.size() > 8 && start[8] != 'T'))
+        return false;
+    nYear = std::atoi(start.substr(0, 4).c_str());
+    nMonth = std::atoi(start.substr(4, 2).c_str());
+    nDay = std::atoi(start.substr(6, 2).c_str());
+    return nYear > 0 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 &&
+           nDay <= DaysInMonth(nYear, nMonth);
+}
+
 CString AnnualText(int nMonth, int nDay) {
     CString str;
     str.Format("%s %02d", g_apszMonthAbbrev[nMonth - 1], nDay);
@@ -240,19 +253,8 @@ void CICalendarReader::AddProperty(Event& event, const ContentLine& content) {
 
 void CICalendarReader::AddEvent(const Event& event, int nCurrentYear) {
     CString strCaption = CaptionFromText(event.strSummary);
-    // The start as the file states it: "20240314", "20240314T090000Z" or a
-    // time in the zone of its TZID; the day it names is the day shown.
     int nYear = 0, nMonth = 0, nDay = 0;
-    const std::string& start = event.strStart;
-    bool bDate = start.size() >= 8 && start.find_first_not_of("0123456789") >= 8;
-    if (bDate) {
-        nYear = std::atoi(start.substr(0, 4).c_str());
-        nMonth = std::atoi(start.substr(4, 2).c_str());
-        nDay = std::atoi(start.substr(6, 2).c_str());
-        bDate = nYear > 0 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 &&
-                nDay <= DaysInMonth(nYear, nMonth) && (start.size() == 8 || start[8] == 'T');
-    }
-    if (!bDate || strCaption.IsEmpty()) {
+    if (!StartDate(event.strStart, nYear, nMonth, nDay) || strCaption.IsEmpty()) {
         ++m_anSkipped[kNoDate];
         return;
     }
@@ -292,8 +294,8 @@ CString CICalendarReader::YearlyDateText(const std::string& strRule, int nMonth,
     for (const auto& [key, value] : RuleParts(strRule)) {
         if (key == "FREQ" && value == "YEARLY") {
             bYearly = true;
-        } else if (key == "INTERVAL" && SmallNumber(value) == 1) {
-        } else if (key == "WKST") {
+        } else if ((key == "INTERVAL" && SmallNumber(value) == 1) || key == "WKST") {
+            continue; // no bearing on a yearly date
         } else if (key == "BYMONTH" && SmallNumber(value) >= 1 && SmallNumber(value) <= 12) {
             nMonth = SmallNumber(value);
         } else if (key == "BYMONTHDAY" && SmallNumber(value) >= 1 && SmallNumber(value) <= 31) {
@@ -310,7 +312,7 @@ CString CICalendarReader::YearlyDateText(const std::string& strRule, int nMonth,
     if (!bYearly)
         return CString();
     if (strByDay.empty()) {
-        // A 29 February comes every year the calendar can show it.
+        // An annual date may be 29 February, as the Specific Date page allows.
         if (nSetPos != 0 || nDay > (nMonth == 2 ? 29 : DaysInMonth(2001, nMonth)))
             return CString();
         return AnnualText(nMonth, nDay);

@@ -262,9 +262,18 @@ TEST_F(InsertDateTest, HolidaySetsListTheirFilesAndInsertEverySelectedLine) {
         Notify(page, page.m_cbSet, CBN_SELCHANGE);
         EXPECT_EQ("Jan 01\tNew Year's Day", page.m_listHolidays.GetText(0));
         EXPECT_EQ(20, page.m_listHolidays.GetCount());
+        page.m_cbSet.SetCurSel(page.m_cbSet.FindStringExact(-1, "Norway"));
+        Notify(page, page.m_cbSet, CBN_SELCHANGE);
         return IDCANCEL;
     });
     EXPECT_EQ(nGermanLines, (int)ListLines().size());
+    // The next opening shows the set chosen last.
+    RunDialog([&](CInsertDateDlg& dlg) {
+        CHolidaysPage& page = dlg.m_pageHolidays;
+        EXPECT_EQ("Norway", page.m_cbSet.GetLBText(page.m_cbSet.GetCurSel()));
+        EXPECT_GE(page.m_listHolidays.FindStringExact(-1, "May 17\tGrunnlovsdagen"), 0);
+        return IDCANCEL;
+    });
     EXPECT_EQ("\r\n2. Weihnachtstag\r\n", PaintedCaptions(2030, 12, 26));
     EXPECT_EQ("\r\nVolkstrauertag\r\n", PaintedCaptions(2024, 11, 17));
 }
