@@ -130,7 +130,8 @@ void CAlmanarkApp::KeepNoteCaretOffFirstLine() {
 }
 
 bool CAlmanarkApp::HandlesCommand(unsigned nID) const {
-    return nID == ID_APP_ABOUT || nID == ID_TOOLS_OPTIONS || CWinApp::HandlesCommand(nID);
+    return nID == ID_APP_ABOUT || nID == ID_TOOLS_OPTIONS || nID == ID_FILE_IMPORT_EVENTS ||
+           CWinApp::HandlesCommand(nID);
 }
 
 bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {
@@ -140,6 +141,10 @@ bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {
     }
     if (nID == ID_TOOLS_OPTIONS && (nCode == 0 || nCode == 1)) {
         OnToolsOptions();
+        return true;
+    }
+    if (nID == ID_FILE_IMPORT_EVENTS && (nCode == 0 || nCode == 1) && m_pFrame) {
+        m_pFrame->m_wndEventsPage.OnImportEvents();
         return true;
     }
     return CWinApp::OnCmdMsg(nID, nCode);

@@ -27,6 +27,14 @@ add_library(almanark_win STATIC ${WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty
 target_link_libraries(almanark_win PUBLIC almanark_core ${WIN_LIBS})
 target_compile_options(almanark_win PRIVATE ${WARNINGS})
 
+# The holiday sets in the folder beside the program (and the test
+# programs), where setup puts them.
+file(GLOB HOLIDAY_SETS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/holidays/*.evn)
+add_custom_target(holiday_sets
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/Holidays
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${HOLIDAY_SETS} ${CMAKE_BINARY_DIR}/Holidays
+    VERBATIM)
+
 set(RESOURCES)
 if(EXISTS ${CMAKE_SOURCE_DIR}/resources/Almanark.rc)
     set(RESOURCES ${CMAKE_SOURCE_DIR}/resources/Almanark.rc)
@@ -36,6 +44,7 @@ if(APP_MAIN_SOURCES)
     add_executable(Almanark WIN32 ${APP_MAIN_SOURCES} ${RESOURCES})
     target_link_libraries(Almanark PRIVATE almanark_win)
     set_target_properties(Almanark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+    add_dependencies(Almanark holiday_sets)
 endif()
 
 # GoogleTest built with the cross compiler.
@@ -72,6 +81,7 @@ foreach(dir ${WIN32_TEST_DIRS})
     target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
     target_compile_definitions(${target} PRIVATE ALMANARK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     target_link_libraries(${target} PRIVATE almanark_win comdlg32 shell32 GTest::gtest)
+    add_dependencies(${target} holiday_sets)
     add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
     # Tests that show windows take turns on the one display.
     set_tests_properties(${target} PROPERTIES TIMEOUT ${TEST_TIMEOUT} LABELS win32

@@ -105,3 +105,7 @@ bool CleanEventFileName(CString& strName, int& nCaret) {
     strName = CString(std::move(s));
     return bRemoved;
 }
+
+bool HasEvnExtension(const CString& strFile) {
+    return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
+}

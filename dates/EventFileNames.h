@@ -20,3 +20,7 @@ CString DefaultEventFileName(const CString& strLastEventFile, const CString& str
 // true when anything was removed, with nCaret at the last removed position;
 // otherwise nCaret is -1.
 bool CleanEventFileName(CString& strName, int& nCaret);
+// True for a file name ending in ".evn" (any case) with a name before it.
+// A "*.evn" search also finds longer extensions through their short names
+// ("x.evnt" is "X~1.EVN"); this tells them apart.
+bool HasEvnExtension(const CString& strFile);

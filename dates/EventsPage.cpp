@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "app/AlmanarkApp.h"
+#include "dates/DateCalc.h"
 #include "dates/EventFileNames.h"
+#include "dates/EventImport.h"
 #include "dates/EventList.h"
 #include "dates/EventMerge.h"
 #include "dates/EventSection.h"
@@ -13,6 +15,8 @@
 #include "framework/AutoSelect.h"
 #include "framework/ClientDC.h"
 #include "framework/DataExchange.h"
+#include "framework/File.h"
+#include "framework/FileDialog.h"
 #include "framework/ModalSeam.h"
 #include "framework/ProfileRewriter.h"
 #include "resources/resource.h"
@@ -102,10 +106,6 @@ private:
     int m_cyFirst;
     bool m_bHorzBar;
 };
-
-bool HasEvnExtension(const CString& strFile) {
-    return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
-}
 
 // The line the date list shows for a value of the file.
 CString ShownLine(const CString& strValue) {
@@ -758,5 +758,90 @@ void CEventsPage::OnFileButton() {
             DeleteEventFile();
     } else {
         OnFileSelChange();
+    }
+}
+
+namespace {
+
+// An iCalendar file of a few years of a busy calendar is well under this;
+// a larger one is refused rather than read into memory.
+const uint64_t kMaxImportFile = 16 * 1024 * 1024;
+
+bool ReadImportFile(const CString& strPath, std::string& strText) {
+    CFile file;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
+        return false;
+    try {
+        uint64_t nLength = file.GetLength();
+        if (nLength > kMaxImportFile)
+            return false;
+        strText.resize((size_t)nLength);
+        strText.resize(nLength ? file.Read(&strText[0], (unsigned)nLength) : 0);
+    } catch (const CFileException&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void CEventsPage::OnImportEvents() {
+    CFileDialog dlg(true, "ics", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
+                    "iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*||", theApp.m_pFrame);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString strFile = dlg.GetFileName();
+    std::string strText;
+    CICalendarReader reader;
+    if (!ReadImportFile(dlg.GetPathName(), strText)) {
+        AfxShowMessageBox(m_hWnd, "The file could not be read:\n\n     " + strFile, "Almanark",
+                          MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (!reader.Read(strText, GetToday().m_nYear)) {
+        AfxShowMessageBox(m_hWnd, CEventImport::DamagedMessage(strFile), "Almanark",
+                          MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    CEventImport import;
+    if (!reader.Entries().empty()) {
+        ChooseImportTarget(dlg.GetFileTitle());
+        std::vector<CString> lines = GetListLines();
+        std::vector<CString> added = import.Merge(lines, reader);
+        if (!added.empty()) {
+            lines.insert(lines.end(), added.begin(), added.end());
+            SetListLines(lines);
+            EnableFileButtons(TRUE);
+            m_btnFile.SetWindowText("Delete");
+            SaveEventFile();
+            LoadEventFile();
+            RequestRepaint();
+        }
+    }
+    CString strEventFile = m_cbFile.GetWindowText();
+    AfxShowMessageBox(m_hWnd, import.Message(strFile, strEventFile.Trim(), reader), "Almanark",
+                      MB_OK | MB_ICONINFORMATION);
+}
+
+void CEventsPage::ChooseImportTarget(const CString& strFileTitle) {
+    CString strName = m_cbFile.GetWindowText();
+    strName.Trim();
+    if (strName.IsEmpty()) {
+        strName = strFileTitle;
+        int nCaret = 0;
+        CleanEventFileName(strName, nCaret);
+        strName.Trim();
+        if (strName.IsEmpty())
+            strName = "Imported events";
+    }
+    int nItem = m_cbFile.FindStringExact(-1, strName);
+    if (nItem >= 0 && nItem != m_cbFile.GetCurSel()) {
+        // A name typed or taken from the file that is an event file already:
+        // its entries are the ones added to.
+        SelectEventFile(strName);
+        LoadEventFile();
+    } else if (nItem < 0) {
+        m_cbFile.SetCurSel(-1);
+        m_cbFile.SetWindowText(strName);
     }
 }

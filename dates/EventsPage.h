@@ -60,6 +60,8 @@ public:
     // The name whose file the file button's "Save" would write, while the
     // list's entries wait for it; empty otherwise.
     CString PendingSaveName() const;
+    // File > Import Events: adds the events of an iCalendar file to the list.
+    void OnImportEvents();
 
     // Pane 1 of the main frame's status bar, where " already listed" stands.
     static void SetStatusPane(const char* pszText);
@@ -99,6 +101,9 @@ private:
     // one a calendar names, the last one for a new calendar).
     void OfferPendingSave();
     void TellListFull();
+    // Makes the list shown the one an import adds to: the event file named,
+    // or, when none is, the one named after the imported file.
+    void ChooseImportTarget(const CString& strFileTitle);
 
     // The file the list was read from, or last written to, and every entry
     // it held then: this copy's changes are what the list differs from them.

@@ -1,13 +1,22 @@
 #include "dates/HolidaysPage.h"
 
+#include "dates/EventFileNames.h"
+#include "dates/EventList.h"
+#include "dates/EventSection.h"
+#include "dates/EventsPage.h"
 #include "dates/Holidays.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
+
+#include <algorithm>
 
 namespace {
 // The list's tab stop, in dialog units: names start under "Name".
 const int kTabStop = 60;
 const int kMaxSelected = 100;
+// The built-in table: always there, and first.
+const char kBuiltInSet[] = "United States";
+const char kEnd[] = "END";
 } // namespace
 
 CHolidaysPage::CHolidaysPage() : CDatePage(IDD_HOLIDAYS) {}
@@ -15,17 +24,78 @@ CHolidaysPage::CHolidaysPage() : CDatePage(IDD_HOLIDAYS) {}
 void CHolidaysPage::DoDataExchange(CDataExchange* pDX) {
     CDatePage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_HOLIDAY_LIST, m_listHolidays);
+    DDX_Control(pDX, IDC_HOLIDAY_SET, m_cbSet);
 }
 
 BOOL CHolidaysPage::OnInitDialog() {
     CDatePage::OnInitDialog();
-    for (int i = 0; i < HOLIDAY_COUNT; ++i)
-        m_listHolidays.InsertString(i, CString(g_aHolidays[i].m_pszDate) + "\t" +
-                                           g_aHolidays[i].m_pszName);
+    FillSetCombo();
+    ListSet();
     m_listHolidays.SetTabStops(kTabStop);
     for (CString& strText : m_strText)
         strText.Empty();
     return TRUE;
+}
+
+CString CHolidaysPage::SetFolder() {
+    char szModule[MAX_PATH] = {0};
+    ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
+    CString strPath(szModule);
+    return strPath.Left(strPath.ReverseFind('\\') + 1) + "Holidays\\";
+}
+
+void CHolidaysPage::FillSetCombo() {
+    m_cbSet.ResetContent();
+    m_cbSet.AddString(kBuiltInSet);
+    std::vector<CString> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = ::FindFirstFileA(SetFolder() + "*.evn", &fd);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            CString strFile = fd.cFileName;
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasEvnExtension(strFile))
+                names.push_back(strFile.Left(strFile.GetLength() - 4));
+        } while (::FindNextFileA(hFind, &fd));
+        ::FindClose(hFind);
+    }
+    std::sort(names.begin(), names.end(),
+              [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
+    for (const CString& strName : names)
+        m_cbSet.AddString(strName);
+    // The set chosen last time the dialog was open, while the program runs.
+    int nChosen = m_cbSet.FindStringExact(-1, m_strChosenSet);
+    m_cbSet.SetCurSel(nChosen > 0 ? nChosen : 0);
+}
+
+std::vector<CString> CHolidaysPage::SetLines() const {
+    int nSet = m_cbSet.GetCurSel();
+    std::vector<CString> lines;
+    if (nSet <= 0) {
+        for (const Holiday& holiday : g_aHolidays)
+            lines.push_back(CString(holiday.m_pszDate) + "\t" + holiday.m_pszName);
+        return lines;
+    }
+    // Read as an event file is, so that the set lists as it would on the
+    // Events page.
+    CEventSection section =
+        CEventsPage::ReadEventSection(SetFolder() + m_cbSet.GetLBText(nSet) + ".evn");
+    CEventList list;
+    list.Read(
+        [&](int nKey) { return section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1); });
+    return list.GetLines();
+}
+
+void CHolidaysPage::ListSet() {
+    m_listHolidays.ResetContent();
+    std::vector<CString> lines = SetLines();
+    for (int i = 0; i < (int)lines.size(); ++i)
+        m_listHolidays.InsertString(i, lines[i]);
+}
+
+void CHolidaysPage::OnSetSel() {
+    m_strChosenSet = m_cbSet.GetLBText(m_cbSet.GetCurSel());
+    ListSet();
+    OnHolidaySel();
 }
 
 bool CHolidaysPage::OnCmdMsg(unsigned nID, int nCode) {
@@ -36,6 +106,10 @@ bool CHolidaysPage::OnCmdMsg(unsigned nID, int nCode) {
     if (nID == IDC_HOLIDAY_LIST && nCode == LBN_DBLCLK) {
         // OK of the dialog, even while its OK button is disabled.
         ::SendMessageA(::GetAncestor(m_hWnd, GA_ROOT), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
+    }
+    if (nID == IDC_HOLIDAY_SET && nCode == CBN_SELCHANGE) {
+        OnSetSel();
         return true;
     }
     return CDatePage::OnCmdMsg(nID, nCode);

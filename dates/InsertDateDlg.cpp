@@ -2,7 +2,6 @@
 
 #include "app/AlmanarkApp.h"
 #include "dates/EventsPage.h"
-#include "dates/Holidays.h"
 #include "framework/DataExchange.h"
 #include "framework/ModalSeam.h"
 #include "resources/resource.h"
@@ -10,7 +9,6 @@
 
 namespace {
 const int kMaxCaption = 30;
-const int kMaxHolidays = HOLIDAY_COUNT;
 const char kAlreadyListed[] = " already listed";
 } // namespace
 
@@ -130,7 +128,7 @@ void CInsertDateDlg::InsertPending() {
 void CInsertDateDlg::ApplyPendingDates() {
     if (m_tabs.GetCurSel() == kHolidaysTab) {
         CListBox& list = m_pageHolidays.m_listHolidays;
-        std::vector<int> selected = list.GetSelItems(kMaxHolidays);
+        std::vector<int> selected = list.GetSelItems(list.GetCount());
         for (int nIndex : selected) {
             CString strLine = list.GetText(nIndex);
             theApp.m_strPendingDate = strLine.Left(strLine.Find('\t'));

@@ -21,3 +21,7 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/HolidaysPage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InsertDateDlg.cpp
 )
+list(APPEND CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ICalendarReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventImport.cpp
+)

@@ -242,6 +242,8 @@
 #define IDC_NAMES_ENGLISH 1112 // radio button
 #define IDC_NAMES_LOCAL 1113   // radio button
 // Date pages' additions (holiday sets, Easter offsets, ages): 1120-1129.
+#define IDC_HOLIDAY_SET 1120       // Holidays page: the holiday set shown
+#define IDC_HOLIDAY_SET_LABEL 1121 // its label
 #define IDC_EASTER 1123           // Calculated Date: days counted from "Easter"
 #define IDC_ORTHODOX_EASTER 1124  // or from "Orthodox Easter"
 #define IDC_EASTER_DAYS 1125      // how many: negative before, positive after

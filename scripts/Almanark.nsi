@@ -1,5 +1,6 @@
 ; The setup program of Almanark. package.sh runs
-;   makensis -DVERSION=<version> -DEXE=<Almanark.exe> -DOUTFILE=<setup.exe> Almanark.nsi
+;   makensis -DVERSION=<version> -DEXE=<Almanark.exe> -DHOLIDAYS=<data/holidays>
+;            -DOUTFILE=<setup.exe> Almanark.nsi
 ; It installs the program into Program Files\Almanark, gives the installing
 ; user a Start menu shortcut that starts the program in the user's documents
 ; folder (the program keeps Almanark.ini and its event files in the folder it
@@ -44,6 +45,9 @@ Section "Almanark"
     SetOutPath "$INSTDIR"
     File "/oname=Almanark.exe" "${EXE}"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
+    ; The holiday sets of the Insert Date dialog, in the folder beside the program.
+    SetOutPath "$INSTDIR\Holidays"
+    File "${HOLIDAYS}\*.evn"
 
     ; The shortcut's start-up folder is the folder current at its creation.
     SetOutPath "$DOCUMENTS"
@@ -110,7 +114,9 @@ Section "Uninstall"
     Call un.RemoveFileTypes
     Call un.DeleteProgram
     Delete "$INSTDIR\Uninstall.exe"
+    Delete "$INSTDIR\Holidays\*.evn"
     SetOutPath "$TEMP"
+    RMDir "$INSTDIR\Holidays"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Almanark.lnk"
     DeleteRegKey HKLM "${UNINST_KEY}"

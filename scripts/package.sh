@@ -15,14 +15,17 @@ mkdir -p "$dist"
 
 setup=$dist/Almanark-$version-setup.exe
 makensis -V2 -NOCD -DVERSION="$version" -DCOPYRIGHT="$copyright" -DEXE="$exe" \
+    -DHOLIDAYS="$root/data/holidays" \
     -DICON="$root/resources/icons/Almanark.ico" -DOUTFILE="$setup" "$root/scripts/Almanark.nsi"
 
-# The portable copy: the program alone in a folder of its own; it keeps its
-# settings in the folder it is started from.
+# The portable copy: the program with its holiday sets in a folder of its
+# own; it keeps its settings in the folder it is started from.
 stage=$dist/stage/Almanark-$version
 rm -rf "$dist/stage" "$dist/Almanark-$version-portable.zip"
 mkdir -p "$stage"
 cp "$exe" "$stage/Almanark.exe"
+mkdir "$stage/Holidays"
+cp "$root"/data/holidays/*.evn "$stage/Holidays/"
 (cd "$dist/stage" && zip -q -X -r "$dist/Almanark-$version-portable.zip" "Almanark-$version")
 rm -rf "$dist/stage"
 echo "package: $setup"

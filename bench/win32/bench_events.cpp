@@ -148,8 +148,10 @@ Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CStrin
         std::vector<CString> astrValues;
         for (const CString& strLine : ListLines(page))
             astrValues.push_back(CEventList::ValueFromLine(strLine));
+        std::vector<CString> astrWritten, astrConflicts;
         double t4 = BenchNow();
-        CEventsPage::WriteEventValues(strDir + "Part.evn", astrValues, false);
+        CEventsPage::WriteEventValues(strDir + "Part.evn", {}, astrValues, astrWritten,
+                                      astrConflicts);
         write.push_back(BenchNow() - t4);
         ::DeleteFileA(strDir + "Part.evn");
         ::DeleteFileA(strDir + strName + ".evn");

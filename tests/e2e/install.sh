@@ -43,6 +43,10 @@ case "$install_dir" in *"Program Files"*\\Almanark) ;; *) fail "installed into '
 program=$(unix_path "$install_dir\\Almanark.exe")
 [ -f "$program" ] || fail "Almanark.exe was not installed"
 [ -f "$(unix_path "$install_dir\\Uninstall.exe")" ] || fail "no uninstaller"
+for set in "$SRC"/data/holidays/*.evn; do
+    cmp -s "$set" "$(unix_path "$install_dir\\Holidays\\$(basename "$set")")" ||
+        fail "the holiday set $(basename "$set") was not installed"
+done
 [ "$(reg_value "$UNINST_KEY" DisplayName)" = Almanark ] || fail "no name in the uninstall entry"
 version=$(sed -n 's/^#define ALMANARK_VERSION_TEXT "\(.*\)"$/\1/p' "$SRC/resources/Version.h")
 [ "$(reg_value "$UNINST_KEY" DisplayVersion)" = "$version" ] || fail "version of the uninstall entry"

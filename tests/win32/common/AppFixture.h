@@ -35,5 +35,19 @@ protected:
     char m_szOldDir[MAX_PATH] = {0};
 };
 
+// The program started without arguments for each test, its frame gone after it.
+class CStartedAppFixture : public CAppFixture {
+protected:
+    void SetUp() override {
+        CAppFixture::SetUp();
+        ASSERT_TRUE(Start());
+    }
+    void TearDown() override {
+        CAppFixture::TearDown();
+        // The page tests of a program run without a frame between tests.
+        theApp.m_pFrame = nullptr;
+    }
+};
+
 CString RegDefault(const char* pszKey, bool* pbExists = nullptr);
 void RegSetDefault(const char* pszKey, const char* pszValue);

@@ -67,18 +67,8 @@ CString DateText(const CalDate& date, bool bAnnual) {
     return str;
 }
 
-class InsertDateTest : public CAppFixture {
+class InsertDateTest : public CStartedAppFixture {
 protected:
-    void SetUp() override {
-        CAppFixture::SetUp();
-        ASSERT_TRUE(Start());
-    }
-    void TearDown() override {
-        CAppFixture::TearDown();
-        // The frame is gone; the page tests of this program run without one.
-        theApp.m_pFrame = nullptr;
-    }
-
     CEventsPage& Page() { return theApp.m_pFrame->m_wndEventsPage; }
     CString Pane1() { return theApp.m_pFrame->GetStatusText(1); }
 
@@ -244,6 +234,48 @@ TEST_F(InsertDateTest, ApplyThenCancelKeepsEveryEntryInTheFileTheListAndTheCalen
     EXPECT_EQ("\r\nChristmas Day\r\n", PaintedCaptions(1999, 12, 25));
     EXPECT_EQ("\r\nParty\r\n", PaintedCaptions(1999, 10, 5));
     EXPECT_EQ("", PaintedCaptions(2000, 10, 5));
+}
+
+// The sets beside the program: United States (the built-in table) first,
+// then the countries; choosing one lists its file, and every selected line
+// of it is inserted, however many.
+TEST_F(InsertDateTest, HolidaySetsListTheirFilesAndInsertEverySelectedLine) {
+    TypeName("Feiertage");
+    int nGermanLines = 0;
+    RunDialog([&](CInsertDateDlg& dlg) {
+        ChooseTab(dlg, 2);
+        CHolidaysPage& page = dlg.m_pageHolidays;
+        EXPECT_EQ("United States", page.m_cbSet.GetLBText(0));
+        EXPECT_EQ(0, page.m_cbSet.GetCurSel());
+        EXPECT_EQ(28, page.m_cbSet.GetCount());
+        page.m_cbSet.SetCurSel(page.m_cbSet.FindStringExact(-1, "Germany"));
+        Notify(page, page.m_cbSet, CBN_SELCHANGE);
+        nGermanLines = page.m_listHolidays.GetCount();
+        EXPECT_GT(nGermanLines, 100);
+        EXPECT_GE(page.m_listHolidays.FindStringExact(-1, "EASTER+39\tChristi Himmelfahrt"), 0);
+        SelectHolidays(page, {page.m_listHolidays.FindStringExact(-1, "Dec 26\t2. Weihnachtstag")});
+        EXPECT_EQ("2. Weihnachtstag (Dec 26)", Heading(dlg));
+        page.m_listHolidays.SetSel(-1, true);
+        dlg.m_btnApply.Click();
+
+        page.m_cbSet.SetCurSel(0);
+        Notify(page, page.m_cbSet, CBN_SELCHANGE);
+        EXPECT_EQ("Jan 01\tNew Year's Day", page.m_listHolidays.GetText(0));
+        EXPECT_EQ(20, page.m_listHolidays.GetCount());
+        page.m_cbSet.SetCurSel(page.m_cbSet.FindStringExact(-1, "Norway"));
+        Notify(page, page.m_cbSet, CBN_SELCHANGE);
+        return IDCANCEL;
+    });
+    EXPECT_EQ(nGermanLines, (int)ListLines().size());
+    // The next opening shows the set chosen last.
+    RunDialog([&](CInsertDateDlg& dlg) {
+        CHolidaysPage& page = dlg.m_pageHolidays;
+        EXPECT_EQ("Norway", page.m_cbSet.GetLBText(page.m_cbSet.GetCurSel()));
+        EXPECT_GE(page.m_listHolidays.FindStringExact(-1, "May 17\tGrunnlovsdagen"), 0);
+        return IDCANCEL;
+    });
+    EXPECT_EQ("\r\n2. Weihnachtstag\r\n", PaintedCaptions(2030, 12, 26));
+    EXPECT_EQ("\r\nVolkstrauertag\r\n", PaintedCaptions(2024, 11, 17));
 }
 
 TEST_F(InsertDateTest, CalculatedDateFromOkReachesTheFileAndTheLastSundayOfOctober) {

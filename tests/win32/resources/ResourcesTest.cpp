@@ -840,14 +840,19 @@ TEST(DialogTemplates, CalculatedDatePage) {
 
 TEST(DialogTemplates, HolidaysPage) {
     Dialog dlg(IDD_HOLIDAYS);
-    ExpectControls(dlg, {
-                            {IDC_STATIC, "Static", SS_CENTER, 0, 0, "Date", 12, 2, 29, 11},
-                            {IDC_STATIC, "Static", SS_CENTER, 0, 0, "Name", 79, 3, 29, 9},
-                            {IDC_HOLIDAY_LIST, "ListBox", ANY,
-                             LBS_EXTENDEDSEL | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY |
-                                 WS_VSCROLL | WS_TABSTOP,
-                             LBS_SORT, nullptr, 10, 14, 160, 91},
-                        });
+    ExpectControls(dlg,
+                   {
+                       {IDC_STATIC, "Static", SS_CENTER, 0, 0, "Date", 12, 2, 29, 11},
+                       {IDC_STATIC, "Static", SS_CENTER, 0, 0, "Name", 79, 3, 29, 9},
+                       {IDC_HOLIDAY_LIST, "ListBox", ANY,
+                        LBS_EXTENDEDSEL | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY |
+                            WS_VSCROLL | WS_TABSTOP,
+                        LBS_SORT, nullptr, 10, 14, 160, 91},
+                       // The choice of holiday set, below the specified controls.
+                       {IDC_HOLIDAY_SET_LABEL, "Static", SS_LEFT, 0, 0, "&Set:", 10, 113, 20, 9},
+                       {IDC_HOLIDAY_SET, "ComboBox", CBS_DROPDOWNLIST, WS_TABSTOP, CBS_SORT,
+                        nullptr, 32, 111, 138, 120},
+                   });
     ExpectTidyLayout(dlg);
     ExpectTextsFit(dlg);
 }
@@ -869,6 +874,8 @@ TEST(MainFrameResources, MenuHasFileAndHelpWithTheirCommands) {
           {ID_FILE_SAVE, "&Save\tCtrl+S", false},
           {ID_FILE_SAVE_AS, "Save &As...", false},
           {ID_FILE_SAVE_PICTURE, "Save as Pict&ure...", false},
+          {0, "", false},
+          {ID_FILE_IMPORT_EVENTS, "Import &Events...", false},
           {0, "", false},
           {ID_FILE_PRINT, "&Print...\tCtrl+P", false},
           {ID_FILE_PRINT_PREVIEW, "Print Pre&view", false},
