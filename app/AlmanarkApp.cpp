@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/OptionsDlg.h"
 #include "app/ProgramArgument.h"
 #include "app/SettingsReader.h"
 #include "app/ShellRegistration.h"
@@ -18,7 +19,6 @@
 CAlmanarkApp theApp;
 
 namespace {
-const char kSection[] = "Almanark";
 // A start-up folder longer than this is replaced by its short form.
 const int kMaxLongDir = 195;
 
@@ -129,9 +129,17 @@ void CAlmanarkApp::KeepNoteCaretOffFirstLine() {
     }
 }
 
+bool CAlmanarkApp::HandlesCommand(unsigned nID) const {
+    return nID == ID_APP_ABOUT || nID == ID_TOOLS_OPTIONS || CWinApp::HandlesCommand(nID);
+}
+
 bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {
     if (nID == ID_APP_ABOUT && (nCode == 0 || nCode == 1)) {
         OnAppAbout();
+        return true;
+    }
+    if (nID == ID_TOOLS_OPTIONS && (nCode == 0 || nCode == 1)) {
+        OnToolsOptions();
         return true;
     }
     return CWinApp::OnCmdMsg(nID, nCode);
@@ -140,6 +148,24 @@ bool CAlmanarkApp::OnCmdMsg(unsigned nID, int nCode) {
 void CAlmanarkApp::OnAppAbout() {
     CDialog dlg(IDD_ABOUTBOX, m_pMainWnd);
     dlg.DoModal();
+}
+
+void CAlmanarkApp::OnToolsOptions() {
+    COptionsDlg dlg(m_options, m_pMainWnd);
+    if (dlg.DoModal() == IDOK)
+        SetOptions(dlg.GetOptions());
+}
+
+void CAlmanarkApp::SetOptions(const COptions& options) {
+    const bool bWeekMoved = options.m_nFirstWeekday != m_options.m_nFirstWeekday;
+    m_options = options;
+    WriteSetting(CSettingsKeys::kFirstWeekday, options.m_nFirstWeekday);
+    WriteSetting(CSettingsKeys::kWeekNumbers, options.m_bWeekNumbers ? 1 : 0);
+    WriteSetting(CSettingsKeys::kLocalNames, options.m_bLocalNames ? 1 : 0);
+    // The captions belong to boxes, which show other dates now.
+    if (bWeekMoved)
+        ClearEventText();
+    InvalidateView();
 }
 
 bool CAlmanarkApp::ShowHelpContext(DWORD dwContext) {
@@ -186,21 +212,20 @@ bool CAlmanarkApp::FileExists(const char* pszPath) {
 
 BOOL CAlmanarkApp::LoadSettings() {
     if (FileExists(m_strEventFileArg)) {
-        WriteProfileString(kSection, "Last Event File", m_strEventFileArg);
+        WriteSetting(CSettingsKeys::kLastEventFile, m_strEventFileArg);
     } else {
-        CString strLast = GetProfileString(kSection, "Last Event File", "");
-        if (!FileExists(strLast))
-            WriteProfileString(kSection, "Last Event File", "");
+        if (!FileExists(Settings().String(CSettingsKeys::kLastEventFile)))
+            WriteSetting(CSettingsKeys::kLastEventFile, "");
         m_strEventFileArg.Empty();
     }
 
     char szValue[81] = {0};
-    m_strPrinter = GetProfileString(kSection, "Printer", "");
+    m_strPrinter = Settings().String(CSettingsKeys::kPrinter);
     if (!m_strPrinter.IsEmpty()) {
         ::GetProfileStringA("devices", m_strPrinter, "", szValue, sizeof szValue);
         if (!szValue[0]) {
             m_strPrinter.Empty();
-            WriteProfileString(kSection, "Printer", "");
+            WriteSetting(CSettingsKeys::kPrinter, "");
         }
     }
     if (m_strPrinter.IsEmpty()) {
@@ -221,21 +246,22 @@ BOOL CAlmanarkApp::LoadSettings() {
     m_nPrintColor = settings.PrintColor(m_strPrinter);
     m_nDaySwap = settings.DaySwap();
 
-    LoadLook(settings.Look("Weekday"), m_strWeekdayFont, m_crWeekdayColor, m_nWeekdayWeight,
-             m_bWeekdayItalic);
-    LoadLook(settings.Look("Notes"), m_strNotesFont, m_crNotesColor, m_nNotesWeight,
-             m_bNotesItalic);
+    LoadLook(settings.Look(CSettingsKeys::kWeekdayLook), m_strWeekdayFont, m_crWeekdayColor,
+             m_nWeekdayWeight, m_bWeekdayItalic);
+    LoadLook(settings.Look(CSettingsKeys::kNotesLook), m_strNotesFont, m_crNotesColor,
+             m_nNotesWeight, m_bNotesItalic);
     m_nNoteSize = settings.NoteSize();
-    LoadLook(settings.Look("Title"), m_strTitleFont, m_crTitleColor, m_nTitleWeight,
-             m_bTitleItalic);
-    LoadLook(settings.Look("Date"), m_strDateFont, m_crDateColor, m_nDateWeight, m_bDateItalic);
+    LoadLook(settings.Look(CSettingsKeys::kTitleLook), m_strTitleFont, m_crTitleColor,
+             m_nTitleWeight, m_bTitleItalic);
+    LoadLook(settings.Look(CSettingsKeys::kDateLook), m_strDateFont, m_crDateColor, m_nDateWeight,
+             m_bDateItalic);
     m_nDateSize = settings.DateSize();
     m_nDateSwap = settings.DateSwap();
     m_options = settings.Options();
 
     m_strAllEvents.Empty();
-    WriteProfileString(kSection, "Month Doc", "");
-    WriteProfileString(kSection, "Year Doc", "");
+    WriteSetting(CSettingsKeys::kMonthDoc, "");
+    WriteSetting(CSettingsKeys::kYearDoc, "");
     return TRUE;
 }
 
@@ -251,6 +277,14 @@ CSettingsReader CAlmanarkApp::Settings() {
     return CSettingsReader([this](const char* pszSection, const char* pszKey) {
         return GetProfileString(pszSection, pszKey, "");
     });
+}
+
+void CAlmanarkApp::WriteSetting(const CIntKey& key, int nValue, const char* pszSection) {
+    WriteProfileInt(pszSection, key.pszName, nValue);
+}
+
+void CAlmanarkApp::WriteSetting(const CStringKey& key, const char* pszValue) {
+    WriteProfileString(CSettingsKeys::kSection, key.pszName, pszValue);
 }
 
 void CAlmanarkApp::RegisterEventFileType() {

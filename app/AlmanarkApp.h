@@ -19,9 +19,7 @@ public:
     BOOL InitInstance() override;
     BOOL OnIdle(LONG lCount) override;
     bool OnCmdMsg(unsigned nID, int nCode) override;
-    bool HandlesCommand(unsigned nID) const override {
-        return nID == ID_APP_ABOUT || CWinApp::HandlesCommand(nID);
-    }
+    bool HandlesCommand(unsigned nID) const override;
 
     void InvalidateView();
     void MarkModified();
@@ -33,10 +31,19 @@ public:
     BOOL LoadSettings();
     // The settings file's keys, read and brought into range.
     CSettingsReader Settings();
+    // Writes a key of section "Almanark", or of the section pszSection.
+    void WriteSetting(const CIntKey& key, int nValue,
+                      const char* pszSection = CSettingsKeys::kSection);
+    void WriteSetting(const CStringKey& key, const char* pszValue);
     void RegisterEventFileType();
     // Nonzero when any key could not be deleted.
     LONG DeleteRegistryKeys();
     void OnAppAbout();
+    // Tools > Options: the dialog, then SetOptions on OK.
+    void OnToolsOptions();
+    // Makes options the user's preferences: m_options, Almanark.ini, and a
+    // calendar drawn by them.
+    void SetOptions(const COptions& options);
     bool ShowHelpContext(DWORD dwContext) override;
     void ShowHelpContents() override;
 

@@ -1,6 +1,6 @@
-// CLookLimits: a text element's weight, italic flag and colour as the
-// settings file may hold them, brought to values every font and text
-// colour accepts.
+// CLookLimits: a text element's weight and italic flag as a file may hold
+// them, brought to values every font accepts (the ranges of the settings
+// keys "<element> Weight" and "<element> Italic").
 #pragma once
 #include "framework/WinTypes.h"
 
@@ -10,6 +10,4 @@ public:
     static int Weight(int nWeight);
     // 0 or 1.
     static BYTE Italic(unsigned nItalic);
-    // 0x00BBGGRR; anything else (palette indexes, CLR_INVALID) is black.
-    static COLORREF Color(unsigned nColor);
 };

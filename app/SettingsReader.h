@@ -1,10 +1,11 @@
 // CSettingsReader: the keys of Almanark.ini as the program takes them. The
 // file may have been edited by hand: numbers are read by the program's own
-// rule, and each value is brought into the range its user can handle, so
+// rule, and each value is brought into its key's range (CSettingsKeys), so
 // that no setting can hide the window, hang a font or upset a layout.
 #pragma once
 #include <functional>
 #include "app/Options.h"
+#include "app/SettingsKeys.h"
 #include "frame/WindowPlacement.h"
 #include "framework/String.h"
 #include "framework/WinTypes.h"
@@ -29,20 +30,20 @@ public:
     // gives the default, text without digits 0.
     static int ParseInt(const CString& strText, int nDefault);
 
-    CString String(const char* pszSection, const char* pszKey, const char* pszDefault) const;
-    int Int(const char* pszSection, const char* pszKey, int nDefault) const;
+    // The key of section "Almanark", or of the section named pszSection.
+    int Int(const CIntKey& key, const char* pszSection = CSettingsKeys::kSection) const;
+    CString String(const CStringKey& key) const;
 
     // Section "Almanark".
-    int ShowCommand() const; // 3 (maximised) or 5 (normal)
-    int DaySwap() const;     // 0 or 2
-    int NoteSize() const;    // 0 or 1
-    int DateSize() const;    // 0 or 1
-    int DateSwap() const;    // 0 or 1
-    int DateStyle() const;   // -1, 0, 1 or 2
+    int ShowCommand() const { return Int(CSettingsKeys::kShowWindow); } // 3 or 5
+    int DaySwap() const { return Int(CSettingsKeys::kDaySwap); }        // 0 or 2
+    int NoteSize() const { return Int(CSettingsKeys::kNoteSize); }      // 0 or 1
+    int DateSize() const { return Int(CSettingsKeys::kDateSize); }      // 0 or 1
+    int DateSwap() const { return Int(CSettingsKeys::kDateSwap); }      // 0 or 1
+    int DateStyle() const { return Int(CSettingsKeys::kDateStyle); }    // -1, 0, 1 or 2
     // pszElement: "Weekday", "Notes", "Title" or "Date".
     CLookSettings Look(const char* pszElement) const;
-    // The user's preferences: "First Weekday" (0 = Sunday .. 6), "Week
-    // Numbers" and "Local Names" (0 or 1).
+    // The user's preferences.
     COptions Options() const;
     // Before it is fitted to the screen's work area.
     CWindowPlacement Placement() const;
@@ -52,8 +53,9 @@ public:
     short PrintColor(const char* pszPrinter) const;  // 1 or 2
 
 private:
-    // The key's value when it is one of the allowed ones, else the default.
-    int OneOf(const char* pszKey, int nDefault, std::initializer_list<int> allowed) const;
+    // strName: the key's name as the file spells it, prefixed for a look.
+    int Int(const CIntKey& key, const char* pszSection, const CString& strName) const;
+    CString String(const CStringKey& key, const CString& strName) const;
 
     Lookup m_lookup;
 };

@@ -8,6 +8,7 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShellRegistration.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsDlg.cpp
 )
 list(APPEND APP_MAIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Main.cpp

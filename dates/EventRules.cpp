@@ -2,14 +2,13 @@
 
 #include "dates/DateCalc.h"
 #include "dates/EventRule.h"
+#include "framework/String.h"
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
-
-const char CRLF[] = "\r\n";
 
 // A caption line found for a day, with the position of the entry's line in
 // the event text: the order in which the list holds it.
@@ -38,7 +37,7 @@ size_t FindLineStart(const std::string& text, const std::string& strPrefix, size
 }
 
 bool NoteHasLine(const std::string& note, const std::string& strLine) {
-    return note.find(CRLF + strLine) != std::string::npos;
+    return note.find(kCrLf + strLine) != std::string::npos;
 }
 
 // The captions of the entries whose date text is strDate, in list order.
@@ -47,12 +46,12 @@ void CollectCaptions(const std::string& text, const CString& strDate, const std:
     const std::string key = strDate.str() + '\t';
     for (size_t pos = FindLineStart(text, key, 0); pos != std::string::npos;) {
         size_t captionStart = pos + key.size();
-        size_t lineEnd = text.find(CRLF, captionStart);
+        size_t lineEnd = text.find(kCrLf, captionStart);
         // The last line may lack its line break; its caption still counts.
         std::string line =
             text.substr(captionStart,
                         lineEnd == std::string::npos ? std::string::npos : lineEnd - captionStart);
-        line += CRLF;
+        line += kCrLf;
         if (!NoteHasLine(note, line))
             found.push_back({pos, line});
         if (lineEnd == std::string::npos)
@@ -90,7 +89,7 @@ const std::vector<RuleEntry>& RuleEntriesOf(const std::string& text) {
     s_strText = text;
     s_entries.clear();
     for (size_t pos = 0; pos < text.size();) {
-        size_t lineEnd = text.find(CRLF, pos);
+        size_t lineEnd = text.find(kCrLf, pos);
         size_t nEnd = lineEnd == std::string::npos ? text.size() : lineEnd;
         size_t nTab = text.find('\t', pos);
         if (nTab < nEnd) {
@@ -108,7 +107,7 @@ void CollectRuleCaptions(const std::string& text, int nYear, int nMonth, int nDa
     for (const RuleEntry& entry : RuleEntriesOf(text)) {
         if (!entry.m_rule.FallsOn(nYear, nMonth, nDay))
             continue;
-        std::string line = entry.m_rule.CaptionIn(nYear, entry.m_strCaption).str() + CRLF;
+        std::string line = entry.m_rule.CaptionIn(nYear, entry.m_strCaption).str() + kCrLf;
         if (!NoteHasLine(note, line))
             found.push_back({entry.m_nPos, line});
     }

@@ -19,8 +19,6 @@
 
 namespace {
 
-const char kSection[] = "Almanark";
-const char kLastEventFile[] = "Last Event File";
 const char kEventsSection[] = "Events";
 // The reader's answer for a missing key; it ends the list.
 const char kEnd[] = "END";
@@ -253,12 +251,12 @@ bool CEventsPage::SelectEventFile(const CString& strName) {
 }
 
 void CEventsPage::SetLastEventFile(const CString& strName) {
-    theApp.WriteProfileString(kSection, kLastEventFile,
-                              strName.IsEmpty() ? CString() : ResolveEventFilePath(strName));
+    theApp.WriteSetting(CSettingsKeys::kLastEventFile,
+                        strName.IsEmpty() ? CString() : ResolveEventFilePath(strName));
 }
 
 CString CEventsPage::GetLastEventFile() const {
-    return theApp.GetProfileString(kSection, kLastEventFile, "");
+    return theApp.Settings().String(CSettingsKeys::kLastEventFile);
 }
 
 void CEventsPage::ClearDateList() {
@@ -393,7 +391,7 @@ void CEventsPage::DeleteEventFile() {
     m_cbFile.SetCurSel(-1);
     m_cbFile.SetWindowText("");
     if (GetLastEventFile().CompareNoCase(strPath) == 0)
-        theApp.WriteProfileString(kSection, kLastEventFile, "");
+        theApp.WriteSetting(CSettingsKeys::kLastEventFile, "");
 
     SelectEventFile("Default");
     LoadEventFile();

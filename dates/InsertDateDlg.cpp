@@ -9,7 +9,6 @@
 #include "view/AlmanarkView.h"
 
 namespace {
-const UINT WM_ANSWER_THROUGH_SEAM = WM_APP + 103;
 const int kMaxCaption = 30;
 const int kMaxHolidays = HOLIDAY_COUNT;
 const char kAlreadyListed[] = " already listed";
@@ -33,8 +32,7 @@ BOOL CInsertDateDlg::OnInitDialog() {
     m_strHeading.Empty();
     m_editCaption.LimitText(kMaxCaption);
     PostMessage(WM_PENDING_CHANGED, 1);
-    if (CModalSeam::HasResponder())
-        PostMessage(WM_ANSWER_THROUGH_SEAM);
+    AnswerThroughSeamWhenIdle();
     return TRUE;
 }
 
@@ -99,21 +97,7 @@ LRESULT CInsertDateDlg::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
         OnPendingChanged(wParam);
         return 0;
     }
-    if (nMsg == WM_ANSWER_THROUGH_SEAM) {
-        AnswerThroughSeam();
-        return 0;
-    }
     return CDialog::WindowProc(nMsg, wParam, lParam);
-}
-
-void CInsertDateDlg::AnswerThroughSeam() {
-    // As the user sees it: the dialog loop shows the dialog once it is idle.
-    ShowWindow(SW_SHOWNORMAL);
-    CModalRequest request{CModalRequest::dialog, m_hWnd, CString(), GetWindowText(), 0, this};
-    int nResult = CModalSeam::Answer(request);
-    // Whatever the script did, the dialog ends here rather than wait for a user.
-    if (m_hWnd && ::IsWindow(m_hWnd))
-        EndDialog(nResult);
 }
 
 void CInsertDateDlg::ShowHeadingAndCaption() {

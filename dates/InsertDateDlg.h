@@ -45,8 +45,6 @@ private:
     void OnTabChanging();
     void OnTabChanged();
     void ShowHeadingAndCaption();
-    // Lets a test script answer the dialog through the modal seam.
-    void AnswerThroughSeam();
 
     CEventsPage& m_page;
 };

@@ -12,6 +12,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventsPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CalendarNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SpecificDatePage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalculatedDatePage.cpp

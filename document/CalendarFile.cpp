@@ -2,6 +2,7 @@
 
 #include "app/LookLimits.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -17,10 +18,6 @@ const BYTE kMaxOutPrecision = 10; // OUT_PS_ONLY_PRECIS
 const BYTE kMaxQuality = 6;       // CLEARTYPE_NATURAL_QUALITY
 const BYTE kMaxFamily = 0x50;     // FF_DECORATIVE
 const BYTE kMaxPitch = 2;         // VARIABLE_PITCH
-
-LONG Clamp(LONG n, LONG nLimit) {
-    return n < -nLimit ? -nLimit : n > nLimit ? nLimit : n;
-}
 
 void StoreFont(CArchive& ar, const CCalendarFont& font) {
     ar.WriteFont(font.m_lf);
@@ -46,8 +43,8 @@ CString CCalendarFile::FitFaceName(const CString& strFace) {
 }
 
 void CCalendarFile::FitFontRecord(LOGFONT& lf) {
-    lf.lfHeight = Clamp(lf.lfHeight, kMaxFontHeight);
-    lf.lfWidth = Clamp(lf.lfWidth, kMaxFontWidth);
+    lf.lfHeight = std::clamp(lf.lfHeight, -kMaxFontHeight, kMaxFontHeight);
+    lf.lfWidth = std::clamp(lf.lfWidth, -kMaxFontWidth, kMaxFontWidth);
     lf.lfEscapement %= kFullTurn;
     lf.lfOrientation %= kFullTurn;
     lf.lfWeight = CLookLimits::Weight(lf.lfWeight);

@@ -8,7 +8,6 @@
 #include "view/AlmanarkView.h"
 
 namespace {
-const char kSection[] = "Almanark";
 const UINT s_anIndicators[] = {ID_SEPARATOR, ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                ID_INDICATOR_SCRL};
 
@@ -235,12 +234,12 @@ void CMainFrame::OnClose() {
         nShow = SW_SHOWMAXIMIZED;
     } else if (!IsIconic()) {
         CRect rc = GetWindowRect();
-        theApp.WriteProfileInt(kSection, "Window PosX", rc.left);
-        theApp.WriteProfileInt(kSection, "Window PosY", rc.top);
-        theApp.WriteProfileInt(kSection, "Window SizeX", rc.Width());
-        theApp.WriteProfileInt(kSection, "Window SizeY", rc.Height());
+        theApp.WriteSetting(CSettingsKeys::kWindowPosX, rc.left);
+        theApp.WriteSetting(CSettingsKeys::kWindowPosY, rc.top);
+        theApp.WriteSetting(CSettingsKeys::kWindowSizeX, rc.Width());
+        theApp.WriteSetting(CSettingsKeys::kWindowSizeY, rc.Height());
     }
-    theApp.WriteProfileInt(kSection, "Show Window", nShow);
+    theApp.WriteSetting(CSettingsKeys::kShowWindow, nShow);
     CFrameWnd::OnClose();
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/DataExchange.h"
+#include "framework/ModalSeam.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -277,7 +278,30 @@ UINT CDialog::GetDlgItemInt(int nID, bool* pbTranslated, bool bSigned) const {
     return nValue;
 }
 
+namespace {
+const UINT WM_ANSWER_THROUGH_SEAM = WM_APP + 103;
+} // namespace
+
+void CDialog::AnswerThroughSeamWhenIdle() {
+    if (CModalSeam::HasResponder())
+        PostMessage(WM_ANSWER_THROUGH_SEAM);
+}
+
+void CDialog::AnswerThroughSeam() {
+    // As the user sees it: the dialog loop shows the dialog once it is idle.
+    ShowWindow(SW_SHOWNORMAL);
+    CModalRequest request{CModalRequest::dialog, m_hWnd, CString(), GetWindowText(), 0, this};
+    int nResult = CModalSeam::Answer(request);
+    // Whatever the script did, the dialog ends here rather than wait for a user.
+    if (m_hWnd && ::IsWindow(m_hWnd))
+        EndDialog(nResult);
+}
+
 LRESULT CDialog::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (nMsg == WM_ANSWER_THROUGH_SEAM) {
+        AnswerThroughSeam();
+        return 0;
+    }
     // F1 in a dialog of its own (a modal one, out of reach of the frame's
     // accelerators) reaches it as WM_HELP: the same help as F1 elsewhere.
     if (nMsg == WM_HELP && !(::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD)) {

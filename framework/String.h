@@ -103,3 +103,6 @@ inline bool operator!=(const char* a, const CString& b) {
 inline bool operator<(const CString& a, const CString& b) {
     return a.str() < b.str();
 }
+
+// The line break of notes, captions and the program's text files.
+constexpr char kCrLf[] = "\r\n";

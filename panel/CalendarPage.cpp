@@ -14,13 +14,11 @@
 #include "view/MonthLayout.h"
 
 namespace {
-const char kSection[] = "Almanark";
 const char kNoteFull[] = "Day Note full.";
 const char kNoMoreLines[] = "No more lines available for Day Note.";
 // What a day box holds: note (day-number line included) plus captions.
 const int kMaxBoxChars = 120;
 const int kMaxLineBreaks = 8;
-const char kCrLf[] = "\r\n";
 
 int CountLineBreaks(const CString& str) {
     int nCount = 0;
@@ -180,10 +178,10 @@ void CCalendarPage::OnDocKind() {
     // Each kind comes back as the file last shown of that kind.
     const CString strPath = pDoc->GetPathName();
     if (!strPath.IsEmpty())
-        theApp.WriteProfileString(kSection, bToYear ? "Month Doc" : "Year Doc", strPath);
+        theApp.WriteSetting(bToYear ? CSettingsKeys::kMonthDoc : CSettingsKeys::kYearDoc, strPath);
     ClearDayNotes();
     const CString strRemembered =
-        theApp.GetProfileString(kSection, bToYear ? "Year Doc" : "Month Doc", "");
+        theApp.Settings().String(bToYear ? CSettingsKeys::kYearDoc : CSettingsKeys::kMonthDoc);
     const bool bOpened = !strRemembered.IsEmpty() && pDoc->OnOpenDocument(strRemembered);
     if (!bOpened) {
         // Also after a failed open, so that the controls fit the calendar.
@@ -400,7 +398,7 @@ void CCalendarPage::OnDaySwap() {
         ++theApp.m_pView->m_nRefreshNote;
     theApp.MarkModified();
     theApp.InvalidateView();
-    theApp.WriteProfileInt(kSection, "Day Swap", theApp.m_nDaySwap);
+    theApp.WriteSetting(CSettingsKeys::kDaySwap, theApp.m_nDaySwap);
 }
 
 void CCalendarPage::OnOrientation() {
@@ -414,7 +412,7 @@ void CCalendarPage::OnOrientation() {
     theApp.MarkModified();
     theApp.InvalidateView();
     // Each printer keeps its own orientation.
-    theApp.WriteProfileInt(theApp.m_strPrinter, "Orientation", theApp.m_nOrientation);
+    theApp.WriteSetting(CSettingsKeys::kOrientation, theApp.m_nOrientation, theApp.m_strPrinter);
 }
 
 // ---- size of the calendar block and arrangement ----

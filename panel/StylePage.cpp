@@ -11,7 +11,7 @@
 #include "view/AlmanarkView.h"
 
 namespace {
-const char kSection[] = "Almanark";
+using Keys = CSettingsKeys;
 const int kMaxTitle = 32;
 // The dialog opens at this height; the page layout sizes the text later.
 const LONG kDialogFontHeight = 18;
@@ -117,16 +117,16 @@ const CStylePage::CTextElement* CStylePage::ElementOfButton(unsigned nID) {
     static const CTextElement s_elements[] = {
         {IDC_WEEKDAY_FONT, &CAlmanarkDoc::m_lfWeekday, &CAlmanarkApp::m_strWeekdayFont,
          &CAlmanarkApp::m_crWeekdayColor, &CAlmanarkApp::m_nWeekdayWeight,
-         &CAlmanarkApp::m_bWeekdayItalic, "Weekday"},
+         &CAlmanarkApp::m_bWeekdayItalic, Keys::kWeekdayLook},
         {IDC_NOTES_FONT, &CAlmanarkDoc::m_lfNotes, &CAlmanarkApp::m_strNotesFont,
          &CAlmanarkApp::m_crNotesColor, &CAlmanarkApp::m_nNotesWeight,
-         &CAlmanarkApp::m_bNotesItalic, "Notes"},
+         &CAlmanarkApp::m_bNotesItalic, Keys::kNotesLook},
         {IDC_TITLE_FONT, &CAlmanarkDoc::m_lfTitle, &CAlmanarkApp::m_strTitleFont,
          &CAlmanarkApp::m_crTitleColor, &CAlmanarkApp::m_nTitleWeight,
-         &CAlmanarkApp::m_bTitleItalic, "Title"},
+         &CAlmanarkApp::m_bTitleItalic, Keys::kTitleLook},
         {IDC_DATE_FONT, &CAlmanarkDoc::m_lfDate, &CAlmanarkApp::m_strDateFont,
          &CAlmanarkApp::m_crDateColor, &CAlmanarkApp::m_nDateWeight, &CAlmanarkApp::m_bDateItalic,
-         "Date"},
+         Keys::kDateLook},
     };
     for (const CTextElement& element : s_elements)
         if (element.nButton == nID)
@@ -153,10 +153,11 @@ void CStylePage::OnFont(const CTextElement& element) {
     theApp.MarkModified();
     theApp.InvalidateView();
     const CString strName = CString(element.pszName) + " ";
-    theApp.WriteProfileString(kSection, strName + "Font", strFace);
-    theApp.WriteProfileInt(kSection, strName + "Color", (int)pDlg->GetColor());
-    theApp.WriteProfileInt(kSection, strName + "Weight", lf.lfWeight);
-    theApp.WriteProfileInt(kSection, strName + "Italic", lf.lfItalic);
+    theApp.WriteProfileString(Keys::kSection, strName + Keys::kLookFace.pszName, strFace);
+    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookColor.pszName,
+                           (int)pDlg->GetColor());
+    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookWeight.pszName, lf.lfWeight);
+    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookItalic.pszName, lf.lfItalic);
 }
 
 // ---- title, sizes and the heading ----
@@ -182,10 +183,10 @@ void CStylePage::OnLarge(unsigned nID) {
     const int nLarge = IsDlgButtonChecked(nID) == BST_CHECKED ? 1 : 0;
     if (nID == IDC_NOTES_LARGE) {
         theApp.m_nNoteSize = nLarge;
-        theApp.WriteProfileInt(kSection, "Note Size", nLarge);
+        theApp.WriteSetting(Keys::kNoteSize, nLarge);
     } else if (nID == IDC_DATE_LARGE) {
         theApp.m_nDateSize = nLarge;
-        theApp.WriteProfileInt(kSection, "Date Size", nLarge);
+        theApp.WriteSetting(Keys::kDateSize, nLarge);
     } else if (theApp.m_pDoc) {
         // The title's size belongs to the calendar alone.
         theApp.m_pDoc->m_bTitleLarge = nLarge;
@@ -198,7 +199,7 @@ void CStylePage::OnDateStyle(int nStyle) {
     theApp.m_nDateStyle = nStyle;
     theApp.MarkModified();
     InvalidateTitle();
-    theApp.WriteProfileInt(kSection, "Date Style", nStyle);
+    theApp.WriteSetting(Keys::kDateStyle, nStyle);
 }
 
 void CStylePage::OnSwap() {
@@ -206,7 +207,7 @@ void CStylePage::OnSwap() {
     SetDlgItemText(IDC_DATE_GROUP, theApp.m_nDateSwap ? "Year and Month" : "Month and Year");
     theApp.MarkModified();
     InvalidateTitle();
-    theApp.WriteProfileInt(kSection, "Date Swap", theApp.m_nDateSwap);
+    theApp.WriteSetting(Keys::kDateSwap, theApp.m_nDateSwap);
 }
 
 void CStylePage::InvalidateTitle() {

@@ -237,6 +237,10 @@
 
 // Options dialog: 1110-1119.
 #define IDD_OPTIONS 142
+#define IDC_FIRST_WEEKDAY 1110 // drop-down list, Sunday .. Saturday
+#define IDC_WEEK_NUMBERS 1111  // check box
+#define IDC_NAMES_ENGLISH 1112 // radio button
+#define IDC_NAMES_LOCAL 1113   // radio button
 // Date pages' additions (holiday sets, Easter offsets, ages): 1120-1129.
 #define IDC_EASTER 1123           // Calculated Date: days counted from "Easter"
 #define IDC_ORTHODOX_EASTER 1124  // or from "Orthodox Easter"

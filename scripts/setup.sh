@@ -11,7 +11,7 @@ PACKAGES=(wine wine32:i386 wine64 mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w
     cmake make googletest xvfb xauth cups cups-client printer-driver-cups-pdf libcups2:i386
     fonts-liberation fonts-wine poppler-utils clang libclang-rt-14-dev xdotool imagemagick x11-utils
     strace procps ccache libc6-dev-i386 lib32stdc++-12-dev lib32gcc-12-dev linux-libc-dev:i386
-    nsis zip python3)
+    nsis zip python3 locales)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "setup: adding the i386 architecture"
@@ -28,6 +28,16 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO apt-get update -qq
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+# German and French, for the tests of the names in the user's language.
+for loc in de_DE fr_FR; do
+    if ! locale -a 2>/dev/null | grep -qix "$loc.utf-\?8"; then
+        echo "setup: generating the $loc.UTF-8 locale"
+        grep -qx "$loc.UTF-8 UTF-8" /etc/locale.gen ||
+            echo "$loc.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+        $SUDO locale-gen >/dev/null
+    fi
+done
 
 # The spooler: start it when it is not running.
 if ! lpstat -r 2>/dev/null | grep -q "is running"; then

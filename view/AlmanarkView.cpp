@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AlmanarkApp.h"
+#include "dates/CalendarNames.h"
 #include "dates/DateCalc.h"
 #include "dates/EventRules.h"
 #include "document/AlmanarkDoc.h"
@@ -25,25 +26,27 @@
 #include "view/YearPage.h"
 
 namespace {
-const char kSection[] = "Almanark";
 const UINT kBoxTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
-const char kCrLf[] = "\r\n";
 
 CMainFrame* Frame() {
     CMainFrame* pFrame = theApp.m_pFrame;
     return pFrame && pFrame->GetSafeHwnd() ? pFrame : nullptr;
 }
 
+int SelectedIndex(const CComboBox& cb) {
+    return cb.GetSafeHwnd() ? cb.GetCurSel() : CB_ERR;
+}
+
 CString SelectedText(const CComboBox& cb) {
-    const int nSel = cb.GetSafeHwnd() ? cb.GetCurSel() : CB_ERR;
+    const int nSel = SelectedIndex(cb);
     return nSel >= 0 ? cb.GetLBText(nSel) : CString();
 }
 
 // The month and year as the Calendar page shows them; without the page,
-// as the document has them.
-CString MonthText(const CAlmanarkDoc& doc) {
-    CString str = Frame() ? SelectedText(Frame()->m_wndCalendarPage.m_cbMonth) : CString();
-    return str.IsEmpty() ? CString(CCalendarText::MonthName(doc.m_nMonth)) : str;
+// as the document has them. bLocal: in the user's language.
+CString MonthText(const CAlmanarkDoc& doc, bool bLocal) {
+    const int nSel = Frame() ? SelectedIndex(Frame()->m_wndCalendarPage.m_cbMonth) : CB_ERR;
+    return CCalendarNames::Of(bLocal).Month(nSel >= 0 ? nSel + 1 : doc.m_nMonth);
 }
 
 CString YearText(const CAlmanarkDoc& doc) {
@@ -199,7 +202,9 @@ void CAlmanarkView::ShowMonthOnCalendarPage(const CAlmanarkDoc& doc) {
 }
 
 void CAlmanarkView::NameNewDocument(CAlmanarkDoc& doc) {
-    const CString strName = doc.m_bYearDoc ? YearText(doc) : MonthText(doc).Left(3) + YearText(doc);
+    // Also the name the calendar is first saved under: always English.
+    const CString strName =
+        doc.m_bYearDoc ? YearText(doc) : MonthText(doc, false).Left(3) + YearText(doc);
     doc.SetTitle(strName + " [unsaved]");
     doc.m_bResetOnNew = 0;
 }
@@ -302,8 +307,8 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
     CCalendarText text(dc, doc);
-    text.DrawTitle(layout.TitleTextRect(), MonthText(doc), YearText(doc),
-                   ReadTitleFromStylePage(doc));
+    text.DrawTitle(layout.TitleTextRect(), MonthText(doc, theApp.m_options.m_bLocalNames),
+                   YearText(doc), ReadTitleFromStylePage(doc));
     text.DrawWeekdayNames(layout);
     DrawDays(dc, doc, layout);
     DrawNeighbourMonths(dc, doc, layout);
@@ -585,8 +590,8 @@ void CAlmanarkView::ShowPrinterOnPages() {
 
 void CAlmanarkView::ShowDocumentKind(const CAlmanarkDoc& doc) {
     if (!doc.GetPathName().IsEmpty())
-        theApp.WriteProfileString(kSection, doc.m_bYearDoc ? "Year Doc" : "Month Doc",
-                                  doc.GetPathName());
+        theApp.WriteSetting(doc.m_bYearDoc ? CSettingsKeys::kYearDoc : CSettingsKeys::kMonthDoc,
+                            doc.GetPathName());
     CMainFrame* pFrame = Frame();
     if (!pFrame)
         return;
@@ -662,8 +667,8 @@ void CAlmanarkView::OnFileNew() {
         pFrame->m_wndEventsPage.LoadEventFile();
     }
     Invalidate();
-    theApp.WriteProfileString(kSection, "Year Doc", "");
-    theApp.WriteProfileString(kSection, "Month Doc", "");
+    theApp.WriteSetting(CSettingsKeys::kYearDoc, "");
+    theApp.WriteSetting(CSettingsKeys::kMonthDoc, "");
 }
 
 // ---- printing ----

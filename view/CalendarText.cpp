@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AlmanarkApp.h"
+#include "dates/CalendarNames.h"
 #include "dates/DateCalc.h"
 #include "document/AlmanarkDoc.h"
 #include "framework/AutoSelect.h"
@@ -13,11 +14,6 @@
 #include "view/MonthPanelLayout.h"
 
 namespace {
-const char* const s_apszMonths[12] = {"January",   "February", "March",    "April",
-                                      "May",       "June",     "July",     "August",
-                                      "September", "October",  "November", "December"};
-const char* const s_apszWeekdays[7] = {" Sunday ",   " Monday ", " Tuesday ", " Wednesday ",
-                                       " Thursday ", " Friday ", " Saturday "};
 // Weekday names take at most this share of their cell's width as height.
 const double kWeekdayHeightPerWidth = 0.18867924528301888;
 
@@ -59,11 +55,31 @@ void DrawLine(CDC& dc, const CString& str, const CRect& rc, UINT nFormat) {
     CRect rcText = rc;
     dc.DrawText(str, &rcText, nFormat);
 }
-} // namespace
 
-const char* CCalendarText::MonthName(int nMonth) {
-    return nMonth >= 1 && nMonth <= 12 ? s_apszMonths[nMonth - 1] : "";
+const CCalendarNames& Names() {
+    return CCalendarNames::Of(theApp.m_options.m_bLocalNames);
 }
+
+// A weekday's heading: its name with a blank on either side.
+CString WeekdayHeading(int nWeekday, bool bShort) {
+    return " " + Names().Weekday(nWeekday, bShort) + " ";
+}
+
+// The sizes were made for the English names: where one of a locale's names is
+// wider than its cell in the selected font, the locale's short names stand in.
+bool TooWide(CDC& dc, const CString& str, int nWidth) {
+    return Names().IsLocal() && dc.GetTextExtent(str).cx > nWidth;
+}
+
+// The blanks around a name only pad it: a name that fits without them is
+// shown whole.
+bool WeekdaysTooWide(CDC& dc, int nWidth) {
+    for (int d = 0; d < 7; ++d)
+        if (TooWide(dc, Names().Weekday(d), nWidth))
+            return true;
+    return false;
+}
+} // namespace
 
 void CCalendarText::TitleFontHeights(int nWidth, int nHeight, bool bDateLarge, bool bTitleLarge,
                                      int& nDateHeight, int& nTitleHeight) {
@@ -138,8 +154,10 @@ void CCalendarText::DrawWeekdayNames(const CMonthLayout& layout) {
     CreateFontOfHeight(font, m_doc.m_lfWeekday, nHeight);
     CAutoSelect selFont(m_dc, font);
     CTextColor color(m_dc, theApp.m_crWeekdayColor);
+    const bool bShort = WeekdaysTooWide(m_dc, rc0.Width());
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
-        DrawLine(m_dc, s_apszWeekdays[layout.Weeks().WeekdayOfColumn(c)], layout.WeekdayTextRect(c),
+        DrawLine(m_dc, WeekdayHeading(layout.Weeks().WeekdayOfColumn(c), bShort),
+                 layout.WeekdayTextRect(c),
                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -153,7 +171,8 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     CAutoSelect selFont(m_dc, fontName);
     CTextColor colorName(m_dc, theApp.m_crWeekdayColor);
     m_dc.Rectangle(rcPanel);
-    DrawLine(m_dc, MonthName(nMonth), panel.Inner(), DT_CENTER | DT_SINGLELINE);
+    const bool bShort = TooWide(m_dc, Names().Month(nMonth), panel.Inner().Width());
+    DrawLine(m_dc, Names().Month(nMonth, bShort), panel.Inner(), DT_CENTER | DT_SINGLELINE);
 
     const LONG nSavedHeight = m_doc.m_lfNotes.lfHeight;
     CFont fontDays;

@@ -1,5 +1,6 @@
 // CCalendarText: the texts of a calendar page that need no view state: the
-// title band, the weekday names and the small month panels. Fonts come from
+// title band, the weekday names and the small month panels, with the names
+// the user chose (CCalendarNames). Fonts come from
 // the document's LOGFONT records, of which only lfHeight is changed;
 // colours and switches from the application.
 #pragma once
@@ -14,8 +15,6 @@ class CCalendarText {
 public:
     CCalendarText(CDC& dc, CAlmanarkDoc& doc) : m_dc(dc), m_doc(doc) {}
 
-    // "January" .. "December" for 1 .. 12, empty otherwise.
-    static const char* MonthName(int nMonth);
     // Cell heights of the month-and-year and the title fonts for a title
     // text rectangle of nWidth by nHeight.
     static void TitleFontHeights(int nWidth, int nHeight, bool bDateLarge, bool bTitleLarge,

@@ -13,7 +13,6 @@
 #include "view/AlmanarkView.h"
 
 namespace {
-const char kSection[] = "Almanark";
 // No printer name is longer; a stored one that is comes from a damaged file.
 const int kLongestPrinterName = 220;
 const UINT kPrintFlags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS |
@@ -112,7 +111,7 @@ void CPrinterSettings::ReadPrinter() {
         theApp.m_nPaperSize = pDevMode->dmPaperSize;
         theApp.m_nPrintColor = pDevMode->dmColor;
     }
-    theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
+    theApp.WriteSetting(CSettingsKeys::kPrinter, theApp.m_strPrinter);
 }
 
 int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
@@ -122,7 +121,7 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
     int nDiffer = 0;
     if (bDocTakesApp && pDoc->m_strPrinter != theApp.m_strPrinter) {
         pDoc->m_strPrinter = theApp.m_strPrinter;
-        theApp.WriteProfileString(kSection, "Printer", theApp.m_strPrinter);
+        theApp.WriteSetting(CSettingsKeys::kPrinter, theApp.m_strPrinter);
         nDiffer = 1;
     }
     DEVMODEA* pDevMode = m_pPrintDlg ? m_pPrintDlg->GetDevMode() : nullptr;
@@ -131,13 +130,15 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
         short& nDoc;
         short& nApp;
         PrinterSetting setting;
-        const char* pszKey;
+        const CIntKey& key;
         const char* pszName;
     } settings[] = {
-        {pDoc->m_nOrientation, theApp.m_nOrientation, settingOrientation, "Orientation",
-         "orientation"},
-        {pDoc->m_nPaperSize, theApp.m_nPaperSize, settingPaperSize, "Paper Size", "paper size"},
-        {pDoc->m_nPrintColor, theApp.m_nPrintColor, settingColor, "Print Color", "colour"},
+        {pDoc->m_nOrientation, theApp.m_nOrientation, settingOrientation,
+         CSettingsKeys::kOrientation, "orientation"},
+        {pDoc->m_nPaperSize, theApp.m_nPaperSize, settingPaperSize, CSettingsKeys::kPaperSize,
+         "paper size"},
+        {pDoc->m_nPrintColor, theApp.m_nPrintColor, settingColor, CSettingsKeys::kPrintColor,
+         "colour"},
     };
     for (Setting& s : settings) {
         if (s.nDoc == s.nApp)
@@ -152,7 +153,7 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
         else
             s.nApp = s.nDoc;
         PutIntoDevMode(pDevMode, s.setting, s.nApp);
-        theApp.WriteProfileInt(theApp.m_strPrinter, s.pszKey, s.nApp);
+        theApp.WriteSetting(s.key, s.nApp, theApp.m_strPrinter);
         ++nDiffer;
     }
     if (!strRefused.IsEmpty())

@@ -45,6 +45,9 @@ TEST(SettingsReaderTest, EveryValueIsOneTheProgramCanUse) {
     auto orient = [](const CSettingsReader& r) { return (int)r.Orientation("PDF"); };
     auto paper = [](const CSettingsReader& r) { return (int)r.PaperSize("PDF"); };
     auto color = [](const CSettingsReader& r) { return (int)r.PrintColor("PDF"); };
+    auto weekday = [](const CSettingsReader& r) { return r.Options().m_nFirstWeekday; };
+    auto weeks = [](const CSettingsReader& r) { return (int)r.Options().m_bWeekNumbers; };
+    auto local = [](const CSettingsReader& r) { return (int)r.Options().m_bLocalNames; };
     const Case cases[] = {
         {"Almanark/Show Window", nullptr, show, 5},
         {"Almanark/Show Window", "3", show, 3},
@@ -70,6 +73,15 @@ TEST(SettingsReaderTest, EveryValueIsOneTheProgramCanUse) {
         {"PDF/Paper Size", "70000", paper, 32767},
         {"PDF/Print Color", "2", color, 2},
         {"PDF/Print Color", "3", color, 1},
+        {"Almanark/First Weekday", nullptr, weekday, 0},
+        {"Almanark/First Weekday", "6", weekday, 6},
+        {"Almanark/First Weekday", "1 (Monday)", weekday, 1},
+        {"Almanark/First Weekday", "7", weekday, 0},
+        {"Almanark/First Weekday", "-1", weekday, 0},
+        {"Almanark/Week Numbers", "1", weeks, 1},
+        {"Almanark/Week Numbers", "2", weeks, 0},
+        {"Almanark/Local Names", "1", local, 1},
+        {"Almanark/Local Names", "-1", local, 0},
     };
     for (const Case& c : cases) {
         std::map<std::string, std::string> ini;

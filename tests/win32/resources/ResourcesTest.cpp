@@ -466,6 +466,7 @@ TEST(DialogTemplates, HeadersGiveKindSizeCaptionAndFont) {
         {IDD_SPECIFIC_DATE, false, kChildPage, kNoFrame, 184, 133, ""},
         {IDD_CALCULATED_DATE, false, kChildPage, kNoFrame, 184, 131, ""},
         {IDD_HOLIDAYS, false, kChildPage, kNoFrame, 182, 133, ""},
+        {IDD_OPTIONS, false, popup, WS_CHILD, 0, 0, "Options"},
     };
     for (const Want& w : wants) {
         SCOPED_TRACE(testing::Message() << "dialog " << w.id);
@@ -724,6 +725,27 @@ TEST(DialogTemplates, InsertDateDialog) {
                          {IDC_HEADING, "Independence Day (Jul 04)"}});
 }
 
+TEST(DialogTemplates, OptionsDialog) {
+    Dialog dlg(IDD_OPTIONS);
+    const DWORD tab = WS_TABSTOP;
+    ExpectControls(
+        dlg,
+        {
+            {IDC_STATIC, "Static", SS_LEFT, 0, 0, "&First day of the week:", 0, 0, 0, 0},
+            {IDC_FIRST_WEEKDAY, "ComboBox", CBS_DROPDOWNLIST, tab, 0, nullptr, 0, 0, 0, 0},
+            {IDC_WEEK_NUMBERS, "Button", BS_AUTOCHECKBOX, tab, 0, "Show &week numbers", 0, 0, 0, 0},
+            {IDC_STATIC, "Button", BS_GROUPBOX, 0, 0, "Names of months and weekdays", 0, 0, 0, 0},
+            {IDC_NAMES_ENGLISH, "Button", BS_AUTORADIOBUTTON, tab | WS_GROUP, 0, "&English", 0, 0,
+             0, 0},
+            {IDC_NAMES_LOCAL, "Button", BS_AUTORADIOBUTTON, 0, WS_GROUP,
+             "In the &system's language", 0, 0, 0, 0},
+            {IDOK, "Button", BS_DEFPUSHBUTTON, tab | WS_GROUP, 0, "OK", 0, 0, 0, 0},
+            {IDCANCEL, "Button", BS_PUSHBUTTON, tab, 0, "Cancel", 0, 0, 0, 0},
+        });
+    ExpectTidyLayout(dlg);
+    ExpectTextsFit(dlg);
+}
+
 TEST(DialogTemplates, SpecificDatePage) {
     Dialog dlg(IDD_SPECIFIC_DATE);
     const DWORD list = LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP;
@@ -854,6 +876,7 @@ TEST(MainFrameResources, MenuHasFileAndHelpWithTheirCommands) {
           {ID_FILE_MRU_FILE1, "Recent File", true},
           {0, "", false},
           {ID_APP_EXIT, "E&xit", false}}},
+        {"&Tools", {{ID_TOOLS_OPTIONS, "&Options...", false}}},
         {"&Help",
          {{ID_HELP_FINDER, "&Help Topics", false},
           {0, "", false},

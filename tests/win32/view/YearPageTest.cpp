@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/AlmanarkApp.h"
+#include "dates/CalendarNames.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
 #include "view/AlmanarkView.h"
@@ -88,7 +89,7 @@ TEST_F(YearPageTest, MonthsStandRowByRowInEachArrangement) {
                                  false, a.nCols, a.nRows);
         EXPECT_EQ(layout.Frame(), View().m_rectCalFrame);
         for (int m = 1; m <= 12; ++m) {
-            const auto names = Named(runs, CCalendarText::MonthName(m));
+            const auto names = Named(runs, CCalendarNames(false).Month(m));
             ASSERT_EQ(1u, names.size()) << a.nCols << "x" << a.nRows << " month " << m;
             EXPECT_TRUE(layout.PanelRect(m).PtInRect(names[0].pt))
                 << a.nCols << "x" << a.nRows << " month " << m;

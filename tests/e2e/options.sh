@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Tools > Options from the keyboard: the dialog opens, the user chooses
+# Monday, week numbers and the system's names and presses Enter; the choices
+# are in Almanark.ini. Opened again and cancelled, it changes nothing.
+source "$(dirname "$0")/lib.bash" "$1"
+shots=${ALMANARK_SHOTS:-$WORK}
+
+"$WINE_RUN" "$EXE" & pid=$!
+frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+sleep 1
+press "$frame" alt+t o
+dlg=$(wait_window '^Options$' 20) || { screenshot "$shots/fail.png"; fail "no Options dialog"; }
+sleep 0.5
+# The weekday list has the focus: one down is Monday; then the mnemonics of
+# the check box and of the second names button. (A click on the label gives
+# the dialog the X focus; the keyboard focus stays in the list.)
+press "$dlg" Down
+press "$dlg" alt+w
+press "$dlg" alt+s
+sleep 0.3
+screenshot "$shots/options.png"
+press "$dlg" Return
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || break; sleep 0.2; done
+# The keys are written once the dialog has gone.
+stored() {
+    [ "$(ini_value Almanark 'First Weekday')" = 1 ] && [ "$(ini_value Almanark 'Week Numbers')" = 1 ] &&
+        [ "$(ini_value Almanark 'Local Names')" = 1 ]
+}
+eventually 10 stored || { cat Almanark.ini; fail "the choices are not in Almanark.ini"; }
+
+press "$frame" alt+t o
+dlg=$(wait_window '^Options$' 20) || fail "no Options dialog the second time"
+sleep 0.5
+press "$dlg" Down Escape
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || break; sleep 0.2; done
+sleep 1
+stored || fail "Cancel changed the choices"
+screenshot "$shots/after.png"
+
+press "$frame" alt+F4
+wait_exit "$pid" 30 || fail "the program did not end on Alt+F4"
+echo "options: ok"
