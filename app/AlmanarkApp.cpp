@@ -8,6 +8,7 @@
 #include "app/ProgramArgument.h"
 #include "app/SettingsReader.h"
 #include "app/ShellRegistration.h"
+#include "app/TextElement.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
 #include "framework/Dialog.h"
@@ -251,15 +252,9 @@ BOOL CAlmanarkApp::LoadSettings() {
     m_nPrintColor = settings.PrintColor(m_strPrinter);
     m_nDaySwap = settings.DaySwap();
 
-    LoadLook(settings.Look(CSettingsKeys::kWeekdayLook), m_strWeekdayFont, m_crWeekdayColor,
-             m_nWeekdayWeight, m_bWeekdayItalic);
-    LoadLook(settings.Look(CSettingsKeys::kNotesLook), m_strNotesFont, m_crNotesColor,
-             m_nNotesWeight, m_bNotesItalic);
+    for (const CTextElement& element : CTextElement::kAll)
+        element.SetLook(settings.Look(element.pszName));
     m_nNoteSize = settings.NoteSize();
-    LoadLook(settings.Look(CSettingsKeys::kTitleLook), m_strTitleFont, m_crTitleColor,
-             m_nTitleWeight, m_bTitleItalic);
-    LoadLook(settings.Look(CSettingsKeys::kDateLook), m_strDateFont, m_crDateColor, m_nDateWeight,
-             m_bDateItalic);
     m_nDateSize = settings.DateSize();
     m_nDateSwap = settings.DateSwap();
     m_options = settings.Options();
@@ -268,14 +263,6 @@ BOOL CAlmanarkApp::LoadSettings() {
     WriteSetting(CSettingsKeys::kMonthDoc, "");
     WriteSetting(CSettingsKeys::kYearDoc, "");
     return TRUE;
-}
-
-void CAlmanarkApp::LoadLook(const CLookSettings& look, CString& strFace, COLORREF& crColor,
-                            int& nWeight, BYTE& bItalic) {
-    strFace = look.m_strFace;
-    crColor = look.m_crColor;
-    nWeight = look.m_nWeight;
-    bItalic = look.m_bItalic;
 }
 
 CSettingsReader CAlmanarkApp::Settings() {

@@ -93,8 +93,6 @@ public:
 private:
     // Start-up steps 3 and 4: the start-up folder and the profile beside it.
     void SetUpProfilePath();
-    static void LoadLook(const CLookSettings& look, CString& strFace, COLORREF& crColor,
-                         int& nWeight, BYTE& bItalic);
     // Idle upkeep of the note edit: the caret never rests in its first line.
     void KeepNoteCaretOffFirstLine();
 };

@@ -43,12 +43,12 @@ CString CSettingsReader::String(const CStringKey& key, const CString& strName) c
     return strValue.IsEmpty() ? CString(key.pszDefault) : strValue;
 }
 
-CLookSettings CSettingsReader::Look(const char* pszElement) const {
+CTextLook CSettingsReader::Look(const char* pszElement) const {
     const CString strElement = CString(pszElement) + " ";
     auto value = [&](const CIntKey& key) {
         return Int(key, Keys::kSection, strElement + key.pszName);
     };
-    CLookSettings look;
+    CTextLook look;
     look.m_strFace = String(Keys::kLookFace, strElement + Keys::kLookFace.pszName);
     look.m_crColor = (COLORREF)value(Keys::kLookColor);
     look.m_nWeight = value(Keys::kLookWeight);

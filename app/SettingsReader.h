@@ -6,17 +6,10 @@
 #include <functional>
 #include "app/Options.h"
 #include "app/SettingsKeys.h"
+#include "app/TextLook.h"
 #include "frame/WindowPlacement.h"
 #include "framework/String.h"
 #include "framework/WinTypes.h"
-
-// A text element's look: face, colour, weight and italic flag.
-struct CLookSettings {
-    CString m_strFace;
-    COLORREF m_crColor = 0;
-    int m_nWeight = 400;
-    BYTE m_bItalic = 0;
-};
 
 class CSettingsReader {
 public:
@@ -42,7 +35,7 @@ public:
     int DateSwap() const { return Int(CSettingsKeys::kDateSwap); }      // 0 or 1
     int DateStyle() const { return Int(CSettingsKeys::kDateStyle); }    // -1, 0, 1 or 2
     // pszElement: "Weekday", "Notes", "Title" or "Date".
-    CLookSettings Look(const char* pszElement) const;
+    CTextLook Look(const char* pszElement) const;
     // The user's preferences.
     COptions Options() const;
     // Before it is fitted to the screen's work area.

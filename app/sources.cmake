@@ -9,6 +9,7 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ShellRegistration.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextElement.cpp
 )
 list(APPEND APP_MAIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Main.cpp

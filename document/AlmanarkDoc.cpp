@@ -1,6 +1,7 @@
 #include "document/AlmanarkDoc.h"
 
 #include "app/AlmanarkApp.h"
+#include "app/TextElement.h"
 #include "document/CalendarFile.h"
 #include "frame/MainFrame.h"
 #include "framework/Archive.h"
@@ -12,35 +13,21 @@ const char kNoImage[] = "no image loaded";
 bool InGrid(int nCol, int nRow) {
     return nCol >= 0 && nCol < 7 && nRow >= 0 && nRow < 6;
 }
-
-// The record belongs to the document; face, colour, weight and italic flag
-// to the application.
-void TakeFont(const CCalendarFont& font, LOGFONT& lf, CString& strFace, COLORREF& crColor,
-              int& nWeight, BYTE& bItalic) {
-    lf = font.m_lf;
-    strFace = font.m_strFace;
-    crColor = font.m_crColor;
-    nWeight = lf.lfWeight;
-    bItalic = lf.lfItalic;
-}
 } // namespace
 
 CAlmanarkDoc::CAlmanarkDoc() : m_strImageFile(kNoImage) {
     theApp.m_pDoc = this;
     m_bResetOnNew = 1;
-    BuildFont(m_lfDate, theApp.m_strDateFont, theApp.m_nDateWeight, theApp.m_bDateItalic);
-    BuildFont(m_lfNotes, theApp.m_strNotesFont, theApp.m_nNotesWeight, theApp.m_bNotesItalic);
-    BuildFont(m_lfTitle, theApp.m_strTitleFont, theApp.m_nTitleWeight, theApp.m_bTitleItalic);
-    BuildFont(m_lfWeekday, theApp.m_strWeekdayFont, theApp.m_nWeekdayWeight,
-              theApp.m_bWeekdayItalic);
+    for (const CTextElement& element : CTextElement::kAll)
+        BuildFont(this->*element.plf, element.Look());
 }
 
-void CAlmanarkDoc::BuildFont(LOGFONT& lf, const char* pszFace, int nWeight, BYTE bItalic) {
+void CAlmanarkDoc::BuildFont(LOGFONT& lf, const CTextLook& look) {
     HDC hdc = ::GetDC(nullptr);
     LOGFONT request = {};
     // 40 tenths of a point on the screen.
     request.lfHeight = -::MulDiv(40, ::GetDeviceCaps(hdc, LOGPIXELSY), 720);
-    lstrcpynA(request.lfFaceName, pszFace, LF_FACESIZE);
+    lstrcpynA(request.lfFaceName, look.m_strFace, LF_FACESIZE);
     HFONT hFont = ::CreateFontIndirectA(&request);
     ::ReleaseDC(nullptr, hdc);
     if (!hFont || ::GetObjectA(hFont, sizeof lf, &lf) == 0)
@@ -48,8 +35,8 @@ void CAlmanarkDoc::BuildFont(LOGFONT& lf, const char* pszFace, int nWeight, BYTE
     if (hFont)
         ::DeleteObject(hFont);
     lf.lfCharSet = 0;
-    lf.lfWeight = nWeight;
-    lf.lfItalic = bItalic;
+    lf.lfWeight = look.m_nWeight;
+    lf.lfItalic = look.m_bItalic;
 }
 
 CString CAlmanarkDoc::GetNote(int nCol, int nRow) const {
@@ -107,13 +94,11 @@ void CAlmanarkDoc::FillFile(CCalendarFile& file) const {
     file.m_dCalTop = m_dCalTop;
     file.m_dCalRight = m_dCalRight;
     file.m_dCalBottom = m_dCalBottom;
-    file.m_weekday = {m_lfWeekday, theApp.m_strWeekdayFont, theApp.m_crWeekdayColor};
+    for (const CTextElement& element : CTextElement::kAll)
+        file.*element.pFileFont = element.FileFont(*this);
     file.m_nDaySwap = theApp.m_nDaySwap;
-    file.m_notes = {m_lfNotes, theApp.m_strNotesFont, theApp.m_crNotesColor};
     file.m_nNoteSize = theApp.m_nNoteSize;
-    file.m_title = {m_lfTitle, theApp.m_strTitleFont, theApp.m_crTitleColor};
     file.m_bTitleLarge = m_bTitleLarge;
-    file.m_date = {m_lfDate, theApp.m_strDateFont, theApp.m_crDateColor};
     file.m_nDateSize = theApp.m_nDateSize;
     file.m_nDateSwap = theApp.m_nDateSwap;
     file.m_nDateStyle = theApp.m_nDateStyle;
@@ -202,17 +187,11 @@ void CAlmanarkDoc::TakeSettings(const CCalendarFile& file) {
     m_dCalRight = file.m_dCalRight;
     m_dCalBottom = file.m_dCalBottom;
 
-    TakeFont(file.m_weekday, m_lfWeekday, theApp.m_strWeekdayFont, theApp.m_crWeekdayColor,
-             theApp.m_nWeekdayWeight, theApp.m_bWeekdayItalic);
+    for (const CTextElement& element : CTextElement::kAll)
+        element.TakeFileFont(file.*element.pFileFont, *this);
     theApp.m_nDaySwap = file.m_nDaySwap;
-    TakeFont(file.m_notes, m_lfNotes, theApp.m_strNotesFont, theApp.m_crNotesColor,
-             theApp.m_nNotesWeight, theApp.m_bNotesItalic);
     theApp.m_nNoteSize = file.m_nNoteSize;
-    TakeFont(file.m_title, m_lfTitle, theApp.m_strTitleFont, theApp.m_crTitleColor,
-             theApp.m_nTitleWeight, theApp.m_bTitleItalic);
     m_bTitleLarge = file.m_bTitleLarge;
-    TakeFont(file.m_date, m_lfDate, theApp.m_strDateFont, theApp.m_crDateColor,
-             theApp.m_nDateWeight, theApp.m_bDateItalic);
     theApp.m_nDateSize = file.m_nDateSize;
     theApp.m_nDateSwap = file.m_nDateSwap;
     theApp.m_nDateStyle = file.m_nDateStyle;

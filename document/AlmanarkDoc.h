@@ -1,6 +1,7 @@
 // CAlmanarkDoc: one calendar page: month or year, notes of the day boxes,
 // title, placement of calendar and picture, fonts, picture and printer.
 #pragma once
+#include "app/TextLook.h"
 #include "framework/Document.h"
 #include "image/Dib.h"
 
@@ -68,7 +69,7 @@ private:
     // The Events page's event file name for a month calendar, else empty.
     CString EventFileToStore() const;
     void SelectLoadedEventFile(const CString& strEventFile);
-    // A 4-point screen font of the face, read back into lf, then given the
-    // element's weight and italic flag.
-    static void BuildFont(LOGFONT& lf, const char* pszFace, int nWeight, BYTE bItalic);
+    // A 4-point screen font of the look's face, read back into lf, then given
+    // the look's weight and italic flag.
+    static void BuildFont(LOGFONT& lf, const CTextLook& look);
 };

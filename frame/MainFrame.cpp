@@ -1,6 +1,7 @@
 #include "frame/MainFrame.h"
 
 #include "app/AlmanarkApp.h"
+#include "app/TextElement.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/WindowPlacement.h"
 #include "framework/ModalSeam.h"
@@ -173,18 +174,11 @@ void CMainFrame::ShowCursorHint() {
     if (m_wndStylePage.IsWindowVisible()) {
         POINT pt;
         ::GetCursorPos(&pt);
-        struct {
-            int nID;
-            const CString* pFace;
-        } const buttons[] = {{IDC_WEEKDAY_FONT, &theApp.m_strWeekdayFont},
-                             {IDC_NOTES_FONT, &theApp.m_strNotesFont},
-                             {IDC_TITLE_FONT, &theApp.m_strTitleFont},
-                             {IDC_DATE_FONT, &theApp.m_strDateFont}};
-        for (const auto& button : buttons) {
+        for (const CTextElement& element : CTextElement::kAll) {
             RECT rc;
-            HWND hButton = m_wndStylePage.GetDlgItem(button.nID);
+            HWND hButton = m_wndStylePage.GetDlgItem(element.nFontButton);
             if (hButton && ::GetWindowRect(hButton, &rc) && ::PtInRect(&rc, pt))
-                strHint = *button.pFace;
+                strHint = theApp.*element.pstrFace;
         }
     }
     SetStatusText(1, strHint);

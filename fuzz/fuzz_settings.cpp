@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize) {
     Check(OneOf(reader.DateSwap(), {0, 1}));
     Check(OneOf(reader.DateStyle(), {-1, 0, 1, 2}));
     for (const char* pszElement : {"Weekday", "Notes", "Title", "Date"}) {
-        const CLookSettings look = reader.Look(pszElement);
+        const CTextLook look = reader.Look(pszElement);
         Check(look.m_nWeight >= 0 && look.m_nWeight <= 1000);
         Check(look.m_bItalic <= 1 && look.m_crColor <= 0x00FFFFFF);
         Check(!look.m_strFace.IsEmpty());

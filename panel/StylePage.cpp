@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/AlmanarkApp.h"
+#include "app/TextElement.h"
 #include "document/AlmanarkDoc.h"
 #include "framework/DataExchange.h"
 #include "panel/FontDlg.h"
@@ -23,18 +24,6 @@ const struct {
 } kDateStyles[] = {
     {IDC_DATE_LEFT, 0}, {IDC_DATE_CENTER, 1}, {IDC_DATE_RIGHT, 2}, {IDC_DATE_SPLIT, -1}};
 } // namespace
-
-// One text element: its font button, its record in the document, and its
-// look in the application and in the profile ("<name> Font", ...).
-struct CStylePage::CTextElement {
-    unsigned nButton;
-    LOGFONT CAlmanarkDoc::*plf;
-    CString CAlmanarkApp::*pstrFace;
-    COLORREF CAlmanarkApp::*pcrColor;
-    int CAlmanarkApp::*pnWeight;
-    BYTE CAlmanarkApp::*pbItalic;
-    const char* pszName;
-};
 
 CStylePage::CStylePage() : CPanelPage(IDD_STYLE_PAGE) {}
 
@@ -113,23 +102,9 @@ void CStylePage::ShowTitle(const CString& strTitle) {
 
 // ---- fonts ----
 
-const CStylePage::CTextElement* CStylePage::ElementOfButton(unsigned nID) {
-    static const CTextElement s_elements[] = {
-        {IDC_WEEKDAY_FONT, &CAlmanarkDoc::m_lfWeekday, &CAlmanarkApp::m_strWeekdayFont,
-         &CAlmanarkApp::m_crWeekdayColor, &CAlmanarkApp::m_nWeekdayWeight,
-         &CAlmanarkApp::m_bWeekdayItalic, Keys::kWeekdayLook},
-        {IDC_NOTES_FONT, &CAlmanarkDoc::m_lfNotes, &CAlmanarkApp::m_strNotesFont,
-         &CAlmanarkApp::m_crNotesColor, &CAlmanarkApp::m_nNotesWeight,
-         &CAlmanarkApp::m_bNotesItalic, Keys::kNotesLook},
-        {IDC_TITLE_FONT, &CAlmanarkDoc::m_lfTitle, &CAlmanarkApp::m_strTitleFont,
-         &CAlmanarkApp::m_crTitleColor, &CAlmanarkApp::m_nTitleWeight,
-         &CAlmanarkApp::m_bTitleItalic, Keys::kTitleLook},
-        {IDC_DATE_FONT, &CAlmanarkDoc::m_lfDate, &CAlmanarkApp::m_strDateFont,
-         &CAlmanarkApp::m_crDateColor, &CAlmanarkApp::m_nDateWeight, &CAlmanarkApp::m_bDateItalic,
-         Keys::kDateLook},
-    };
-    for (const CTextElement& element : s_elements)
-        if (element.nButton == nID)
+const CTextElement* CStylePage::ElementOfButton(unsigned nID) {
+    for (const CTextElement& element : CTextElement::kAll)
+        if (element.nFontButton == nID)
             return &element;
     return nullptr;
 }
@@ -145,19 +120,16 @@ void CStylePage::OnFont(const CTextElement& element) {
     pDlg->m_cf.rgbColors = theApp.*element.pcrColor;
     if (pDlg->DoModal() != IDOK)
         return;
-    const CString strFace(lf.lfFaceName, (int)strnlen(lf.lfFaceName, LF_FACESIZE));
-    theApp.*element.pstrFace = strFace;
-    theApp.*element.pcrColor = pDlg->GetColor();
-    theApp.*element.pnWeight = lf.lfWeight;
-    theApp.*element.pbItalic = lf.lfItalic;
+    const CTextLook look = {CString(lf.lfFaceName, (int)strnlen(lf.lfFaceName, LF_FACESIZE)),
+                            pDlg->GetColor(), lf.lfWeight, lf.lfItalic};
+    element.SetLook(look);
     theApp.MarkModified();
     theApp.InvalidateView();
     const CString strName = CString(element.pszName) + " ";
-    theApp.WriteProfileString(Keys::kSection, strName + Keys::kLookFace.pszName, strFace);
-    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookColor.pszName,
-                           (int)pDlg->GetColor());
-    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookWeight.pszName, lf.lfWeight);
-    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookItalic.pszName, lf.lfItalic);
+    theApp.WriteProfileString(Keys::kSection, strName + Keys::kLookFace.pszName, look.m_strFace);
+    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookColor.pszName, (int)look.m_crColor);
+    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookWeight.pszName, look.m_nWeight);
+    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookItalic.pszName, look.m_bItalic);
 }
 
 // ---- title, sizes and the heading ----

@@ -5,6 +5,8 @@
 #include "framework/Edit.h"
 #include "panel/PanelPage.h"
 
+struct CTextElement;
+
 class CStylePage : public CPanelPage {
 public:
     CStylePage();
@@ -31,7 +33,6 @@ protected:
     bool OnCmdMsg(unsigned nID, int nCode) override;
 
 private:
-    struct CTextElement;
     static const CTextElement* ElementOfButton(unsigned nID);
 
     void OnFont(const CTextElement& element);

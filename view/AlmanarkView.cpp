@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AlmanarkApp.h"
+#include "app/TextElement.h"
 #include "dates/CalendarNames.h"
 #include "dates/DateCalc.h"
 #include "dates/EventRules.h"
@@ -621,10 +622,8 @@ void CAlmanarkView::OnInitialUpdate() {
 }
 
 void CAlmanarkView::CopyFaceNames(CAlmanarkDoc& doc) {
-    lstrcpynA(doc.m_lfWeekday.lfFaceName, theApp.m_strWeekdayFont, LF_FACESIZE);
-    lstrcpynA(doc.m_lfNotes.lfFaceName, theApp.m_strNotesFont, LF_FACESIZE);
-    lstrcpynA(doc.m_lfTitle.lfFaceName, theApp.m_strTitleFont, LF_FACESIZE);
-    lstrcpynA(doc.m_lfDate.lfFaceName, theApp.m_strDateFont, LF_FACESIZE);
+    for (const CTextElement& element : CTextElement::kAll)
+        lstrcpynA((doc.*element.plf).lfFaceName, theApp.*element.pstrFace, LF_FACESIZE);
 }
 
 void CAlmanarkView::ShowDocumentOnPages(const CAlmanarkDoc& doc) {

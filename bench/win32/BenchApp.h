@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/AlmanarkApp.h"
+#include "win32/common/SampleDocument.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
 #include "framework/DocTemplate.h"
@@ -50,9 +51,7 @@ inline void BenchFillCalendar(CAlmanarkDoc& doc, bool bFull) {
     CString strNote;
     for (int i = 0; strNote.GetLength() < 120; ++i)
         strNote += "appointment" + CString::FromInt(i) + " ";
-    for (int c = 0; c < 7; ++c)
-        for (int r = 0; r < 6; ++r)
-            doc.SetNote(bFull ? strNote.Left(120) : CString(), c, r);
+    FillSampleNotes(doc, bFull ? strNote.Left(120) : CString(), false);
     static const char* const s_apszForms[] = {"May %02d", "May %02d, 1999", "May-Mon #%d",
                                               "May-Fri #%d"};
     CString strEvents;

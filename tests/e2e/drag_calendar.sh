@@ -29,8 +29,7 @@ PY
 
 cp "$SRC/fuzz/fuzz_document/seeds/styled.kal" "$WORK/cal.kal"
 read -r l0 t0 r0 b0 < <(cal_fractions "$WORK/cal.kal")
-"$WINE_RUN" "$EXE" cal.kal & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program cal.kal
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$frame")"
 # Well inside the page at the left of the frame, and so inside the block,

@@ -3,11 +3,9 @@
 # 2024 calendar that names the event file prints it on 8 July (Easter was 31
 # March), beside a birthday that counts the years since 1879.
 source "$(dirname "$0")/lib.bash" "$1"
-job=almanark-easter-$$-$RANDOM
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+print_job easter
 
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program
 sleep 1
 press "$frame" alt+e
 sleep 0.5
@@ -37,13 +35,7 @@ wait_exit "$pid" 30 || fail "the program did not end on Alt+F4"
 
 printf '1=Jul 04 *1879;Albert\r\n' >> Family.evn
 cp "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/$job.kal"
-touch "$WORK/started"
-"$WINE_RUN" "$EXE" /p "$job.kal" & pid=$!
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    if box=$(wait_window '^Almanark$' 1); then press "$box" Return; fi
-done
-wait_exit "$pid" 60 || fail "the program did not end after printing"
+print_from_shell "$job.kal"
 pdf=$(wait_pdf "$job*.pdf" "$WORK/started") || fail "no printed page"
 text=$(pdftotext -layout "$pdf" - 2>/dev/null)
 grep -q "Walk" <<<"$text" || fail "the Easter caption is not on the printed page"

@@ -5,8 +5,7 @@
 source "$(dirname "$0")/lib.bash" "$1"
 shots=${ALMANARK_SHOTS:-$WORK}
 
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program
 sleep 1
 # Alt+E shows the Events page with the focus in the event-file name.
 press "$frame" alt+e
@@ -33,13 +32,7 @@ wait_exit "$pid" 30 || fail "the program did not end on Alt+F4"
 
 # A July calendar that names the event file "Family" prints the caption.
 cp "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/Event Print.kal"
-touch "$WORK/started"
-"$WINE_RUN" "$EXE" /p "Event Print.kal" & pid=$!
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    if box=$(wait_window '^Almanark$' 1); then press "$box" Return; fi
-done
-wait_exit "$pid" 60 || fail "the program did not end after printing"
+print_from_shell "Event Print.kal"
 pdf=$(wait_pdf '*Event*Print*.pdf' "$WORK/started") || fail "no printed page"
 text=$(pdftotext -layout "$pdf" - 2>/dev/null)
 rm -f "$pdf"

@@ -110,3 +110,46 @@ wait_pdf() {
     done
     return 1
 }
+
+# start_program [ARG...]: starts the program with ARGs; its process id in
+# pid, its main window's X id in frame.
+start_program() {
+    "$WINE_RUN" "$EXE" "$@" & pid=$!
+    frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+}
+
+# print_from_shell FILE: prints FILE with "/p" (after touching
+# $WORK/started, for wait_pdf) and waits for the program to end. A calendar
+# saved for a printer this machine lacks is printed on the default printer
+# after a message; that message is answered if it comes.
+print_from_shell() {
+    touch "$WORK/started"
+    "$WINE_RUN" "$EXE" /p "$1" & pid=$!
+    local box
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        if box=$(wait_window '^Almanark$' 1); then press "$box" Return; fi
+    done
+    wait_exit "$pid" 60 || fail "the program did not end after printing"
+}
+
+# print_job NAME: a print job title of this run in job; the PDFs printed
+# under it, the programs still running and $WORK go when the test ends.
+print_job() {
+    job=almanark-$1-$$-$RANDOM
+    trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+}
+
+# run_view_tests FILTER: runs the view tests' program on the tests FILTER
+# names (under a display of its own when there is none), with the job title
+# in ALMANARK_PRINT_JOB; its output in $WORK/run.log. Fails the script
+# unless exactly one test ran and passed.
+run_view_tests() {
+    local tests=${ALMANARK_BUILD_DIR:-$(dirname "$EXE")}/win32_view_tests.exe
+    [ -f "$tests" ] || { echo "$(basename "$0" .sh): $tests is missing"; exit 1; }
+    local run=("$WINE_RUN" "$tests" --gtest_filter="$1")
+    [ -n "${DISPLAY:-}" ] || run=(xvfb-run -a "${run[@]}")
+    ALMANARK_PRINT_JOB=$job "${run[@]}" >"$WORK/run.log" 2>&1 ||
+        { cat "$WORK/run.log"; echo "$(basename "$0" .sh): printing failed"; exit 1; }
+    grep -q "1 test.*PASSED\|PASSED.*1 test" "$WORK/run.log" || { cat "$WORK/run.log"; exit 1; }
+}

@@ -27,13 +27,7 @@ print() {
     cp "$WORK/December.kal" "$WORK/$job.kal"
     rm -f "$WORK/Almanark.ini"
     [ "$2" = 0 ] || printf '[Almanark]\r\nLocal Names=1\r\n' >"$WORK/Almanark.ini"
-    touch "$WORK/started"
-    LANG=$1.UTF-8 LC_ALL=$1.UTF-8 "$WINE_RUN" "$EXE" /p "$job.kal" & pid=$!
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        if box=$(wait_window '^Almanark$' 1); then press "$box" Return; fi
-    done
-    wait_exit "$pid" 60 || fail "the program did not end after printing ($1)"
+    LANG=$1.UTF-8 LC_ALL=$1.UTF-8 print_from_shell "$job.kal"
     local pdf
     pdf=$(wait_pdf "*Names*$1*$2*$$*.pdf" "$WORK/started") || fail "no printed page ($1)"
     pdftotext -layout "$pdf" - 2>/dev/null

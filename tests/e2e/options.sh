@@ -5,8 +5,7 @@
 source "$(dirname "$0")/lib.bash" "$1"
 shots=${ALMANARK_SHOTS:-$WORK}
 
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program
 sleep 1
 press "$frame" alt+t o
 dlg=$(wait_window '^Options$' 20) || { screenshot "$shots/fail.png"; fail "no Options dialog"; }

@@ -46,8 +46,7 @@ PY
 
 bitmap 600 400 200 30 30 > photo.bmp
 cp photo.bmp loaded.bmp
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program
 sleep 1
 # The Image tab, then its "New" button.
 xdotool mousemove --window "$frame" 565 53 click 1

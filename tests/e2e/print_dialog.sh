@@ -4,9 +4,7 @@
 # control panel's place and gives it back when closed with Esc.
 source "$(dirname "$0")/lib.bash" "$1"
 lpstat -v PDF-Legal >/dev/null 2>&1 || { echo "print_dialog: no PDF-Legal printer (scripts/setup.sh)"; exit 77; }
-job=almanark-dialog-$$-$RANDOM
-pid=""
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+print_job dialog
 
 # calendar NAME PRINTER ORIENTATION PAPER: the July seed saved for another printer.
 calendar() {

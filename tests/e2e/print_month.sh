@@ -4,19 +4,10 @@
 # printed by the view tests' program (PrintedPageTest), which also writes
 # where the layout puts the grid lines.
 source "$(dirname "$0")/lib.bash" "$1"
-build=${ALMANARK_BUILD_DIR:-$(dirname "$EXE")}
-tests=$build/win32_view_tests.exe
-[ -f "$tests" ] || { echo "print_month: $tests is missing"; exit 1; }
-
 work=$WORK
-job=almanark-print-month-$$-$RANDOM
-trap 'rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" -delete 2>/dev/null || true' EXIT
-
-run=("$WINE_RUN" "$tests" --gtest_filter=PrintedPageTest.*)
-[ -n "${DISPLAY:-}" ] || run=(xvfb-run -a "${run[@]}")
-ALMANARK_PRINT_JOB=$job ALMANARK_PRINT_LAYOUT="Z:$work/layout.txt" "${run[@]}" >"$work/run.log" 2>&1 ||
-    { cat "$work/run.log"; echo "print_month: printing failed"; exit 1; }
-grep -q "1 test.*PASSED\|PASSED.*1 test" "$work/run.log" || { cat "$work/run.log"; exit 1; }
+print_job print-month
+export ALMANARK_PRINT_LAYOUT="Z:$work/layout.txt"
+run_view_tests 'PrintedPageTest.*'
 
 pdf=$(wait_pdf "$job*.pdf") || { echo "print_month: no PDF for job $job"; exit 1; }
 

@@ -4,19 +4,9 @@
 # the printed files back: red only where the picture shows through, and
 # every month name of the year page once.
 source "$(dirname "$0")/lib.bash" "$1"
-build=${ALMANARK_BUILD_DIR:-$(dirname "$EXE")}
-tests=$build/win32_view_tests.exe
-[ -f "$tests" ] || { echo "print_picture: $tests is missing"; exit 1; }
-
 work=$WORK
-job=almanark-print-picture-$$-$RANDOM
-trap 'rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*.pdf" -delete 2>/dev/null || true' EXIT
-
-run=("$WINE_RUN" "$tests" --gtest_filter=PrintedPictureTest.*)
-[ -n "${DISPLAY:-}" ] || run=(xvfb-run -a "${run[@]}")
-ALMANARK_PRINT_JOB=$job "${run[@]}" >"$work/run.log" 2>&1 ||
-    { cat "$work/run.log"; echo "print_picture: printing failed"; exit 1; }
-grep -q "PASSED.*1 test" "$work/run.log" || { cat "$work/run.log"; exit 1; }
+print_job print-picture
+run_view_tests 'PrintedPictureTest.*'
 
 # red_pixels PDF: how many pixels of the page at 30 dpi are clearly red.
 red_pixels() {

@@ -41,8 +41,7 @@ dd if=/dev/zero of="$DISK/filler" bs=1k 2>/dev/null || true
 entries() { tr -d '\r' <"$DISK/Party.evn" | grep -c '^[0-9]*=Dec' || true; }
 
 cd "$DISK"
-"$WINE_RUN" "$EXE" /Party.evn & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program /Party.evn
 sleep 1
 cmp -s "$DISK/Almanark.ini" "$WORK/old.ini" || fail "the settings file changed on the full disk"
 press "$frame" alt+e

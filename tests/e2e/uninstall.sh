@@ -9,8 +9,7 @@ answer_message_box() { # the program's message box, answered with Return
     press "$id" Return
 }
 
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program
 press "$frame" alt+F4
 wait_exit "$pid" 30 || fail "first start did not end"
 [ "$(reg_default .evn)" = "Almanark.Eventfile" ] || fail "keys missing before uninstall"

@@ -22,14 +22,8 @@ for box in range(42):
     out += bytes([len(note)]) + note
 open(sys.argv[2], 'wb').write(out + rest)
 PY
-touch "$WORK/started"
 
-"$WINE_RUN" "$EXE" /p "Week Start.kal" & pid=$!
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    if box=$(wait_window '^Almanark$' 1); then press "$box" Return; fi
-done
-wait_exit "$pid" 60 || fail "the program did not end after printing"
+print_from_shell "Week Start.kal"
 
 pdf=$(wait_pdf '*Week*Start*.pdf' "$WORK/started") || fail "no printed page"
 pdftotext -layout "$pdf" "$WORK/page.txt"

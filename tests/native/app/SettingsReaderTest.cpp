@@ -100,12 +100,12 @@ TEST(SettingsReaderTest, LooksAndPlacementStayInRange) {
                                            {"Almanark/Window PosX", "-2147483648"},
                                            {"Almanark/Window SizeX", "2147483647"},
                                            {"Almanark/Window SizeY", "-3"}});
-    const CLookSettings title = reader.Look("Title");
+    const CTextLook title = reader.Look("Title");
     EXPECT_EQ(40, title.m_strFace.GetLength());
     EXPECT_EQ(0u, title.m_crColor) << "not a colour: black";
     EXPECT_EQ(1000, title.m_nWeight);
     EXPECT_EQ(1, title.m_bItalic);
-    const CLookSettings notes = reader.Look("Notes");
+    const CTextLook notes = reader.Look("Notes");
     EXPECT_EQ("Arial", notes.m_strFace);
     EXPECT_EQ(400, notes.m_nWeight);
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/LittleEndian.h"
+#include "common/SampleFont.h"
 #include "document/CalendarFile.h"
 #include "framework/MemFile.h"
 
@@ -54,22 +56,10 @@ public:
 
 private:
     void Le(uint64_t n, int nBytes) {
-        for (int i = 0; i < nBytes; ++i)
-            m_bytes.push_back((unsigned char)(n >> (8 * i)));
+        const std::string s = ::Le(n, nBytes);
+        m_bytes.insert(m_bytes.end(), s.begin(), s.end());
     }
 };
-
-void PutLe(Bytes& b, size_t at, uint32_t n, int nBytes) {
-    for (int i = 0; i < nBytes; ++i)
-        b[at + i] = (unsigned char)(n >> (8 * i));
-}
-
-uint32_t GetLe(const Bytes& b, size_t at, int nBytes) {
-    uint32_t n = 0;
-    for (int i = 0; i < nBytes; ++i)
-        n |= (uint32_t)b[at + i] << (8 * i);
-    return n;
-}
 
 Bytes StoreBytes(const CCalendarFile& file) {
     CMemFile mem;
@@ -96,24 +86,6 @@ CArchiveException::Cause LoadError(const Bytes& bytes) {
     return CArchiveException::none;
 }
 
-LOGFONT Font(LONG nHeight, LONG nWeight, BYTE bItalic, BYTE nPitch) {
-    LOGFONT lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfWidth = 3;
-    lf.lfEscapement = -900;
-    lf.lfOrientation = 2700;
-    lf.lfWeight = nWeight;
-    lf.lfItalic = bItalic;
-    lf.lfUnderline = 1;
-    lf.lfStrikeOut = 0;
-    lf.lfCharSet = 0;
-    lf.lfOutPrecision = 3;
-    lf.lfClipPrecision = 2;
-    lf.lfQuality = 1;
-    lf.lfPitchAndFamily = nPitch;
-    return lf;
-}
-
 // A picture's information header, colour table (entry i = i, i, i, 0) and
 // pixels (byte i = i * 7), as the stored form holds them.
 CStoredDib Picture(LONG nWidth, LONG nHeight, WORD nBits) {
@@ -123,11 +95,11 @@ CStoredDib Picture(LONG nWidth, LONG nHeight, WORD nBits) {
     dib.nHeaderBytes = 40 + 4 * (size_t)nColors;
     dib.pHeader.reset(new BYTE[dib.nHeaderBytes]());
     Bytes header(40);
-    PutLe(header, 0, 40, 4);
-    PutLe(header, 4, (uint32_t)nWidth, 4);
-    PutLe(header, 8, (uint32_t)nHeight, 4);
-    PutLe(header, 12, 1, 2);
-    PutLe(header, 14, nBits, 2);
+    PutLe(&header[0], 40, 4);
+    PutLe(&header[4], (uint32_t)nWidth, 4);
+    PutLe(&header[8], (uint32_t)nHeight, 4);
+    PutLe(&header[12], 1, 2);
+    PutLe(&header[14], nBits, 2);
     memcpy(dib.pHeader.get(), header.data(), 40);
     for (int i = 0; i < nColors; ++i)
         memset(dib.pHeader.get() + 40 + 4 * i, i, 3);
@@ -144,7 +116,7 @@ Bytes StoredForm(const CStoredDib& dib) {
     Bytes b(14);
     b[0] = 'B';
     b[1] = 'M';
-    PutLe(b, 10, 54 + 4 * (uint32_t)dib.metrics.nColors, 4);
+    PutLe(&b[10], 54 + 4 * (uint32_t)dib.metrics.nColors, 4);
     b.insert(b.end(), dib.pHeader.get(), dib.pHeader.get() + 40 + 4 * dib.metrics.nColors);
     b.insert(b.end(), dib.pBits.get(), dib.pBits.get() + dib.metrics.dwBitsSize);
     return b;
@@ -166,13 +138,13 @@ void FillSample(CCalendarFile& file) {
     file.m_dCalTop = 0.4;
     file.m_dCalRight = 0.95;
     file.m_dCalBottom = 0.97;
-    file.m_weekday = {Font(-8, 700, 0, 0x22), "Arial", 0x00112233};
+    file.m_weekday = {SampleFont(-8, 700, 0, 0x22), "Arial", 0x00112233};
     file.m_nDaySwap = 2;
-    file.m_notes = {Font(-6, 400, 1, 0x12), "Times New Roman", 0x00445566};
+    file.m_notes = {SampleFont(-6, 400, 1, 0x12), "Times New Roman", 0x00445566};
     file.m_nNoteSize = 1;
-    file.m_title = {Font(-20, 900, 0, 0x22), "Courier New", 0x000000FF};
+    file.m_title = {SampleFont(-20, 900, 0, 0x22), "Courier New", 0x000000FF};
     file.m_bTitleLarge = 1;
-    file.m_date = {Font(-14, 400, 1, 0x02), "Arial", 0x00FF0000};
+    file.m_date = {SampleFont(-14, 400, 1, 0x02), "Arial", 0x00FF0000};
     file.m_nDateSize = 1;
     file.m_nDateSwap = 1;
     file.m_nDateStyle = -1;
@@ -206,19 +178,19 @@ Bytes SampleUpToPicture(int nHasImage) {
     w.Double(0.4);
     w.Double(0.95);
     w.Double(0.97);
-    w.Font(Font(-8, 700, 0, 0x22));
+    w.Font(SampleFont(-8, 700, 0, 0x22));
     w.Str("Arial");
     w.Int(0x00112233);
     w.Int(2);
-    w.Font(Font(-6, 400, 1, 0x12));
+    w.Font(SampleFont(-6, 400, 1, 0x12));
     w.Str("Times New Roman");
     w.Int(0x00445566);
     w.Int(1);
-    w.Font(Font(-20, 900, 0, 0x22));
+    w.Font(SampleFont(-20, 900, 0, 0x22));
     w.Str("Courier New");
     w.Int(0x000000FF);
     w.Int(1);
-    w.Font(Font(-14, 400, 1, 0x02));
+    w.Font(SampleFont(-14, 400, 1, 0x02));
     w.Str("Arial");
     w.Int(0x00FF0000);
     w.Int(1);
@@ -297,9 +269,9 @@ TEST(CalendarFileTest, NewMonthCalendarIsFortyTwoEmptyNotesAndEndsAfterTheImageF
     // switches, "PDF", three shorts, the flag.
     size_t nExpected = 43 + 4 * 4 + 1 + 4 * 8 + 4 * (28 + 6 + 4) + 6 * 4 + 4 + 3 * 2 + 4;
     ASSERT_EQ(nExpected, bytes.size());
-    EXPECT_EQ(0u, GetLe(bytes, bytes.size() - 4, 4));
-    uint64_t nTop = GetLe(bytes, 43 + 16 + 1 + 8, 4) | (uint64_t)GetLe(bytes, 43 + 16 + 1 + 12, 4)
-                                                           << 32;
+    EXPECT_EQ(0u, GetLe(&bytes[bytes.size() - 4], 4));
+    uint64_t nTop = GetLe(&bytes[43 + 16 + 1 + 8], 4) | (uint64_t)GetLe(&bytes[43 + 16 + 1 + 12], 4)
+                                                            << 32;
     double dTop;
     memcpy(&dTop, &nTop, 8);
     EXPECT_EQ(-1.0, dTop) << "an unplaced calendar keeps its top of -1";
@@ -362,8 +334,8 @@ TEST(CalendarFileTest, PictureSitsBetweenTheImageFlagAndTheImageFileName) {
         expected.Raw(picture);
         expected.Raw(SamplePlacement());
         ASSERT_EQ(expected.m_bytes, bytes);
-        EXPECT_EQ(0u, GetLe(bytes, nPictureAt + 2, 4)) << "file-size field";
-        EXPECT_EQ(c.nOffset, GetLe(bytes, nPictureAt + 10, 4)) << "pixel offset";
+        EXPECT_EQ(0u, GetLe(&bytes[nPictureAt + 2], 4)) << "file-size field";
+        EXPECT_EQ(c.nOffset, GetLe(&bytes[nPictureAt + 10], 4)) << "pixel offset";
 
         CCalendarFile loaded;
         LoadBytes(bytes, loaded);
@@ -440,11 +412,11 @@ TEST(CalendarFileTest, LyingHeadersAreRejectedWithoutAHugeAllocation) {
     };
     Bytes good = StoredForm(Picture(3, 2, 24));
     Bytes hugeOffset = good, hugeImage = good, hugeSize = good, tableBeyondOffset = good;
-    PutLe(hugeOffset, 10, 0xFFFFFFF0u, 4);
-    PutLe(hugeImage, 14 + 20, 0x7FFFFFF0u, 4);
-    PutLe(hugeSize, 14 + 4, 30000, 4);
-    PutLe(hugeSize, 14 + 8, 30000, 4);
-    PutLe(tableBeyondOffset, 14 + 14, 8, 2); // 256 colours, but the offset leaves none
+    PutLe(&hugeOffset[10], 0xFFFFFFF0u, 4);
+    PutLe(&hugeImage[14 + 20], 0x7FFFFFF0u, 4);
+    PutLe(&hugeSize[14 + 4], 30000, 4);
+    PutLe(&hugeSize[14 + 8], 30000, 4);
+    PutLe(&tableBeyondOffset[14 + 14], 8, 2); // 256 colours, but the offset leaves none
     struct Case {
         const char* pszName;
         Bytes bytes;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/SampleFont.h"
 #include "common/TempDir.h"
 
 #include <cstring>
@@ -29,35 +30,6 @@ CString StringOf(int nLength) {
     return CString(s);
 }
 
-LOGFONT SampleFont() {
-    LOGFONT lf;
-    memset(&lf, 0, sizeof(lf));
-    lf.lfHeight = -13;
-    lf.lfWidth = 7;
-    lf.lfEscapement = 0x01020304;
-    lf.lfOrientation = -1;
-    lf.lfWeight = 700;
-    lf.lfItalic = 1;
-    lf.lfUnderline = 2;
-    lf.lfStrikeOut = 3;
-    lf.lfCharSet = 0xEE;
-    lf.lfOutPrecision = 5;
-    lf.lfClipPrecision = 6;
-    lf.lfQuality = 7;
-    lf.lfPitchAndFamily = 0x22;
-    strcpy(lf.lfFaceName, "Arial");
-    return lf;
-}
-
-bool SameFont(const LOGFONT& a, const LOGFONT& b) {
-    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
-           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight &&
-           a.lfItalic == b.lfItalic && a.lfUnderline == b.lfUnderline &&
-           a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
-           a.lfOutPrecision == b.lfOutPrecision && a.lfClipPrecision == b.lfClipPrecision &&
-           a.lfQuality == b.lfQuality && a.lfPitchAndFamily == b.lfPitchAndFamily;
-}
-
 // A mix of every kind of value with strings of all three prefix lengths.
 void WriteSample(CArchive& ar) {
     ar.WriteInt(-2);
@@ -83,7 +55,7 @@ void ReadSample(CArchive& ar) {
     memset(&lf, 0, sizeof(lf));
     strcpy(lf.lfFaceName, "Keep");
     ar.ReadFont(lf);
-    EXPECT_TRUE(SameFont(SampleFont(), lf));
+    EXPECT_TRUE(SameFontRecord(SampleFont(), lf));
     EXPECT_STREQ("Keep", lf.lfFaceName);
     EXPECT_EQ(0xAB, ar.ReadByte());
     EXPECT_EQ(StringOf(65534), ar.ReadString());
@@ -340,7 +312,7 @@ TEST(ArchiveTest, ValuesStraddleTheBufferBoundary) {
         EXPECT_EQ(6.02e23, ar.ReadDouble());
         LOGFONT lf;
         ar.ReadFont(lf);
-        EXPECT_TRUE(SameFont(SampleFont(), lf));
+        EXPECT_TRUE(SameFontRecord(SampleFont(), lf));
         EXPECT_EQ(StringOf(9000), ar.ReadString());
         EXPECT_EQ(-300, ar.ReadShort());
     }

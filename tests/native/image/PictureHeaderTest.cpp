@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/LittleEndian.h"
+
 namespace {
 std::string Bytes(std::initializer_list<int> values) {
     std::string s;
@@ -49,13 +51,6 @@ TEST(PictureHeaderTest, SizesStatedByEachFormat) {
 }
 
 namespace {
-std::string Le(uint64_t n, int nBytes) {
-    std::string s;
-    for (int i = 0; i < nBytes; ++i)
-        s += (char)(n >> (8 * i));
-    return s;
-}
-
 // The first bytes of a bitmap file with an information header of nHeader bytes.
 std::string BitmapHead(uint32_t nHeader, int32_t nWidth, int32_t nHeight, uint32_t nBits,
                        uint32_t nCompression = 0) {

@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "app/AlmanarkApp.h"
+#include "common/SampleDocument.h"
 #include "common/TestSupport.h"
 #include "document/AlmanarkDoc.h"
 #include "document/CalendarFile.h"
 #include "frame/MainFrame.h"
+#include "native/common/LittleEndian.h"
 #include "framework/Archive.h"
 #include "framework/MemFile.h"
 #include "resources/resource.h"
@@ -18,11 +20,6 @@
 namespace {
 const char kUnexpectedFormat[] = "Unexpected file format.";
 const char kFailedToSave[] = "Failed to save document.";
-
-void PutLe(BYTE* p, DWORD n, int nBytes) {
-    for (int i = 0; i < nBytes; ++i)
-        p[i] = (BYTE)(n >> (8 * i));
-}
 
 // A packed 8-bit bitmap: header, 256 grey entries, pixels i * 3.
 BYTE* NewPackedPicture(LONG nWidth, LONG nHeight, size_t& nLength) {
@@ -51,25 +48,6 @@ void GivePicture(CAlmanarkDoc& doc, LONG nWidth, LONG nHeight) {
     doc.m_dImgTop = 0.2;
     doc.m_dImgRight = 0.7;
     doc.m_dImgBottom = 0.6;
-}
-
-void FillDocument(CAlmanarkDoc& doc) {
-    for (int c = 0; c < 7; ++c)
-        for (int r = 0; r < 6; ++r)
-            doc.SetNote(CString::FromInt(c * 6 + r + 1) + "\r\nnote", c, r);
-    doc.m_nYear = 2031;
-    doc.m_nMonth = 11;
-    doc.m_strTitle = "Grandma's \xA9 calendar";
-    doc.m_dCalLeft = 0.05;
-    doc.m_dCalTop = 0.5;
-    doc.m_dCalRight = 0.95;
-    doc.m_dCalBottom = 0.9;
-    doc.m_bTitleLarge = 1;
-    doc.m_bImageShowsThrough = 1;
-    doc.m_strPrinter = "PDF";
-    doc.m_nOrientation = 1;
-    doc.m_nPaperSize = 9;
-    doc.m_nPrintColor = 2;
 }
 
 std::vector<BYTE> ToBytes(const CString& s) {
@@ -166,7 +144,7 @@ protected:
 } // namespace
 
 TEST_F(DocumentFileTest, SaveReopenAndSaveAgainGivesTheSameBytes) {
-    FillDocument(*m_pDoc);
+    FillSampleDocument(*m_pDoc);
     GivePicture(*m_pDoc, 7, 5);
     theApp.m_dImageAspect = 1.4;
     CString strFirst = m_dir.File("first.kal"), strSecond = m_dir.File("second.kal");
@@ -279,7 +257,7 @@ TEST_F(DocumentFileTest, FailedLoadChangesNothing) {
 }
 
 TEST_F(DocumentFileTest, PictureCutShortFailsTheLoad) {
-    FillDocument(*m_pDoc);
+    FillSampleDocument(*m_pDoc);
     GivePicture(*m_pDoc, 16, 16);
     CString strPath = m_dir.File("picture.kal");
     Save(*m_pDoc, strPath);
@@ -332,7 +310,7 @@ TEST_F(DocumentFileTest, UnreadablePictureIsSkippedAndTheLoadGoesOn) {
 }
 
 TEST_F(DocumentFileTest, FailedSaveKeepsTheOldFile) {
-    FillDocument(*m_pDoc);
+    FillSampleDocument(*m_pDoc);
     CString strPath = m_dir.File("kept.kal");
     Save(*m_pDoc, strPath);
     std::vector<BYTE> old = FileBytes(strPath);

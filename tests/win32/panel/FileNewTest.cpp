@@ -1,10 +1,9 @@
 // File New, which the view handles ahead of the framework.
 #include "PanelFixture.h"
 
-#include <cstring>
-
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
+#include "native/common/SampleFont.h"
 #include "framework/AfxRes.h"
 #include "resources/resource.h"
 #include "view/AlmanarkView.h"
@@ -35,10 +34,6 @@ protected:
         SetIniValue("Almanark", "Month Doc", m_dir.File("Month.kal"));
     }
 };
-
-bool SameFont(const LOGFONT& a, const LOGFONT& b) {
-    return memcmp(&a, &b, sizeof a) == 0;
-}
 
 TEST_F(FileNew, AfterAYearCalendarGivesAFreshMonthCalendarWithTheSameFonts) {
     Click(Page(), IDC_DOC_KIND);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/AlmanarkDoc.h"
+#include "native/common/LittleEndian.h"
 #include "frame/MainFrame.h"
 #include "framework/AfxRes.h"
 #include "resources/resource.h"
@@ -19,13 +20,6 @@ const char kNoImage[] = "no image loaded";
 
 CString Picture(const char* pszName) {
     return CString("Z:") + ALMANARK_SOURCE_DIR + "/tests/win32/panel/pictures/" + pszName;
-}
-
-std::string Le(uint32_t n, int nBytes) {
-    std::string s;
-    for (int i = 0; i < nBytes; ++i)
-        s += (char)(n >> (8 * i));
-    return s;
 }
 
 // A 24-bit .bmp of one colour; nCutPixels bytes fewer than its rows need.

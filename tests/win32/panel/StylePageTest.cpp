@@ -11,31 +11,6 @@
 #include "view/AlmanarkView.h"
 
 namespace {
-struct Element {
-    int nButton;
-    LOGFONT CAlmanarkDoc::*plf;
-    CString CAlmanarkApp::*pstrFace;
-    COLORREF CAlmanarkApp::*pcrColor;
-    int CAlmanarkApp::*pnWeight;
-    BYTE CAlmanarkApp::*pbItalic;
-    const char* pszName;
-};
-
-const Element kElements[] = {
-    {IDC_WEEKDAY_FONT, &CAlmanarkDoc::m_lfWeekday, &CAlmanarkApp::m_strWeekdayFont,
-     &CAlmanarkApp::m_crWeekdayColor, &CAlmanarkApp::m_nWeekdayWeight,
-     &CAlmanarkApp::m_bWeekdayItalic, "Weekday"},
-    {IDC_NOTES_FONT, &CAlmanarkDoc::m_lfNotes, &CAlmanarkApp::m_strNotesFont,
-     &CAlmanarkApp::m_crNotesColor, &CAlmanarkApp::m_nNotesWeight, &CAlmanarkApp::m_bNotesItalic,
-     "Notes"},
-    {IDC_TITLE_FONT, &CAlmanarkDoc::m_lfTitle, &CAlmanarkApp::m_strTitleFont,
-     &CAlmanarkApp::m_crTitleColor, &CAlmanarkApp::m_nTitleWeight, &CAlmanarkApp::m_bTitleItalic,
-     "Title"},
-    {IDC_DATE_FONT, &CAlmanarkDoc::m_lfDate, &CAlmanarkApp::m_strDateFont,
-     &CAlmanarkApp::m_crDateColor, &CAlmanarkApp::m_nDateWeight, &CAlmanarkApp::m_bDateItalic,
-     "Date"},
-};
-
 const COLORREF kChosenColor = RGB(200, 0, 0);
 const unsigned kPageFlags = CF_SCREENFONTS | CF_EFFECTS | CF_SELECTSCRIPT | CF_SCALABLEONLY;
 
@@ -71,12 +46,31 @@ protected:
 };
 
 TEST_F(StylePage, FontButtonsTakeTheChoiceOnOkAndOnlyTheHeightOnCancel) {
-    for (const Element& element : kElements) {
+    // Where each button's choice belongs, written out element by element.
+    struct Element {
+        int nButton;
+        LOGFONT* plf;
+        CString* pstrFace;
+        COLORREF* pcrColor;
+        int* pnWeight;
+        BYTE* pbItalic;
+        const char* pszName;
+    } const elements[] = {
+        {IDC_WEEKDAY_FONT, &Doc().m_lfWeekday, &theApp.m_strWeekdayFont, &theApp.m_crWeekdayColor,
+         &theApp.m_nWeekdayWeight, &theApp.m_bWeekdayItalic, "Weekday"},
+        {IDC_NOTES_FONT, &Doc().m_lfNotes, &theApp.m_strNotesFont, &theApp.m_crNotesColor,
+         &theApp.m_nNotesWeight, &theApp.m_bNotesItalic, "Notes"},
+        {IDC_TITLE_FONT, &Doc().m_lfTitle, &theApp.m_strTitleFont, &theApp.m_crTitleColor,
+         &theApp.m_nTitleWeight, &theApp.m_bTitleItalic, "Title"},
+        {IDC_DATE_FONT, &Doc().m_lfDate, &theApp.m_strDateFont, &theApp.m_crDateColor,
+         &theApp.m_nDateWeight, &theApp.m_bDateItalic, "Date"},
+    };
+    for (const Element& element : elements) {
         SCOPED_TRACE(element.pszName);
         const CString strName = CString(element.pszName) + " ";
-        theApp.*element.pcrColor = RGB(1, 2, 3);
-        LOGFONT lfBefore = Doc().*element.plf;
-        const CString strFaceBefore = theApp.*element.pstrFace;
+        *element.pcrColor = RGB(1, 2, 3);
+        LOGFONT lfBefore = *element.plf;
+        const CString strFaceBefore = *element.pstrFace;
 
         AnswerFontDialog(false);
         Click(Style(), element.nButton);
@@ -84,23 +78,23 @@ TEST_F(StylePage, FontButtonsTakeTheChoiceOnOkAndOnlyTheHeightOnCancel) {
         EXPECT_EQ(18, m_nHeightShown);
         EXPECT_EQ(RGB(1, 2, 3), m_crShown);
         lfBefore.lfHeight = 18;
-        EXPECT_EQ(0, memcmp(&lfBefore, &(Doc().*element.plf), sizeof lfBefore));
-        EXPECT_EQ(strFaceBefore, theApp.*element.pstrFace);
-        EXPECT_EQ(RGB(1, 2, 3), theApp.*element.pcrColor);
+        EXPECT_EQ(0, memcmp(&lfBefore, element.plf, sizeof lfBefore));
+        EXPECT_EQ(strFaceBefore, *element.pstrFace);
+        EXPECT_EQ(RGB(1, 2, 3), *element.pcrColor);
         EXPECT_EQ(CString("<none>"), IniValue("Almanark", strName + "Font"));
         EXPECT_FALSE(Doc().IsModified());
 
         ::ValidateRect(View(), nullptr);
         AnswerFontDialog(true);
         Click(Style(), element.nButton);
-        const LOGFONT& lf = Doc().*element.plf;
+        const LOGFONT& lf = *element.plf;
         EXPECT_STREQ("Times New Roman", lf.lfFaceName);
         EXPECT_EQ(FW_BOLD, lf.lfWeight);
         EXPECT_EQ(1, lf.lfItalic);
-        EXPECT_EQ(CString("Times New Roman"), theApp.*element.pstrFace);
-        EXPECT_EQ(kChosenColor, theApp.*element.pcrColor);
-        EXPECT_EQ(FW_BOLD, theApp.*element.pnWeight);
-        EXPECT_EQ(1, theApp.*element.pbItalic);
+        EXPECT_EQ(CString("Times New Roman"), *element.pstrFace);
+        EXPECT_EQ(kChosenColor, *element.pcrColor);
+        EXPECT_EQ(FW_BOLD, *element.pnWeight);
+        EXPECT_EQ(1, *element.pbItalic);
         EXPECT_EQ(CString("Times New Roman"), IniValue("Almanark", strName + "Font"));
         EXPECT_EQ(CString::FromInt(kChosenColor), IniValue("Almanark", strName + "Color"));
         EXPECT_EQ(CString("700"), IniValue("Almanark", strName + "Weight"));
