@@ -14,8 +14,6 @@
 
 namespace {
 const char kSection[] = "Almanark";
-// No printer name is longer; a stored one that is comes from a damaged file.
-const int kLongestPrinterName = 220;
 const UINT kPrintFlags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS |
                          PD_HIDEPRINTTOFILE | PD_NOSELECTION;
 
@@ -41,9 +39,7 @@ int CountLocalPrinters(const CString& strName) {
 // The whole value: a cut-off value written back later would damage the
 // user's default printer.
 CString SystemDefaultDevice() {
-    char szDevice[1024] = {0};
-    ::GetProfileStringA("windows", "device", "", szDevice, sizeof szDevice);
-    return szDevice;
+    return CWinApp::GetSystemProfileString("windows", "device");
 }
 
 void SetSystemDefaultDevice(const CString& strDevice) {
@@ -54,9 +50,8 @@ void SetSystemDefaultDevice(const CString& strDevice) {
 
 // "name,driver,port" as the system keeps it, when [devices] knows the printer.
 CString DeviceEntry(const CString& strPrinter) {
-    char szEntry[512] = {0};
-    ::GetProfileStringA("devices", strPrinter, "", szEntry, sizeof szEntry);
-    return szEntry[0] ? strPrinter + "," + szEntry : strPrinter;
+    const CString strEntry = CWinApp::GetSystemProfileString("devices", strPrinter);
+    return strEntry.IsEmpty() ? strPrinter : strPrinter + "," + strEntry;
 }
 
 enum PrinterSetting { settingOrientation, settingPaperSize, settingColor };
@@ -157,7 +152,7 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
     }
     if (!strRefused.IsEmpty())
         AfxMessageBox("The document's printer settings (" + strRefused +
-                          ") do not suit the printer\n\n" + ShownName(theApp.m_strPrinter) +
+                          ") do not suit the printer\n\n" + theApp.m_strPrinter +
                           "\n\nThe printer's own settings will be used instead.",
                       MB_OK | MB_ICONEXCLAMATION);
     return nDiffer;
@@ -176,12 +171,6 @@ bool CPrinterSettings::Accepts(int nSetting, short nValue) const {
     std::vector<WORD> papers(nPapers);
     ::DeviceCapabilitiesA(theApp.m_strPrinter, strPort, DC_PAPERS, (char*)papers.data(), nullptr);
     return std::find(papers.begin(), papers.end(), (WORD)nValue) != papers.end();
-}
-
-CString CPrinterSettings::ShownName(const CString& strPrinter) {
-    return strPrinter.GetLength() > kLongestPrinterName
-               ? strPrinter.Left(kLongestPrinterName) + "..."
-               : strPrinter;
 }
 
 void CPrinterSettings::ResetPrinterDC() {
@@ -230,7 +219,7 @@ void CPrinterSettings::EnsureDocumentPrinter() {
             bSwitched = true;
         } else {
             AfxMessageBox("The document was last saved with the following printer:\n\n" +
-                              ShownName(strWanted) +
+                              strWanted +
                               "\n\nwhich is not available.  The current printer will be used "
                               "instead.",
                           MB_OK);
@@ -278,7 +267,7 @@ bool CPrinterSettings::PreparePrinting(CPrintInfo& info) {
         EnsureDocumentPrinter();
     const HDC hDC = ::CreateDCA("WINSPOOL", theApp.m_strPrinter, nullptr, nullptr);
     if (!hDC) {
-        AfxMessageBox("The printer\n\n" + ShownName(theApp.m_strPrinter) +
+        AfxMessageBox("The printer\n\n" + theApp.m_strPrinter +
                           "\n\nis not available.  Nothing was printed.",
                       MB_OK | MB_ICONEXCLAMATION);
         return false;

@@ -47,10 +47,6 @@ public:
     // The device name of the print dialog's printer, empty without one.
     CString DialogPrinterName() const;
 
-    // A printer name as a message shows it: names longer than any printer
-    // name can be are cut with an ellipsis.
-    static CString ShownName(const CString& strPrinter);
-
 private:
     void CreatePrintDialog();
     // Whether the application's printer can take the document's value.
