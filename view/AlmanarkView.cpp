@@ -141,7 +141,7 @@ void CAlmanarkView::OnDraw(CDC* pDC) {
     if (doc.m_bResetOnNew)
         NameNewDocument(doc);
     if (m_nEvalEvents)
-        m_strEaster = MakeEasterKey(doc.m_nYear);
+        m_strEaster = IsKnownYear(doc.m_nYear) ? MakeEasterKey(doc.m_nYear) : CString();
     CPen pen(PS_SOLID, 1, RGB(127, 127, 127));
     CAutoSelect selPen(dc, dc.IsPrinting() ? nullptr : pen.GetSafeHandle());
     if (dc.IsPrinting())
@@ -166,9 +166,6 @@ void CAlmanarkView::TakeTodayWithoutMonth(CAlmanarkDoc& doc) {
         doc.m_nMonth = today.m_nMonth;
         m_selDay = today.m_nDay;
     }
-    // A year the Calendar page cannot show would make the grid, the title
-    // and the events disagree.
-    doc.m_nYear = std::clamp(doc.m_nYear, FIRST_YEAR, LAST_YEAR);
 }
 
 void CAlmanarkView::ShowMonthOnCalendarPage(const CAlmanarkDoc& doc) {
@@ -178,8 +175,11 @@ void CAlmanarkView::ShowMonthOnCalendarPage(const CAlmanarkDoc& doc) {
     CCalendarPage& page = pFrame->m_wndCalendarPage;
     if (page.m_cbMonth.GetSafeHwnd())
         page.m_cbMonth.SetCurSel(doc.m_nMonth - 1);
-    if (page.m_cbYear.GetSafeHwnd())
-        page.m_cbYear.SelectString(-1, CString::FromInt(doc.m_nYear));
+    // A year the list does not hold leaves it without a selection, so that
+    // the title shows the document's own year.
+    if (page.m_cbYear.GetSafeHwnd() &&
+        page.m_cbYear.SelectString(-1, CString::FromInt(doc.m_nYear)) == CB_ERR)
+        page.m_cbYear.SetCurSel(-1);
 }
 
 void CAlmanarkView::NameNewDocument(CAlmanarkDoc& doc) {
@@ -274,22 +274,31 @@ void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox&
 
 void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
     const int nYear = doc.m_nYear, nMonth = doc.m_nMonth;
+    // A year without a calendar keeps its frame and title band, as on a year page.
+    const bool bDays = IsKnownYear(nYear);
     const CMonthLayout layout(box, theApp.m_nDateSize || doc.m_bTitleLarge,
-                              WeekdayOf(nYear, nMonth, 1), DaysInMonth(nYear, nMonth));
+                              bDays ? WeekdayOf(nYear, nMonth, 1) : 0,
+                              bDays ? DaysInMonth(nYear, nMonth) : 0);
     dc.Rectangle(layout.Frame());
     if (!dc.IsPrinting()) {
         m_rectCalFrame = m_calTracker.m_rect = layout.Frame();
         m_rectTitle = layout.TitleBox();
     }
     dc.Rectangle(layout.TitleBox());
-    for (int c = 0; c < CMonthLayout::kColumns; ++c)
+    for (int c = 0; bDays && c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
     CCalendarText text(dc, doc);
     text.DrawTitle(layout.TitleTextRect(), MonthText(doc), YearText(doc),
                    ReadTitleFromStylePage(doc));
-    text.DrawWeekdayNames(layout);
-    DrawDays(dc, doc, layout);
-    DrawNeighbourMonths(dc, doc, layout);
+    if (bDays) {
+        text.DrawWeekdayNames(layout);
+        DrawDays(dc, doc, layout);
+        DrawNeighbourMonths(dc, doc, layout);
+    } else {
+        for (CRect& rcBox : m_boxRects)
+            rcBox.SetRectEmpty();
+        theApp.EmptyEventCaptions();
+    }
     if (!dc.IsPrinting() && m_nCalPositioning)
         m_calTracker.Draw(&dc);
 }
@@ -435,7 +444,8 @@ BOOL CAlmanarkView::SelectBox(int nCol, int nRow) {
 }
 
 void CAlmanarkView::CommitNote() {
-    m_pInteraction->CommitNote();
+    if (m_nNoteDirty)
+        m_pInteraction->CommitNote();
 }
 
 CRect CAlmanarkView::PictureRect() const {
@@ -535,6 +545,8 @@ bool CAlmanarkView::HandlesCommand(unsigned nID) const {
 bool CAlmanarkView::OnCmdMsg(unsigned nID, int nCode) {
     if (nCode != 0 && nCode != 1)
         return CScrollView::OnCmdMsg(nID, nCode);
+    if (HandlesCommand(nID))
+        CommitNote();
     switch (nID) {
     case ID_FILE_NEW:
         OnFileNew();
