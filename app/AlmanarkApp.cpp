@@ -225,18 +225,13 @@ BOOL CAlmanarkApp::LoadSettings() {
         m_strEventFileArg.Empty();
     }
 
-    char szValue[81] = {0};
     m_strPrinter = Settings().String(CSettingsKeys::kPrinter);
-    if (!m_strPrinter.IsEmpty()) {
-        ::GetProfileStringA("devices", m_strPrinter, "", szValue, sizeof szValue);
-        if (!szValue[0]) {
-            m_strPrinter.Empty();
-            WriteSetting(CSettingsKeys::kPrinter, "");
-        }
+    if (!m_strPrinter.IsEmpty() && GetSystemProfileString("devices", m_strPrinter).IsEmpty()) {
+        m_strPrinter.Empty();
+        WriteSetting(CSettingsKeys::kPrinter, "");
     }
     if (m_strPrinter.IsEmpty()) {
-        ::GetProfileStringA("windows", "device", "", szValue, sizeof szValue);
-        m_strPrinter = szValue;
+        m_strPrinter = GetSystemProfileString("windows", "device");
         int nComma = m_strPrinter.Find(',');
         if (nComma >= 0)
             m_strPrinter = m_strPrinter.Left(nComma);

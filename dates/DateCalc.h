@@ -7,6 +7,11 @@ const int FIRST_YEAR = 1970;
 const int LAST_YEAR = 2037;
 const int YEAR_COUNT = LAST_YEAR - FIRST_YEAR + 1;
 
+// A file may hold any year; only these have a calendar.
+inline bool IsKnownYear(int nYear) {
+    return nYear >= FIRST_YEAR && nYear <= LAST_YEAR;
+}
+
 struct CalDate {
     int m_nYear;
     int m_nMonth;

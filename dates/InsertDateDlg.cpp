@@ -65,8 +65,7 @@ void CInsertDateDlg::CreatePages() {
 
 bool CInsertDateDlg::OnCmdMsg(unsigned nID, int nCode) {
     if (nID == IDC_CAPTION && nCode == EN_CHANGE) {
-        m_strCaption = m_editCaption.GetWindowText();
-        ValidateCaption();
+        TakeCaption();
         return true;
     }
     if (nID == IDC_APPLY && nCode == BN_CLICKED) {
@@ -109,6 +108,17 @@ void CInsertDateDlg::OnPendingChanged(WPARAM wParam) {
     if (wParam == 2)
         m_strCaption = theApp.m_strPendingWords[0];
     ShowHeadingAndCaption();
+    ValidateCaption();
+}
+
+// The box stops typing at 30 characters; text that another program sets
+// into it is held to the same length, and the box shows what was taken.
+void CInsertDateDlg::TakeCaption() {
+    m_strCaption = m_editCaption.GetWindowText();
+    if (m_strCaption.GetLength() > kMaxCaption) {
+        m_strCaption = m_strCaption.Left(kMaxCaption);
+        m_editCaption.SetWindowText(m_strCaption);
+    }
     ValidateCaption();
 }
 

@@ -39,6 +39,7 @@ private:
     void PlaceAtViewCorner();
     void CreatePages();
     void OnPendingChanged(WPARAM wParam);
+    void TakeCaption();
     void ValidateCaption();
     void ApplyPendingDates();
     void InsertPending();

@@ -131,8 +131,12 @@ void CAlmanarkDoc::StoreFile(CArchive& ar) {
 }
 
 BOOL CAlmanarkDoc::OnOpenDocument(const char* pszPathName) {
-    if (CDocument::OnOpenDocument(pszPathName))
+    m_bFileRead = false;
+    if (CDocument::OnOpenDocument(pszPathName)) {
+        if (!m_bFileRead)
+            StartBlank();
         return TRUE;
+    }
     // The file is read whole before anything is taken from it: a refused
     // file changed nothing, and the framework keeps the document as it was.
     SetModifiedFlag(false);
@@ -143,6 +147,32 @@ void CAlmanarkDoc::LoadFile(CArchive& ar) {
     CCalendarFile file;
     file.Load(ar);
     TakeFile(file);
+    m_bFileRead = true;
+}
+
+void CAlmanarkDoc::StartBlank() {
+    RemovePicture();
+    ++m_bResetOnNew;
+    OnNewDocument();
+    // As after a load: the calendar is named after its file, not "[unsaved]".
+    m_bResetOnNew = 0;
+    theApp.m_nDateStyle = theApp.Settings().DateStyle();
+    SelectLoadedEventFile("Default");
+}
+
+BOOL CAlmanarkDoc::OnSaveDocument(const char* pszPathName) {
+    CommitPendingNote();
+    return CDocument::OnSaveDocument(pszPathName);
+}
+
+BOOL CAlmanarkDoc::SaveModified() {
+    CommitPendingNote();
+    return CDocument::SaveModified();
+}
+
+void CAlmanarkDoc::CommitPendingNote() {
+    if (theApp.m_pView)
+        theApp.m_pView->CommitNote();
 }
 
 void CAlmanarkDoc::LoadForPrinting(CArchive& ar) {

@@ -13,6 +13,10 @@ public:
 
     BOOL OnNewDocument() override;
     BOOL OnOpenDocument(const char* pszPathName) override;
+    // Both take the note still being typed into the calendar first, so that
+    // the save, and the question whether to save, see it.
+    BOOL OnSaveDocument(const char* pszPathName) override;
+    BOOL SaveModified() override;
     void Serialize(CArchive& ar) override;
 
     CString GetNote(int nCol, int nRow) const;
@@ -54,6 +58,13 @@ public:
     CDib m_dib;
 
 private:
+    // Set by a load that read the file; an empty file reads nothing.
+    bool m_bFileRead = false;
+
+    void CommitPendingNote();
+    // An empty file is what the shell's "New" makes: it opens as a new,
+    // blank calendar that keeps the file's name.
+    void StartBlank();
     void StoreFile(CArchive& ar);
     // Reads the whole file first: a refused file leaves the document as it was.
     void LoadFile(CArchive& ar);

@@ -1,13 +1,7 @@
 #include "framework/ComboBox.h"
 
 CString CComboBox::GetLBText(int nIndex) const {
-    CString s;
-    int n = GetLBTextLen(nIndex);
-    if (n > 0) {
-        SendMessage(CB_GETLBTEXT, nIndex, (LPARAM)s.GetBuffer(n + 1));
-        s.ReleaseBuffer();
-    }
-    return s;
+    return GetItemText(CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
 
 void CComboBox::GetEditSel(int& nStart, int& nEnd) const {

@@ -128,17 +128,21 @@ void CFrameWnd::OnClose() {
 }
 
 void CFrameWnd::OnDropFiles(HDROP hDrop) {
-    char szFile[MAX_PATH * 2] = {0};
     CDeferredLibrary& shell = CDeferredLibrary::Shell();
     auto* pfnQuery = shell.Find<decltype(::DragQueryFileA)>("DragQueryFileA");
     UINT nFiles = pfnQuery ? pfnQuery(hDrop, 0xFFFFFFFF, nullptr, 0) : 0;
-    if (nFiles > 0)
-        pfnQuery(hDrop, 0, szFile, sizeof szFile);
+    // The whole name: a cut one could name another file.
+    CString strFile;
+    if (nFiles > 0) {
+        const UINT nLength = pfnQuery(hDrop, 0, nullptr, 0);
+        pfnQuery(hDrop, 0, strFile.GetBuffer((int)nLength + 1), nLength + 1);
+        strFile.ReleaseBuffer();
+    }
     if (auto* pfnFinish = shell.Find<decltype(::DragFinish)>("DragFinish"))
         pfnFinish(hDrop);
     if (nFiles > 0 && AfxGetApp()) {
         ::SetForegroundWindow(m_hWnd);
-        AfxGetApp()->OpenDocumentFile(szFile);
+        AfxGetApp()->OpenDocumentFile(strFile);
     }
 }
 

@@ -1,13 +1,7 @@
 #include "framework/ListBox.h"
 
 CString CListBox::GetText(int nIndex) const {
-    CString s;
-    int n = GetTextLen(nIndex);
-    if (n > 0) {
-        SendMessage(LB_GETTEXT, nIndex, (LPARAM)s.GetBuffer(n + 1));
-        s.ReleaseBuffer();
-    }
-    return s;
+    return GetItemText(LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
 std::vector<int> CListBox::GetSelItems(int nMax) const {

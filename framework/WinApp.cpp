@@ -105,16 +105,28 @@ UINT CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nD
     return ::GetPrivateProfileIntA(pszSection, pszEntry, nDefault, m_pszProfileName);
 }
 
-CString CWinApp::GetProfileString(const char* pszSection, const char* pszEntry,
-                                  const char* pszDefault) {
+namespace {
+CString ReadWholeProfileString(const char* pszSection, const char* pszEntry, const char* pszDefault,
+                               const char* pszFile) {
     // Grow the buffer until the value fits: values have no fixed limit.
     for (DWORD nSize = 256;; nSize *= 4) {
         std::vector<char> buf(nSize);
         DWORD n = ::GetPrivateProfileStringA(pszSection, pszEntry, pszDefault ? pszDefault : "",
-                                             buf.data(), nSize, m_pszProfileName);
+                                             buf.data(), nSize, pszFile);
         if (n < nSize - 1 || nSize >= (1u << 20))
             return CString(buf.data(), (int)n);
     }
+}
+} // namespace
+
+CString CWinApp::GetProfileString(const char* pszSection, const char* pszEntry,
+                                  const char* pszDefault) {
+    return ReadWholeProfileString(pszSection, pszEntry, pszDefault, m_pszProfileName);
+}
+
+CString CWinApp::GetSystemProfileString(const char* pszSection, const char* pszEntry) {
+    // The name by which the profile functions reach the system's own settings.
+    return ReadWholeProfileString(pszSection, pszEntry, "", "win.ini");
 }
 
 BOOL CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) {

@@ -33,6 +33,8 @@ public:
 
     // Profile: every call reads or writes m_pszProfileName.
     UINT GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault);
+    // A value of the system profile (WIN.INI: devices, default printer), whole.
+    static CString GetSystemProfileString(const char* pszSection, const char* pszEntry);
     CString GetProfileString(const char* pszSection, const char* pszEntry,
                              const char* pszDefault = nullptr);
     BOOL WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue);

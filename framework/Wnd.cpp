@@ -1,11 +1,25 @@
 #include "framework/Wnd.h"
 
+#include <string>
+
 namespace {
 const char kPropName[] = "Almanark.CWnd";
 const char kClassName[] = "AlmanarkWnd";
 // The object whose window CreateEx is making: messages such as
 // WM_GETMINMAXINFO arrive before WM_NCCREATE can carry the pointer.
 thread_local CWnd* t_pCreating = nullptr;
+
+CString Narrow(const std::wstring& wstr) {
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, wstr.data(), (int)wstr.size(), nullptr, 0,
+                                        nullptr, nullptr);
+    CString s;
+    if (n > 0) {
+        ::WideCharToMultiByte(CP_ACP, 0, wstr.data(), (int)wstr.size(), s.GetBuffer(n), n, nullptr,
+                              nullptr);
+        s.ReleaseBuffer(n);
+    }
+    return s;
+}
 
 CString TextOf(HWND hWnd) {
     CString s;
@@ -171,4 +185,14 @@ CRect CWnd::GetWindowRect() const {
     CRect rc;
     ::GetWindowRect(m_hWnd, &rc);
     return rc;
+}
+
+CString CWnd::GetItemText(UINT nLenMsg, UINT nTextMsg, int nIndex) const {
+    const LRESULT nLength = ::SendMessageW(m_hWnd, nLenMsg, nIndex, 0);
+    if (nLength <= 0)
+        return CString();
+    std::wstring wstr((size_t)nLength + 1, L'\0');
+    const LRESULT nCopied = ::SendMessageW(m_hWnd, nTextMsg, nIndex, (LPARAM)&wstr[0]);
+    wstr.resize(nCopied > 0 && nCopied <= nLength ? (size_t)nCopied : 0);
+    return Narrow(wstr);
 }

@@ -87,6 +87,11 @@ public:
 
 protected:
     LRESULT DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam);
+    // The text of a list item (LB_GETTEXT, CB_GETLBTEXT and their length
+    // messages), asked for in the controls' own wide characters: the system
+    // turns the ANSI request into a wide one through a buffer of 512
+    // characters on the stack, which a longer item overruns.
+    CString GetItemText(UINT nLenMsg, UINT nTextMsg, int nIndex) const;
     // Replaces the procedure of a window created elsewhere (a dialog's
     // window), so that its messages reach WindowProc.
     void SubclassWindow(HWND hWnd);

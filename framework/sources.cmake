@@ -5,6 +5,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MemFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Archive.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandLineInfo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MessageText.cpp
 )
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Wnd.cpp

@@ -94,6 +94,11 @@ void CCalendarPage::SetUpNoteEdits() {
     rcFull.DeflateRect(5, 5);
     m_editFullText.SetRect(rcFull);
     m_editFullText.SetTabStops(nTabStop);
+    // The full text lies over the note edit; without this the note edit,
+    // repainting the character just typed, would draw over the full text
+    // while "Day Note full." is up.
+    ::SetWindowLongA(m_editNote, GWL_STYLE,
+                     ::GetWindowLongA(m_editNote, GWL_STYLE) | WS_CLIPSIBLINGS);
 }
 
 bool CCalendarPage::OnCmdMsg(unsigned nID, int nCode) {
@@ -377,6 +382,8 @@ void CCalendarPage::ReloadNote() {
     if (theApp.m_nDaySwap == 2 && !strText.IsEmpty())
         strText = "\t" + strText;
     m_editNote.SetWindowText(strText);
+    // The edit now holds the document's text: nothing is waiting to be stored.
+    theApp.m_pView->m_nNoteDirty = 0;
 }
 
 // ---- day numbers and orientation ----

@@ -164,7 +164,7 @@ void CAlmanarkView::OnDraw(CDC* pDC) {
     if (doc.m_bResetOnNew)
         NameNewDocument(doc);
     if (m_nEvalEvents)
-        m_strEaster = MakeEasterKey(doc.m_nYear);
+        m_strEaster = IsKnownYear(doc.m_nYear) ? MakeEasterKey(doc.m_nYear) : CString();
     DrawPage(dc, doc);
     if (!doc.m_bYearDoc && m_nRefreshNote) {
         RefreshNoteEdit();
@@ -203,9 +203,6 @@ void CAlmanarkView::TakeTodayWithoutMonth(CAlmanarkDoc& doc) {
         doc.m_nMonth = today.m_nMonth;
         m_selDay = today.m_nDay;
     }
-    // A year the Calendar page cannot show would make the grid, the title
-    // and the events disagree.
-    doc.m_nYear = std::clamp(doc.m_nYear, FIRST_YEAR, LAST_YEAR);
 }
 
 void CAlmanarkView::ShowMonthOnCalendarPage(const CAlmanarkDoc& doc) {
@@ -215,8 +212,11 @@ void CAlmanarkView::ShowMonthOnCalendarPage(const CAlmanarkDoc& doc) {
     CCalendarPage& page = pFrame->m_wndCalendarPage;
     if (page.m_cbMonth.GetSafeHwnd())
         page.m_cbMonth.SetCurSel(doc.m_nMonth - 1);
-    if (page.m_cbYear.GetSafeHwnd())
-        page.m_cbYear.SelectString(-1, CString::FromInt(doc.m_nYear));
+    // A year the list does not hold leaves it without a selection, so that
+    // the title shows the document's own year.
+    if (page.m_cbYear.GetSafeHwnd() &&
+        page.m_cbYear.SelectString(-1, CString::FromInt(doc.m_nYear)) == CB_ERR)
+        page.m_cbYear.SetCurSel(-1);
 }
 
 void CAlmanarkView::NameNewDocument(CAlmanarkDoc& doc) {
@@ -324,6 +324,8 @@ CPrintPage CAlmanarkView::PageToDraw(const CDC& dc, const CAlmanarkDoc& doc) con
 void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box,
                                   const CPrintPage& page) {
     const int nYear = page.nYear, nMonth = page.nMonth;
+    // A year without a calendar keeps its frame and title band, as on a year page.
+    const bool bDays = IsKnownYear(nYear);
     const CWeekLayout weeks(nYear, nMonth, theApp.m_options.m_nFirstWeekday);
     if (ShowsOpenMonth(doc, page))
         FollowFirstWeekday(weeks);
@@ -335,7 +337,7 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
         m_rectTitle = layout.TitleBox();
     }
     dc.Rectangle(layout.TitleBox());
-    for (int c = 0; c < CMonthLayout::kColumns; ++c)
+    for (int c = 0; bDays && c < CMonthLayout::kColumns; ++c)
         dc.Rectangle(layout.WeekdayCell(c));
     CCalendarText text(dc, doc);
     // The Calendar page shows the open calendar's own month only.
@@ -344,9 +346,16 @@ void CAlmanarkView::DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox
     text.DrawTitle(layout.TitleTextRect(),
                    bShown ? MonthText(doc, bLocal) : CCalendarNames::Of(bLocal).Month(nMonth),
                    bShown ? YearText(doc) : CString::FromInt(nYear), ReadTitleFromStylePage(doc));
-    text.DrawWeekdayNames(layout);
-    DrawDays(dc, doc, layout, page);
-    DrawNeighbourMonths(dc, doc, layout, page);
+    if (bDays) {
+        text.DrawWeekdayNames(layout);
+        DrawDays(dc, doc, layout, page);
+        DrawNeighbourMonths(dc, doc, layout, page);
+    } else {
+        for (CRect& rcBox : m_boxRects)
+            rcBox.SetRectEmpty();
+        if (bShown)
+            theApp.EmptyEventCaptions();
+    }
     if (!dc.IsPrinting() && m_nCalPositioning)
         m_calTracker.Draw(&dc);
 }
@@ -575,7 +584,8 @@ BOOL CAlmanarkView::SelectBox(int nCol, int nRow) {
 }
 
 void CAlmanarkView::CommitNote() {
-    m_pInteraction->CommitNote();
+    if (m_nNoteDirty)
+        m_pInteraction->CommitNote();
 }
 
 CRect CAlmanarkView::PictureRect() const {
@@ -674,6 +684,8 @@ bool CAlmanarkView::HandlesCommand(unsigned nID) const {
 bool CAlmanarkView::OnCmdMsg(unsigned nID, int nCode) {
     if (nCode != 0 && nCode != 1)
         return CScrollView::OnCmdMsg(nID, nCode);
+    if (HandlesCommand(nID))
+        CommitNote();
     switch (nID) {
     case ID_FILE_NEW:
         OnFileNew();

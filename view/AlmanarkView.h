@@ -119,7 +119,8 @@ public:
     // Makes (nCol, nRow) selectable: false for a box without text. The
     // caller stores the selection and raises m_nRefreshNote.
     BOOL SelectBox(int nCol, int nRow);
-    // Stores typing in the note editor into the selected box.
+    // Stores typing still pending in the note editor into the selected box:
+    // whatever saves, prints or replaces the calendar calls it first.
     void CommitNote();
 
     // The calendar block and the picture while they are positioned.

@@ -14,8 +14,6 @@
 #include "view/PrintJob.h"
 
 namespace {
-// No printer name is longer; a stored one that is comes from a damaged file.
-const int kLongestPrinterName = 220;
 const UINT kPrintFlags = PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOPAGENUMS |
                          PD_HIDEPRINTTOFILE | PD_NOSELECTION;
 
@@ -41,9 +39,7 @@ int CountLocalPrinters(const CString& strName) {
 // The whole value: a cut-off value written back later would damage the
 // user's default printer.
 CString SystemDefaultDevice() {
-    char szDevice[1024] = {0};
-    ::GetProfileStringA("windows", "device", "", szDevice, sizeof szDevice);
-    return szDevice;
+    return CWinApp::GetSystemProfileString("windows", "device");
 }
 
 void SetSystemDefaultDevice(const CString& strDevice) {
@@ -54,9 +50,8 @@ void SetSystemDefaultDevice(const CString& strDevice) {
 
 // "name,driver,port" as the system keeps it, when [devices] knows the printer.
 CString DeviceEntry(const CString& strPrinter) {
-    char szEntry[512] = {0};
-    ::GetProfileStringA("devices", strPrinter, "", szEntry, sizeof szEntry);
-    return szEntry[0] ? strPrinter + "," + szEntry : strPrinter;
+    const CString strEntry = CWinApp::GetSystemProfileString("devices", strPrinter);
+    return strEntry.IsEmpty() ? strPrinter : strPrinter + "," + strEntry;
 }
 
 enum PrinterSetting { settingOrientation, settingPaperSize, settingColor };
@@ -162,7 +157,7 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
     }
     if (!strRefused.IsEmpty())
         AfxMessageBox("The document's printer settings (" + strRefused +
-                          ") do not suit the printer\n\n" + ShownName(theApp.m_strPrinter) +
+                          ") do not suit the printer\n\n" + theApp.m_strPrinter +
                           "\n\nThe printer's own settings will be used instead.",
                       MB_OK | MB_ICONEXCLAMATION);
     return nDiffer;
@@ -184,15 +179,8 @@ bool CPrinterSettings::Accepts(int nSetting, short nValue) const {
 }
 
 void CPrinterSettings::ReportUnavailable(const CString& strPrinter) {
-    AfxMessageBox("The printer\n\n" + ShownName(strPrinter) +
-                      "\n\nis not available.  Nothing was printed.",
+    AfxMessageBox("The printer\n\n" + strPrinter + "\n\nis not available.  Nothing was printed.",
                   MB_OK | MB_ICONEXCLAMATION);
-}
-
-CString CPrinterSettings::ShownName(const CString& strPrinter) {
-    return strPrinter.GetLength() > kLongestPrinterName
-               ? strPrinter.Left(kLongestPrinterName) + "..."
-               : strPrinter;
 }
 
 void CPrinterSettings::ResetPrinterDC() {
@@ -241,7 +229,7 @@ void CPrinterSettings::EnsureDocumentPrinter() {
             bSwitched = true;
         } else {
             AfxMessageBox("The document was last saved with the following printer:\n\n" +
-                              ShownName(strWanted) +
+                              strWanted +
                               "\n\nwhich is not available.  The current printer will be used "
                               "instead.",
                           MB_OK);

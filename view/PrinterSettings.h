@@ -51,9 +51,6 @@ public:
     // The device name of the print dialog's printer, empty without one.
     CString DialogPrinterName() const;
 
-    // A printer name as a message shows it: names longer than any printer
-    // name can be are cut with an ellipsis.
-    static CString ShownName(const CString& strPrinter);
     // Says that nothing was printed because the printer is not there.
     static void ReportUnavailable(const CString& strPrinter);
 

@@ -314,4 +314,44 @@ TEST_F(Files, FontRecordsFromTheFileAreBroughtIntoRange) {
     theApp.m_pView->Invalidate(true);
     theApp.m_pView->UpdateWindow();
 }
+
+// An empty file is what the shell's "New" makes: File Open, over another
+// calendar or as the first document of a start (as from the command line),
+// gives a new, blank calendar that carries the file's name, and Save writes
+// that calendar, not the one open before, into it.
+TEST_F(Files, EmptyFileOpensAsANewCalendarOfItsName) {
+    const CString strEmpty = m_dir.File("empty.kal");
+    CString strBitmap = m_dir.File("photo.bmp");
+    ASSERT_TRUE(WriteWholeFile(strBitmap, SmallBitmapFile()));
+    ASSERT_TRUE(theApp.m_pDoc->m_dib.AttachFile(strBitmap, TRUE));
+    theApp.m_pDoc->m_bHasImage = 1;
+    theApp.m_pDoc->m_strTitle = "Good title";
+    theApp.m_pDoc->SetNote("9\r\ngood note", 3, 1);
+    SaveAs(m_dir.File("good.kal"));
+    for (bool bFirst : {false, true}) {
+        SCOPED_TRACE(bFirst ? "first document" : "over another");
+        ASSERT_TRUE(WriteWholeFile(strEmpty, ""));
+        // Nothing loaded since the start: so it is when the command line
+        // names the file.
+        if (bFirst)
+            theApp.m_pDoc->m_bResetOnNew = 1;
+        ASSERT_NE(nullptr, theApp.OpenDocumentFile(strEmpty));
+        theApp.m_pView->Invalidate();
+        theApp.m_pView->UpdateWindow();
+        PumpMessages();
+        const CAlmanarkDoc& doc = *theApp.m_pDoc;
+        EXPECT_EQ(strEmpty, doc.GetPathName());
+        EXPECT_EQ(CString("empty.kal - Almanark"), theApp.m_pFrame->GetWindowText());
+        EXPECT_EQ("", doc.m_strTitle);
+        EXPECT_EQ(0, doc.m_bHasImage);
+        EXPECT_EQ(-1, doc.GetNote(3, 1).Find("good"));
+        EXPECT_FALSE(doc.IsModified());
+        theApp.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+        PumpMessages();
+        const CString strSaved = ReadWholeFile(strEmpty);
+        EXPECT_FALSE(strSaved.IsEmpty());
+        EXPECT_EQ(-1, strSaved.Find("Good title"));
+        EXPECT_EQ(-1, strSaved.Find("good note"));
+    }
+}
 } // namespace

@@ -426,4 +426,30 @@ TEST_F(InsertDateTest, ClosingWithATypedNameOffersToSaveTheEntries) {
     EXPECT_EQ("[Events]\r\n0=Mar 03;Home day\r\n", ReadWholeFile(m_dir.File("Trip.evn")));
 }
 
+// Assistive tools and automation put text into the caption box with
+// WM_SETTEXT, past its limit: the entry takes 30 characters, as typed ones
+// would, and the list, the file and the day box agree on them.
+TEST_F(InsertDateTest, ACaptionSetPastTheBoxLimitIsTakenAtThirtyCharacters) {
+    for (int nLength : {30, 31, 1100, 5000, 65536}) {
+        SCOPED_TRACE(nLength);
+        CString strCaption;
+        for (int i = 0; i < nLength; ++i)
+            strCaption += char('a' + i % 26);
+        const CString strTaken = strCaption.Left(30);
+        ChooseFile("Long", "[Events]\r\n");
+        RunDialog([&](CInsertDateDlg& dlg) {
+            ChooseTab(dlg, 1);
+            TypeCaption(dlg, strCaption);
+            EXPECT_EQ(strTaken, dlg.m_editCaption.GetWindowText());
+            dlg.m_btnOK.Click();
+            return IDOK;
+        });
+        EXPECT_EQ((Lines{"Jan-Mon #1\t" + strTaken}), ListLines());
+        EXPECT_EQ("[Events]\r\n0=Jan-Mon #1;" + strTaken + "\r\n",
+                  ReadWholeFile(m_dir.File("Long.evn")));
+        EXPECT_EQ("\r\n" + strTaken + "\r\n", PaintedCaptions(2026, 1, 5));
+        DeleteFileA(m_dir.File("Long.evn"));
+    }
+}
+
 } // namespace

@@ -353,17 +353,19 @@ TEST_F(DocumentFileTest, PictureThatCannotBeWrittenFailsTheSave) {
     EXPECT_TRUE(m_answers.Messages().empty());
 }
 
-TEST_F(DocumentFileTest, EmptyFileOpensAndKeepsTheContent) {
+// An empty file is what the shell's "New" makes: a new, blank calendar.
+TEST_F(DocumentFileTest, EmptyFileOpensAsABlankCalendar) {
     CString strPath = m_dir.File("empty.kal");
     ASSERT_TRUE(WriteWholeFile(strPath, ""));
-    m_pDoc->SetNote("5\r\nstays", 4, 0);
-    m_pDoc->m_strTitle = "stays too";
+    m_pDoc->SetNote("5\r\ngone", 4, 0);
+    m_pDoc->m_strTitle = "gone too";
+    m_pDoc->m_bResetOnNew = 0;
     EXPECT_TRUE(m_pDoc->OnOpenDocument(strPath));
     EXPECT_TRUE(m_answers.Messages().empty());
     EXPECT_FALSE(m_pDoc->IsModified());
-    EXPECT_EQ("5\r\nstays", m_pDoc->GetNote(4, 0));
-    EXPECT_EQ("stays too", m_pDoc->m_strTitle);
-    EXPECT_EQ(1, m_pDoc->m_bResetOnNew) << "nothing was loaded";
+    EXPECT_EQ("", m_pDoc->GetNote(4, 0));
+    EXPECT_EQ("", m_pDoc->m_strTitle);
+    EXPECT_EQ(0, m_pDoc->m_bResetOnNew) << "named after the file, not as unsaved";
 }
 
 namespace {

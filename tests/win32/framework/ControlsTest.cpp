@@ -193,3 +193,22 @@ TEST_F(CControlsTest, CheckBoxAndStatic) {
     m_label.SetTextAlignment(SS_LEFT);
     EXPECT_EQ(::GetWindowLongA(m_label, GWL_STYLE) & (SS_CENTER | SS_RIGHT), SS_LEFT);
 }
+
+// The system reads an item for an ANSI caller through a stack buffer of 512
+// characters: items of every length, up to 64 KB, come back whole and
+// leave the stack alone.
+TEST_F(CControlsTest, ListItemsOfAnyLengthAreReadWhole) {
+    for (int nLength : {1, 511, 512, 1100, 5000, 65536}) {
+        SCOPED_TRACE(nLength);
+        CString strItem;
+        for (int i = 0; i < nLength; ++i)
+            strItem += char(i % 64 == 63 ? '\t' : 'a' + i % 26);
+        strItem.SetAt(nLength - 1, '\xe9');
+        m_dates.ResetContent();
+        m_file.ResetContent();
+        m_dates.AddString(strItem);
+        m_file.AddString(strItem);
+        EXPECT_EQ(strItem, m_dates.GetText(0));
+        EXPECT_EQ(strItem, m_file.GetLBText(0));
+    }
+}

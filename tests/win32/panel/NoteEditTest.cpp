@@ -2,6 +2,8 @@
 // line, "Enter" and "Cancel".
 #include "PanelFixture.h"
 
+#include <functional>
+
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
 #include "resources/resource.h"
@@ -128,6 +130,33 @@ TEST_F(NoteEdit, EightLineBreaksFitTheNinthIsRefused) {
     ExpectShown(kNoMoreLines, strNote + Events());
 }
 
+// While "Day Note full." is up the full text lies over the note edit, on
+// screen: the note edit, repainting what was typed, does not draw over it.
+TEST_F(NoteEdit, FullTextStaysAboveTheNoteEditWhileTheMessageIsUp) {
+    ASSERT_TRUE(::IsWindowVisible(Note()));
+    COLORREF crOverNote = 0, crBelowNote = 0;
+    CModalSeam::SetResponder([&](CModalRequest&) {
+        // The paints the message box's loop would run: the full text's, then
+        // the note edit's.
+        ::UpdateWindow(Page().m_editFullText);
+        ::RedrawWindow(Note(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        const CRect rcNote = Note().GetWindowRect();
+        const CRect rcFull = Page().m_editFullText.GetWindowRect();
+        // Corners where the full text has no characters: over the note edit
+        // and below it.
+        HDC hDC = ::GetDC(nullptr);
+        crOverNote = ::GetPixel(hDC, rcNote.right - 8, rcNote.bottom - 8);
+        crBelowNote = ::GetPixel(hDC, rcFull.right - 8, rcFull.bottom - 8);
+        ::ReleaseDC(nullptr, hDC);
+        return IDOK;
+    });
+    const CString strNote = "5\r\n" + CString('x', 117);
+    SetNote(strNote, strNote.GetLength());
+    Type("y");
+    EXPECT_EQ(crBelowNote, crOverNote);
+    EXPECT_NE(::GetSysColor(COLOR_WINDOW), crOverNote) << "the note edit's own background";
+}
+
 TEST_F(NoteEdit, PastedLinesAreJoinedUntilTheBoxHoldsThem) {
     SetNote("5\r\na", 4);
     Type("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9");
@@ -178,6 +207,59 @@ TEST_F(NoteEdit, EnterStoresTheTextAndCancelReloadsItWithTheDaySwapTab) {
     Click(Page(), IDC_NOTE_ENTER);
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(CString("\t5\r\nnew"), Doc().GetNote(kCol, kRow));
+    EXPECT_TRUE(m_shown.empty());
+}
+
+// A note typed without "Enter" belongs to the calendar as soon as anything
+// saves, prints or replaces it: Save writes it, and every command that would
+// drop the calendar asks first whether to save it.
+TEST_F(NoteEdit, TypingNotEnteredIsKeptBySaveAndAskedAboutBeforeItIsReplaced) {
+    m_shown.clear();
+    WatchMessages(IDCANCEL);
+    const CString strPath = m_dir.File("Note.kal");
+    Doc().SetPathName(strPath, false);
+    struct Case {
+        const char* pszAction;
+        std::function<void()> fnAct;
+        bool bAsks; // "Save changes to Note.kal?", answered Cancel
+    } const cases[] = {
+        {"Save", [&] { Frame().SendMessage(WM_COMMAND, ID_FILE_SAVE); }, false},
+        {"Close", [&] { Frame().SendMessage(WM_CLOSE); }, true},
+        {"File New", [&] { Frame().SendMessage(WM_COMMAND, ID_FILE_NEW); }, true},
+        {"File Open", [&] { theApp.OpenDocumentFile(m_dir.File("Other.kal")); }, true},
+        {"month", [&] { Choose(IDC_MONTH, (Doc().m_nMonth % 12)); }, true},
+        {"year", [&] { Choose(IDC_YEAR, 1); }, true},
+        {"preview",
+         [&] {
+             Frame().SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+             View().ClosePrintPreview();
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszAction);
+        Doc().SetNote("5\r\n", kCol, kRow);
+        Doc().SetModifiedFlag(false);
+        Click(Page(), IDC_NOTE_CANCEL);
+        EXPECT_EQ(0, View().m_nNoteDirty) << "a reload leaves nothing to store";
+        const int nEnd = Note().GetWindowText().GetLength();
+        Note().SetSel(nEnd, nEnd);
+        Type("Dentist");
+        c.fnAct();
+        PumpMessages();
+        // (A paint, such as the preview's, puts the box's own day number first.)
+        EXPECT_NE(-1, Doc().GetNote(kCol, kRow).Find("5\r\nDentist"));
+        EXPECT_EQ(0, View().m_nNoteDirty);
+        ASSERT_EQ(c.bAsks ? 1u : 0u, m_shown.size());
+        if (c.bAsks)
+            EXPECT_EQ(CString("Save changes to Note.kal?"), m_shown.front().strText);
+        m_shown.clear();
+    }
+    EXPECT_NE(-1, ReadWholeFile(strPath).Find("5\r\nDentist"));
+    // Nothing typed, nothing asked: a reloaded note is not a change.
+    Doc().SetModifiedFlag(false);
+    Click(Page(), IDC_NOTE_CANCEL);
+    Frame().SendMessage(WM_COMMAND, ID_FILE_NEW);
     EXPECT_TRUE(m_shown.empty());
 }
 } // namespace

@@ -2,6 +2,7 @@
 // frame it updates, the flags it consumes, and the picture's stacking.
 #include "ViewFixture.h"
 
+#include <climits>
 #include <cstring>
 
 #include "app/AlmanarkApp.h"
@@ -70,14 +71,31 @@ TEST_F(PaintPassTest, CalendarPageShowsTheMonthAndYearPainted) {
     EXPECT_EQ(page.m_cbYear.GetCurSel(), 2030 - 1970);
 }
 
-TEST_F(PaintPassTest, YearOutsideTheCalendarsRangeIsBroughtIntoIt) {
-    Doc().m_nYear = 1812;
+// A file may hold a year the program has no calendar for: it is kept (and
+// so saved back), the title band shows it, and no days or panels are drawn.
+TEST_F(PaintPassTest, YearOutsideTheCalendarsRangeIsKeptAndDrawsNoDays) {
+    for (int bYearDoc : {0, 1}) {
+        for (int nYear : {1812, 1969, 2038, 2040, 99999, INT_MIN}) {
+            SCOPED_TRACE(testing::Message() << nYear << (bYearDoc ? " year" : " month"));
+            Doc().m_bYearDoc = bYearDoc;
+            Doc().m_nYear = nYear;
+            ++View().m_nEvalEvents;
+            auto page = Paint(900, 1000);
+            EXPECT_EQ(Doc().m_nYear, nYear);
+            EXPECT_EQ(Frame().m_wndCalendarPage.m_cbYear.GetCurSel(), -1);
+            CRect rcTitle = View().m_rectTitle, rcFrame = View().m_rectCalFrame;
+            rcTitle.DeflateRect(2, 2);
+            EXPECT_GT(page->CountNot(rcTitle, kWhite), 50) << "the title band shows the year";
+            const CRect rcBelow(rcFrame.left + 2, View().m_rectTitle.bottom + 2, rcFrame.right - 2,
+                                rcFrame.bottom - 2);
+            EXPECT_EQ(page->CountNot(rcBelow, kWhite), 0);
+            EXPECT_TRUE(View().m_boxRects[CMonthLayout::BoxIndex(3, 2)].IsRectEmpty());
+        }
+    }
+    Doc().m_bYearDoc = 0;
+    Doc().m_nYear = 2030;
     Paint(900, 1000);
-    EXPECT_EQ(Doc().m_nYear, 1970);
-    EXPECT_EQ(Frame().m_wndCalendarPage.m_cbYear.GetCurSel(), 0);
-    Doc().m_nYear = 99999;
-    Paint(900, 1000);
-    EXPECT_EQ(Doc().m_nYear, 2037);
+    EXPECT_EQ(Frame().m_wndCalendarPage.m_cbYear.GetCurSel(), 2030 - FIRST_YEAR);
 }
 
 TEST_F(PaintPassTest, NewDocumentIsNamedAfterItsMonthOnce) {
