@@ -111,7 +111,10 @@ BOOL CAlmanarkApp::OnIdle(LONG lCount) {
             m_nResizeCount = 0;
         }
     }
-    return CWinApp::OnIdle(lCount);
+    const BOOL bMore = CWinApp::OnIdle(lCount);
+    // The lines of the notes just painted, one box at each idle call, so that
+    // input waits for no more than one box.
+    return (m_pView && m_pView->m_noteFitter.RecordNext()) || bMore;
 }
 
 void CAlmanarkApp::KeepNoteCaretOffFirstLine() {

@@ -53,14 +53,19 @@ void CInsertDateDlg::CreatePages() {
     // Tab and the arrow keys reach the controls of the pages inside the tabs.
     ::SetWindowLongA(m_tabs, GWL_EXSTYLE,
                      ::GetWindowLongA(m_tabs, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    // The other pages are made when their tab is first chosen: the dialog
+    // shows sooner.
+    CreatePage(m_pageSpecific);
+    m_pageSpecific.ShowWindow(SW_SHOW);
+}
+
+void CInsertDateDlg::CreatePage(CDatePage& page) {
+    if (page.GetSafeHwnd())
+        return;
     CRect rcDisplay = m_tabs.GetClientRect();
     m_tabs.AdjustRect(false, &rcDisplay);
-    CDatePage* apPages[] = {&m_pageSpecific, &m_pageCalculated, &m_pageHolidays};
-    for (CDatePage* pPage : apPages) {
-        pPage->Create(pPage->GetTemplate(), &m_tabs);
-        pPage->MoveWindow(rcDisplay);
-    }
-    m_pageSpecific.ShowWindow(SW_SHOW);
+    page.Create(page.GetTemplate(), &m_tabs);
+    page.MoveWindow(rcDisplay);
 }
 
 bool CInsertDateDlg::OnCmdMsg(unsigned nID, int nCode) {
@@ -169,13 +174,15 @@ void CInsertDateDlg::OnTabChanging() {
 }
 
 void CInsertDateDlg::OnTabChanged() {
-    m_pageSpecific.ShowWindow(SW_HIDE);
-    m_pageCalculated.ShowWindow(SW_HIDE);
-    m_pageHolidays.ShowWindow(SW_HIDE);
+    for (CDatePage* pPage :
+         {(CDatePage*)&m_pageSpecific, (CDatePage*)&m_pageCalculated, (CDatePage*)&m_pageHolidays})
+        if (pPage->GetSafeHwnd())
+            pPage->ShowWindow(SW_HIDE);
     int nTab = m_tabs.GetCurSel();
     CDatePage& page = nTab == kSpecificTab     ? (CDatePage&)m_pageSpecific
                       : nTab == kCalculatedTab ? (CDatePage&)m_pageCalculated
                                                : (CDatePage&)m_pageHolidays;
+    CreatePage(page);
     page.Publish();
     if (nTab == kSpecificTab)
         m_pageSpecific.ComposePending();

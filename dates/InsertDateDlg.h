@@ -38,6 +38,7 @@ private:
     enum { kSpecificTab, kCalculatedTab, kHolidaysTab };
     void PlaceAtViewCorner();
     void CreatePages();
+    void CreatePage(CDatePage& page);
     void OnPendingChanged(WPARAM wParam);
     void TakeCaption();
     void ValidateCaption();

@@ -35,7 +35,6 @@ void CNoteFitter::ForgetFits() {
     for (auto& kept : m_kept)
         for (Kept& box : kept)
             box.bValid = false;
-    std::fill(std::begin(m_abUnchanged), std::end(m_abUnchanged), false);
     ForgetLines();
 }
 
@@ -44,25 +43,44 @@ void CNoteFitter::ForgetLines() {
         lines.Forget();
 }
 
-// The lines are recorded on the second paint of an unchanged box, not the
-// first: recording costs more than drawing, and a box being typed into
-// changes at every paint.
+// A box's kept lines are drawn once its answer and lines are known; until
+// then DrawText draws it, and RecordNext records its lines after the paint.
 void CNoteFitter::Draw(CDC& dc, int nBox, const CString& strText, const CRect& rcText) {
     const bool bKept = m_bKeepLines && !dc.IsPrinting() && nBox >= 0 && nBox < kBoxes &&
-                       m_abUnchanged[nBox] && m_kept[0][nBox].bValid &&
+                       m_lines[nBox].IsRecorded() && m_kept[0][nBox].bValid &&
                        m_kept[0][nBox].nWidth == rcText.Width() &&
                        m_kept[0][nBox].nHeight == rcText.Height() &&
                        m_kept[0][nBox].strText == strText && CNoteLines::IsPlain(dc);
-    CNoteLines* pLines = bKept ? &m_lines[nBox] : nullptr;
-    if (pLines && !pLines->IsTried())
-        pLines->Record(dc, strText, rcText, kTextFormat);
-    if (pLines && pLines->IsRecorded()) {
-        pLines->Draw(dc, rcText);
+    if (bKept) {
+        m_lines[nBox].Draw(dc, rcText);
         ++m_nRedrawn;
         return;
     }
     CRect rcDraw = rcText;
     dc.DrawText(strText, &rcDraw, kTextFormat);
+}
+
+// Recording costs more than drawing: it is done off the paint, on a screen
+// DC of its own, which lays text out as the screen paint's DC does.
+bool CNoteFitter::RecordNext() {
+    if (!m_bKeepLines)
+        return false;
+    for (int nBox = 0; nBox < kBoxes; ++nBox) {
+        const Kept& kept = m_kept[0][nBox];
+        if (!kept.bValid || m_lines[nBox].IsTried())
+            continue;
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        if (dc.GetDeviceCaps(LOGPIXELSX) != kept.nDpiX ||
+            dc.GetDeviceCaps(LOGPIXELSY) != kept.nDpiY)
+            continue;
+        LOGFONT lf = kept.lf;
+        lf.lfHeight = kept.fit.nHeight;
+        CAutoSelect selFont(dc, Font(lf));
+        m_lines[nBox].Record(dc, kept.strText, CRect(0, 0, kept.nWidth, kept.nHeight), kTextFormat);
+        return true;
+    }
+    return false;
 }
 
 bool CNoteFitter::Fits(CDC& dc, LOGFONT& lf, int nHeight, const CString& strText,
@@ -142,8 +160,6 @@ CNoteFit CNoteFitter::Fit(CDC& dc, int nBox, const LOGFONT& lf, const CString& s
     nFloor = std::max(nFloor, 1);
     Kept key = KeyOf(dc, lf, strText, rcText, nStart, nFloor);
     Kept* pKept = nBox >= 0 && nBox < kBoxes ? &m_kept[key.bPrinter ? 1 : 0][nBox] : nullptr;
-    if (pKept && !key.bPrinter)
-        m_abUnchanged[nBox] = SameKey(*pKept, key);
     if (pKept && SameKey(*pKept, key)) {
         if (m_bMeasureKnownFits) {
             LOGFONT lfKnown = lf;

@@ -4,8 +4,9 @@
 // the overflow mark. The heights are searched by halving rather than one
 // by one; each box's answer is kept while its text, area, font and device
 // stay the same; one font per height serves every box. On screen a box
-// found unchanged also keeps the lines DrawText wrote for it, and later
-// paints write those lines again instead of breaking the text anew.
+// also keeps the lines DrawText writes for it, recorded after the paint
+// while the program is idle, and later paints write those lines again
+// instead of breaking the text anew.
 #pragma once
 #include <memory>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     // Draws strText in rcText as DrawText with kTextFormat would, with the
     // font of the answer selected; call it after Fit for the same box.
     void Draw(CDC& dc, int nBox, const CString& strText, const CRect& rcText);
+    // Records the lines of one screen box whose answer is kept and whose
+    // lines are not; false when there is none left. Call it while idle.
+    bool RecordNext();
     // The font of lf, made once while lf stays the same.
     const CFont& Font(const LOGFONT& lf);
     // Drops fonts past a handful; call it while none of them is selected.
@@ -77,8 +81,6 @@ private:
     static bool SameKey(const Kept& a, const Kept& b);
 
     Kept m_kept[2][kBoxes];
-    // The screen box's answer served the paint before unchanged.
-    bool m_abUnchanged[kBoxes] = {};
     CNoteLines m_lines[kBoxes];
     Kept m_last;
     std::vector<CachedFont> m_fonts;
