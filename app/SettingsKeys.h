@@ -70,6 +70,8 @@ struct CSettingsKeys {
 
     static constexpr CStringKey kPrinter{"Printer", ""};
     static constexpr CStringKey kLastEventFile{"Last Event File", ""};
+    // The Holidays page's set chosen last; missing or gone: the built-in one.
+    static constexpr CStringKey kHolidaySet{"Holiday Set", ""};
     static constexpr CStringKey kMonthDoc{"Month Doc", ""};
     static constexpr CStringKey kYearDoc{"Year Doc", ""};
 

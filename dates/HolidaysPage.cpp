@@ -1,5 +1,6 @@
 #include "dates/HolidaysPage.h"
 
+#include "app/AlmanarkApp.h"
 #include "dates/EventFileNames.h"
 #include "dates/EventList.h"
 #include "dates/EventSection.h"
@@ -62,8 +63,9 @@ void CHolidaysPage::FillSetCombo() {
               [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
     for (const CString& strName : names)
         m_cbSet.AddString(strName);
-    // The set chosen last time the dialog was open, while the program runs.
-    int nChosen = m_cbSet.FindStringExact(-1, m_strChosenSet);
+    // The set chosen last, in this run or an earlier one; a set since
+    // removed from the folder gives way to the built-in table.
+    int nChosen = m_cbSet.FindStringExact(-1, theApp.Settings().String(CSettingsKeys::kHolidaySet));
     m_cbSet.SetCurSel(nChosen > 0 ? nChosen : 0);
 }
 
@@ -93,7 +95,7 @@ void CHolidaysPage::ListSet() {
 }
 
 void CHolidaysPage::OnSetSel() {
-    m_strChosenSet = m_cbSet.GetLBText(m_cbSet.GetCurSel());
+    theApp.WriteSetting(CSettingsKeys::kHolidaySet, m_cbSet.GetLBText(m_cbSet.GetCurSel()));
     ListSet();
     OnHolidaySel();
 }

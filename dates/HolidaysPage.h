@@ -33,6 +33,4 @@ private:
     void ListSet();
     // The chosen set's lines: date text, tab, name.
     std::vector<CString> SetLines() const;
-
-    CString m_strChosenSet;
 };

@@ -5,12 +5,9 @@
 # birthday on 20 May with the years since the birth.
 source "$(dirname "$0")/lib.bash" "$1"
 shots=${ALMANARK_SHOTS:-$WORK}
-job=almanark-holidays-$$-$RANDOM
-pid=""
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+print_job holidays
 
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 90) || fail "no main window"
+start_program
 sleep 1
 press "$frame" alt+e
 sleep 0.5
@@ -30,18 +27,18 @@ for _ in $(seq 10); do xdotool key Down; done
 sleep 0.3
 screenshot "$shots/german-set.png"
 xdotool mousemove --window "$dlg" 242 294 click 1
-sleep 0.5
-sleep 0.5
+sleep 1
 xdotool mousemove --window "$dlg" 39 86 click 1
 for _ in $(seq 12); do xdotool key Down; done
-sleep 0.3
-sleep 0.3
+sleep 0.6
 xdotool key Return
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Insert Date$' >/dev/null 2>&1 || break; sleep 0.2; done
+eventually 10 gone '^Insert Date$' || fail "the Insert Date dialog did not close on Enter"
 expected=$'[Events]\n0=EASTER+39;Christi Himmelfahrt\n1=EASTER+50;Pfingstmontag'
 holds() { [ "$(tr -d '\r' 2>/dev/null <Feiertage.evn)" = "$1" ]; }
 eventually 10 holds "$expected" ||
     { cat Feiertage.evn 2>/dev/null || true; screenshot "$shots/noholidays.png"; fail "Feiertage.evn does not hold the two holidays"; }
+# The set chosen last is kept for the next start.
+[ "$(ini_value Almanark 'Holiday Set')" = Germany ] || fail "Almanark.ini does not keep the German set"
 
 # File > Import Events with a birthdays calendar.
 printf '%s\r\n' BEGIN:VCALENDAR VERSION:2.0 BEGIN:VEVENT 'DTSTART;VALUE=DATE:19410520' \

@@ -95,6 +95,16 @@ choose_independence_day() {
 
 screenshot() { import -window root "$1" 2>/dev/null || true; }
 
+gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; } # gone NAME: no window named NAME
+
+# open_options: Tools > Options from the main window; the dialog's X id in
+# dlg. The weekday list has the focus.
+open_options() {
+    press "$frame" alt+t o
+    dlg=$(wait_window '^Options$' 20) || fail "no Options dialog"
+    sleep 0.5
+}
+
 # wait_pdf GLOB [NEWER]: prints the path of the spooler's PDF named GLOB
 # (newer than the file NEWER, when given) once it has stopped growing.
 wait_pdf() {

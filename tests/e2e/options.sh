@@ -7,19 +7,17 @@ shots=${ALMANARK_SHOTS:-$WORK}
 
 start_program
 sleep 1
-press "$frame" alt+t o
-dlg=$(wait_window '^Options$' 20) || { screenshot "$shots/fail.png"; fail "no Options dialog"; }
-sleep 0.5
-# The weekday list has the focus: one down is Monday; then the mnemonics of
-# the check box and of the second names button. (A click on the label gives
-# the dialog the X focus; the keyboard focus stays in the list.)
+open_options
+# One down in the weekday list is Monday; then the mnemonics of the check
+# box and of the second names button. (A click on the label gives the dialog
+# the X focus; the keyboard focus stays in the list.)
 press "$dlg" Down
 press "$dlg" alt+w
 press "$dlg" alt+s
 sleep 0.3
 screenshot "$shots/options.png"
 press "$dlg" Return
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || break; sleep 0.2; done
+eventually 10 gone '^Options$' || fail "the Options dialog did not close on Enter"
 # The keys are written once the dialog has gone.
 stored() {
     [ "$(ini_value Almanark 'First Weekday')" = 1 ] && [ "$(ini_value Almanark 'Week Numbers')" = 1 ] &&
@@ -27,11 +25,9 @@ stored() {
 }
 eventually 10 stored || { cat Almanark.ini; fail "the choices are not in Almanark.ini"; }
 
-press "$frame" alt+t o
-dlg=$(wait_window '^Options$' 20) || fail "no Options dialog the second time"
-sleep 0.5
+open_options
 press "$dlg" Down Escape
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Options$' >/dev/null 2>&1 || break; sleep 0.2; done
+eventually 10 gone '^Options$' || fail "the Options dialog did not close on Esc"
 sleep 1
 stored || fail "Cancel changed the choices"
 screenshot "$shots/after.png"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Weeks from Monday with week numbers, chosen in Almanark.ini: December 2026
-# printed from the shell has Monday in its first column, the ISO weeks 49 to
-# 53 down its rows, and the notes a Sunday-first calendar saved on their dates.
+# Weeks from Monday with week numbers, chosen in Tools > Options of the
+# running program: December 2026 printed with Ctrl+P has Monday in its first
+# column, the ISO weeks 49 to 53 down its rows, and the notes a Sunday-first
+# calendar saved on their dates.
 source "$(dirname "$0")/lib.bash" "$1"
-printf '[Almanark]\r\nFirst Weekday=1\r\nWeek Numbers=1\r\n' >"$WORK/Almanark.ini"
+shots=${ALMANARK_SHOTS:-$WORK}
+print_job week-start
 # The July seed made into December 2026, its notes by the boxes of a
 # Sunday-first December (the 1st is a Tuesday): the 1st, the 6th and the 31st.
-python3 - "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/Week Start.kal" <<'PY'
+python3 - "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/$job.kal" <<'PY'
 import struct, sys
 data = open(sys.argv[1], 'rb').read()
 pos = 0
@@ -23,11 +25,23 @@ for box in range(42):
 open(sys.argv[2], 'wb').write(out + rest)
 PY
 
-print_from_shell "Week Start.kal"
-
-pdf=$(wait_pdf '*Week*Start*.pdf' "$WORK/started") || fail "no printed page"
+start_program "$job.kal"
+sleep 1
+open_options
+# One down in the weekday list is Monday; Alt+W the week numbers.
+press "$dlg" Down
+press "$dlg" alt+w
+press "$dlg" Return
+eventually 10 gone '^Options$' || fail "the Options dialog did not close on Enter"
+sleep 1
+screenshot "$shots/week-start.png"
+touch "$WORK/started"
+press "$frame" ctrl+p
+wait_window '^Print$' 30 >/dev/null || fail "no print dialog"
+sleep 0.5
+xdotool key Return
+pdf=$(wait_pdf "$job*.pdf" "$WORK/started") || fail "no printed page"
 pdftotext -layout "$pdf" "$WORK/page.txt"
-rm -f "$pdf"
 grep -q "December" "$WORK/page.txt" && grep -q "2026" "$WORK/page.txt" || fail "the month is not on the page"
 headings=$(grep -o 'Monday.*Sunday' "$WORK/page.txt" | head -n 1)
 [ "$(tr -s ' ' '\n' <<<"$headings" | grep -c .)" = 7 ] || fail "the weekday headings are not Monday to Sunday: $headings"
@@ -40,4 +54,6 @@ grep -qx "48\|54" "$WORK/numbers.txt" && fail "a week the month does not show is
 grep -q "Planning day" "$WORK/page.txt" || fail "the note of the 1st is lost"
 grep -q "Saint Nicholas" "$WORK/page.txt" || fail "the note of the 6th is lost"
 grep -q "New Year's Eve" "$WORK/page.txt" || fail "the note of the 31st is lost"
+press "$frame" alt+F4
+wait_exit "$pid" 30 || fail "the program did not end on Alt+F4"
 echo "week_start: ok"

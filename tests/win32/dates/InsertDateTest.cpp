@@ -278,6 +278,37 @@ TEST_F(InsertDateTest, HolidaySetsListTheirFilesAndInsertEverySelectedLine) {
     EXPECT_EQ("\r\nVolkstrauertag\r\n", PaintedCaptions(2024, 11, 17));
 }
 
+// Almanark.ini keeps the set chosen last, even in a cancelled dialog, and
+// the next start offers it first; a set no longer shipped, the built-in one.
+TEST_F(InsertDateTest, HolidaySetChosenLastIsOfferedFirstNextTime) {
+    struct Row {
+        const char* pszStored; // "Holiday Set" as an earlier run left it
+        const char* pszOffered;
+        const char* pszFirstLine;
+    } rows[] = {
+        {nullptr, "United States", "Jan 01\tNew Year's Day"},
+        {"Germany", "Germany", "Jan 01\tNeujahr"},
+        {"Atlantis", "United States", "Jan 01\tNew Year's Day"},
+    };
+    TypeName("Feiertage");
+    for (const Row& row : rows) {
+        SetIniValue("Almanark", "Holiday Set", row.pszStored);
+        RunDialog([&](CInsertDateDlg& dlg) {
+            CHolidaysPage& page = dlg.m_pageHolidays;
+            EXPECT_EQ(row.pszOffered, page.m_cbSet.GetLBText(page.m_cbSet.GetCurSel()));
+            EXPECT_EQ(row.pszFirstLine, page.m_listHolidays.GetText(0));
+            return IDCANCEL;
+        });
+    }
+    RunDialog([&](CInsertDateDlg& dlg) {
+        CHolidaysPage& page = dlg.m_pageHolidays;
+        page.m_cbSet.SetCurSel(page.m_cbSet.FindStringExact(-1, "Norway"));
+        Notify(page, page.m_cbSet, CBN_SELCHANGE);
+        return IDCANCEL;
+    });
+    EXPECT_EQ("Norway", IniValue("Almanark", "Holiday Set"));
+}
+
 TEST_F(InsertDateTest, CalculatedDateFromOkReachesTheFileAndTheLastSundayOfOctober) {
     ChooseFile("Clocks", "[Events]\r\n0=Dec 25;Christmas Day\r\n");
     RunDialog([&](CInsertDateDlg& dlg) {
