@@ -205,7 +205,7 @@ Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CStrin
 
 // One figure: its median, what it is held to, and the ratio.
 void PrintFigure(const char* pszName, double dTime, const char* pszTarget, double dTarget) {
-    printf("  %-34s %8.2f ms   %-36s %8.2f ms   ratio %6.2f\n", pszName, 1000 * dTime, pszTarget,
+    printf("  %-31s %8.2f ms   %-40s %8.2f ms   ratio %6.2f\n", pszName, 1000 * dTime, pszTarget,
            1000 * dTarget, dTime / dTarget);
 }
 } // namespace
@@ -240,9 +240,9 @@ int main() {
         PrintFigure("page sort", t.dSort, "target", 0.005);
         PrintFigure("", t.dSort, "floor: filling the list box", t.dFill);
         PrintFigure("save", t.dSave, "target: 2 x one write and a rename", 2 * t.dFloor);
-        PrintFigure("", t.dSave, "floor: one profile section write+rename", t.dProfileFloor);
+        PrintFigure("", t.dSave, "floor: one profile section write, rename", t.dProfileFloor);
         PrintFigure("of the save, the file's write", t.dWrite,
-                    "floor: one profile section write+rename", t.dProfileFloor);
+                    "floor: one profile section write, rename", t.dProfileFloor);
         bAllSorted = bAllSorted && t.bLoadSorted;
     }
     if (!bAllSorted)
