@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "app/AlmanarkApp.h"
@@ -68,6 +70,20 @@ public:
                 nBound += m_anWidths[(unsigned char)ch];
         }
         return nBound + m_anWidths[(unsigned char)chEnd] + m_nSlack;
+    }
+    // The widths of strLine's characters, tabs kept in their places; empty
+    // without a single-byte code page. The extent of a text is its
+    // characters' advances added up (text extents are not kerned), so lines
+    // of the same widths measure the same, digits and many letters being of
+    // one width: only one of them needs measuring.
+    std::u16string Widths(const CString& strLine) const {
+        std::u16string widths;
+        if (!m_bBounded)
+            return widths;
+        widths.reserve(strLine.GetLength());
+        for (char ch : strLine.str())
+            widths += ch == '\t' ? u'\t' : char16_t(m_anWidths[(unsigned char)ch] + 0x100);
+        return widths;
     }
 
 private:
@@ -352,14 +368,16 @@ bool CEventsPage::SaveEventFile() {
     }
     if (strName.IsEmpty())
         return true;
-    WidenListExtent(GetListLines());
-    return SaveListAs(strName);
+    const std::vector<CString> lines = GetListLines();
+    WidenListExtent(lines);
+    return SaveListAs(strName, lines);
 }
 
-std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath) const {
+std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath,
+                                                const std::vector<CString>& lines) const {
     std::multimap<CString, CString> read = m_mapReadValues;
     std::vector<CString> values;
-    for (const CString& strLine : GetListLines()) {
+    for (const CString& strLine : lines) {
         auto it = read.find(strLine);
         if (it != read.end()) {
             values.push_back(it->second);
@@ -375,10 +393,10 @@ std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath) const {
     return values;
 }
 
-bool CEventsPage::SaveListAs(const CString& strName) {
+bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>& lines) {
     const CString strPath = ResolveEventFilePath(strName);
     const bool bReadFile = strPath.CompareNoCase(m_strReadPath) == 0;
-    const std::vector<CString> mine = ValuesToWrite(strPath);
+    const std::vector<CString> mine = ValuesToWrite(strPath, lines);
     std::vector<CString> written, conflicts;
     if (!WriteEventValues(strPath, bReadFile ? m_astrReadValues : std::vector<CString>(), mine,
                           written, conflicts)) {
@@ -498,9 +516,13 @@ int CEventsPage::WidestListLine(const std::vector<CString>& lines) {
     std::sort(byBound.begin(), byBound.end(),
               [](const auto& a, const auto& b) { return a.first > b.first; });
     int cxWidest = 0;
+    std::unordered_set<std::u16string> measured;
     for (const auto& [nBound, pLine] : byBound) {
         if (nBound <= cxWidest)
             break;
+        const std::u16string widths = bound.Widths(*pLine);
+        if (!widths.empty() && !measured.insert(widths).second)
+            continue;
         const CString strMeasured = *pLine + kEndChar;
         const DWORD dwExtent =
             ::GetTabbedTextExtentA(dc, strMeasured, strMeasured.GetLength(), 1, &nTabStop);
@@ -546,15 +568,11 @@ void CEventsPage::OfferPendingSave() {
         return;
     if (m_cbFile.FindStringExact(-1, strName) < 0)
         m_cbFile.AddString(strName);
-    SaveListAs(strName);
+    SaveListAs(strName, GetListLines());
 }
 
 std::vector<CString> CEventsPage::GetListLines() const {
-    std::vector<CString> lines;
-    int nCount = m_listDates.GetCount();
-    for (int i = 0; i < nCount; ++i)
-        lines.push_back(m_listDates.GetText(i));
-    return lines;
+    return m_listDates.GetTexts();
 }
 
 void CEventsPage::SetListLines(const std::vector<CString>& lines, bool bLoaded) {
@@ -565,8 +583,7 @@ void CEventsPage::SetListLines(const std::vector<CString>& lines, bool bLoaded) 
     m_listDates.SendMessage(WM_SETREDRAW, FALSE);
     m_listDates.ResetContent();
     m_listDates.SendMessage(LB_INITSTORAGE, lines.size(), 64 * lines.size());
-    for (const CString& strLine : lines)
-        m_listDates.AddString(strLine);
+    m_listDates.AddStrings(lines);
     const int cxWidest = WidestListLine(lines);
     const int cxExtent = m_listDates.GetHorizontalExtent();
     if (cxWidest != cxExtent && (bLoaded || cxWidest > cxExtent))

@@ -91,11 +91,12 @@ private:
     void ShowTypedNameState(CString strName);
     bool ListHasLine(const CString& strLine) const;
     void RequestRepaint();
-    // Writes the list's entries into the file of that name.
-    bool SaveListAs(const CString& strName);
-    // The values that stand for the list's lines in the file at strPath: a
+    // Writes the list's entries, its lines as given, into the file of that name.
+    bool SaveListAs(const CString& strName, const std::vector<CString>& lines);
+    // The values that stand for the lines in the file at strPath: a
     // line read from a file as its value was there, whatever its length.
-    std::vector<CString> ValuesToWrite(const CString& strPath) const;
+    std::vector<CString> ValuesToWrite(const CString& strPath,
+                                       const std::vector<CString>& lines) const;
     // Asks whether the entries waiting for a new name go into its file,
     // before the list shows another file (one chosen from the list, the
     // one a calendar names, the last one for a new calendar).

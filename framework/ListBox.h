@@ -15,6 +15,10 @@ public:
     // Text of item nIndex; empty for an index out of range.
     CString GetText(int nIndex) const;
     int GetTextLen(int nIndex) const { return (int)SendMessage(LB_GETTEXTLEN, nIndex); }
+    // Every item's text, in list order, and the texts appended at the end:
+    // many at once, converted here rather than message by message.
+    std::vector<CString> GetTexts() const;
+    void AddStrings(const std::vector<CString>& texts);
 
     // Single-selection lists.
     int GetCurSel() const { return (int)SendMessage(LB_GETCURSEL); }

@@ -154,6 +154,25 @@ TEST_F(CControlsTest, ListBoxMultipleSelection) {
     EXPECT_TRUE(m_dates.GetSelItems(0).empty());
 }
 
+// The texts added and read many at once are those one message at a time
+// adds and reads: letters beyond ASCII, empty and long texts alike.
+TEST_F(CControlsTest, ListBoxTextsManyAtOnceAsOneByOne) {
+    const std::vector<CString> texts = {"Jan 01\tNew Year", "", "Caf\xe9 \x80 \xfc\t\xa7 5",
+                                        CString('W', 200) + "\t" + CString('x', 200), "EASTER"};
+    m_dates.AddString("first");
+    m_dates.AddStrings(texts);
+    ASSERT_EQ(m_dates.GetCount(), 6);
+    std::vector<CString> oneByOne;
+    for (int i = 0; i < 6; ++i)
+        oneByOne.push_back(m_dates.GetText(i));
+    std::vector<CString> expected = {"first"};
+    expected.insert(expected.end(), texts.begin(), texts.end());
+    EXPECT_EQ(oneByOne, expected);
+    EXPECT_EQ(m_dates.GetTexts(), expected);
+    m_dates.ResetContent();
+    EXPECT_TRUE(m_dates.GetTexts().empty());
+}
+
 TEST_F(CControlsTest, TabControlItemsSizeAndDisplayArea) {
     const char* names[] = {"Calendar", "Style", "Image", "Events"};
     for (int i = 0; i < 4; ++i)
