@@ -269,6 +269,7 @@ TEST_F(InsertDateTest, HolidaySetsListTheirFilesAndInsertEverySelectedLine) {
     EXPECT_EQ(nGermanLines, (int)ListLines().size());
     // The next opening shows the set chosen last.
     RunDialog([&](CInsertDateDlg& dlg) {
+        ChooseTab(dlg, 2);
         CHolidaysPage& page = dlg.m_pageHolidays;
         EXPECT_EQ("Norway", page.m_cbSet.GetLBText(page.m_cbSet.GetCurSel()));
         EXPECT_GE(page.m_listHolidays.FindStringExact(-1, "May 17\tGrunnlovsdagen"), 0);
@@ -294,6 +295,7 @@ TEST_F(InsertDateTest, HolidaySetChosenLastIsOfferedFirstNextTime) {
     for (const Row& row : rows) {
         SetIniValue("Almanark", "Holiday Set", row.pszStored);
         RunDialog([&](CInsertDateDlg& dlg) {
+            ChooseTab(dlg, 2);
             CHolidaysPage& page = dlg.m_pageHolidays;
             EXPECT_EQ(row.pszOffered, page.m_cbSet.GetLBText(page.m_cbSet.GetCurSel()));
             EXPECT_EQ(row.pszFirstLine, page.m_listHolidays.GetText(0));
@@ -301,6 +303,7 @@ TEST_F(InsertDateTest, HolidaySetChosenLastIsOfferedFirstNextTime) {
         });
     }
     RunDialog([&](CInsertDateDlg& dlg) {
+        ChooseTab(dlg, 2);
         CHolidaysPage& page = dlg.m_pageHolidays;
         page.m_cbSet.SetCurSel(page.m_cbSet.FindStringExact(-1, "Norway"));
         Notify(page, page.m_cbSet, CBN_SELCHANGE);
