@@ -28,6 +28,10 @@ foreach(tz UTC America/New_York Europe/London)
         TIMEOUT ${TEST_TIMEOUT} LABELS native)
 endforeach()
 
+# A member function that nothing calls fails the run (scripts/dead-code.py).
+add_test(NAME dead_code COMMAND python3 ${CMAKE_SOURCE_DIR}/scripts/dead-code.py ${CMAKE_SOURCE_DIR})
+set_tests_properties(dead_code PROPERTIES TIMEOUT 60 LABELS native)
+
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     include(cmake/fuzz.cmake)
 endif()

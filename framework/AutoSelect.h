@@ -17,7 +17,6 @@ public:
 
     // Puts the previous object back now; later calls do nothing.
     void Restore();
-    HGDIOBJ GetOld() const { return m_hOld; }
 
 private:
     HDC m_hDC;

@@ -1,5 +1,1 @@
 #include "framework/Brush.h"
-
-bool CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const {
-    return m_hObject && ::GetObjectA(m_hObject, sizeof(LOGBRUSH), pLogBrush) == sizeof(LOGBRUSH);
-}

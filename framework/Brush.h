@@ -11,5 +11,4 @@ public:
         return Attach(::CreateHatchBrush(nIndex, cr));
     }
     operator HBRUSH() const { return (HBRUSH)m_hObject; }
-    bool GetLogBrush(LOGBRUSH* pLogBrush) const;
 };

@@ -18,10 +18,6 @@ public:
     CString GetLBText(int nIndex) const;
     int GetLBTextLen(int nIndex) const { return (int)SendMessage(CB_GETLBTEXTLEN, nIndex); }
 
-    // Searches after nStartAfter (-1: the whole list), case-insensitive.
-    int FindString(int nStartAfter, const char* psz) const {
-        return (int)SendMessage(CB_FINDSTRING, nStartAfter, (LPARAM)psz);
-    }
     int FindStringExact(int nStartAfter, const char* psz) const {
         return (int)SendMessage(CB_FINDSTRINGEXACT, nStartAfter, (LPARAM)psz);
     }
@@ -30,19 +26,10 @@ public:
         return (int)SendMessage(CB_SELECTSTRING, nStartAfter, (LPARAM)psz);
     }
 
-    DWORD_PTR GetItemData(int nIndex) const {
-        return (DWORD_PTR)SendMessage(CB_GETITEMDATA, nIndex);
-    }
-    int SetItemData(int nIndex, DWORD_PTR dwData) {
-        return (int)SendMessage(CB_SETITEMDATA, nIndex, (LPARAM)dwData);
-    }
-
     // Limits the text of the edit field.
     void LimitText(int nMax) { SendMessage(CB_LIMITTEXT, nMax); }
     void GetEditSel(int& nStart, int& nEnd) const;
     bool SetEditSel(int nStart, int nEnd) {
         return SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(nStart, nEnd)) != CB_ERR;
     }
-    void ShowDropDown(bool bShow = true) { SendMessage(CB_SHOWDROPDOWN, bShow); }
-    bool GetDroppedState() const { return SendMessage(CB_GETDROPPEDSTATE) != 0; }
 };

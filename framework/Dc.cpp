@@ -15,14 +15,6 @@ bool CDC::CreateDC(const char* pszDriver, const char* pszDevice, const char* psz
     return hDC != nullptr;
 }
 
-bool CDC::CreateIC(const char* pszDriver, const char* pszDevice, const char* pszOutput,
-                   const DEVMODEA* pDevMode) {
-    HDC hDC = ::CreateICA(pszDriver, pszDevice, pszOutput, pDevMode);
-    if (hDC)
-        Adopt(hDC);
-    return hDC != nullptr;
-}
-
 bool CDC::CreateCompatibleDC(CDC* pDC) {
     HDC hDC = ::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr);
     if (hDC)
@@ -63,28 +55,10 @@ HPALETTE CDC::SelectPalette(const CPalette& palette, bool bForceBackground) {
     return SelectPalette((HPALETTE)palette.GetSafeHandle(), bForceBackground);
 }
 
-CPoint CDC::SetViewportOrg(int x, int y) {
-    CPoint pt;
-    ::SetViewportOrgEx(m_hDC, x, y, &pt);
-    return pt;
-}
-
-CPoint CDC::SetWindowOrg(int x, int y) {
-    CPoint pt;
-    ::SetWindowOrgEx(m_hDC, x, y, &pt);
-    return pt;
-}
-
 CRect CDC::GetClipBox() const {
     CRect rc;
     ::GetClipBox(m_hDC, &rc);
     return rc;
-}
-
-CPoint CDC::MoveTo(int x, int y) {
-    CPoint pt;
-    ::MoveToEx(m_hDC, x, y, &pt);
-    return pt;
 }
 
 void CDC::FillSolidRect(const RECT& rc, COLORREF cr) {
@@ -97,18 +71,6 @@ CSize CDC::GetTextExtent(const char* pszText, int nCount) const {
     CSize size;
     ::GetTextExtentPoint32A(m_hDC, pszText, nCount, &size);
     return size;
-}
-
-CSize CDC::GetTabbedTextExtent(const char* pszText, int nCount, int nTabPositions,
-                               const int* pTabStops) const {
-    DWORD dw = ::GetTabbedTextExtentA(m_hDC, pszText, nCount, nTabPositions, pTabStops);
-    return CSize(LOWORD(dw), HIWORD(dw));
-}
-
-CString CDC::GetTextFace() const {
-    char szFace[LF_FACESIZE] = {0};
-    ::GetTextFaceA(m_hDC, sizeof szFace, szFace);
-    return CString(szFace);
 }
 
 int CDC::StartDoc(const char* pszDocName, const char* pszOutput) {

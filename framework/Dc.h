@@ -18,8 +18,6 @@ public:
 
     bool CreateDC(const char* pszDriver, const char* pszDevice, const char* pszOutput,
                   const DEVMODEA* pDevMode);
-    bool CreateIC(const char* pszDriver, const char* pszDevice, const char* pszOutput,
-                  const DEVMODEA* pDevMode);
     // A memory DC like pDC's (the screen's when null).
     bool CreateCompatibleDC(CDC* pDC);
     void DeleteDC();
@@ -35,12 +33,10 @@ public:
     int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
     int SaveDC() { return ::SaveDC(m_hDC); }
     bool RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC) != 0; }
-    bool ResetDC(const DEVMODEA* pDevMode) { return ::ResetDCA(m_hDC, pDevMode) != nullptr; }
 
     // Selection: each returns the object it replaced, for restoring.
     HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
     HGDIOBJ SelectObject(const CGdiObject& object);
-    HGDIOBJ SelectStockObject(int nIndex) { return SelectObject(::GetStockObject(nIndex)); }
     HPALETTE SelectPalette(HPALETTE hPalette, bool bForceBackground) {
         return ::SelectPalette(m_hDC, hPalette, bForceBackground);
     }
@@ -50,25 +46,17 @@ public:
     COLORREF SetTextColor(COLORREF cr) { return ::SetTextColor(m_hDC, cr); }
     COLORREF GetTextColor() const { return ::GetTextColor(m_hDC); }
     COLORREF SetBkColor(COLORREF cr) { return ::SetBkColor(m_hDC, cr); }
-    COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int nMode) { return ::SetBkMode(m_hDC, nMode); }
     int GetBkMode() const { return ::GetBkMode(m_hDC); }
-    UINT SetTextAlign(UINT nFlags) { return ::SetTextAlign(m_hDC, nFlags); }
     UINT GetTextAlign() const { return ::GetTextAlign(m_hDC); }
-    int SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
     int SetStretchBltMode(int nMode) { return ::SetStretchBltMode(m_hDC, nMode); }
     int SetMapMode(int nMode) { return ::SetMapMode(m_hDC, nMode); }
-    CPoint SetViewportOrg(int x, int y);
-    CPoint SetWindowOrg(int x, int y);
     void LPtoDP(POINT* pts, int nCount = 1) const { ::LPtoDP(m_hDC, pts, nCount); }
-    void DPtoLP(POINT* pts, int nCount = 1) const { ::DPtoLP(m_hDC, pts, nCount); }
     int IntersectClipRect(const RECT& rc) {
         return ::IntersectClipRect(m_hDC, rc.left, rc.top, rc.right, rc.bottom);
     }
     CRect GetClipBox() const;
 
-    CPoint MoveTo(int x, int y);
-    bool LineTo(int x, int y) { return ::LineTo(m_hDC, x, y) != 0; }
     bool Rectangle(int l, int t, int r, int b) { return ::Rectangle(m_hDC, l, t, r, b) != 0; }
     bool Rectangle(const RECT& rc) { return Rectangle(rc.left, rc.top, rc.right, rc.bottom); }
     bool Ellipse(const RECT& rc) {
@@ -77,7 +65,6 @@ public:
     void FillRect(const RECT& rc, HBRUSH hBrush) { ::FillRect(m_hDC, &rc, hBrush); }
     void FillSolidRect(const RECT& rc, COLORREF cr);
     void FrameRect(const RECT& rc, HBRUSH hBrush) { ::FrameRect(m_hDC, &rc, hBrush); }
-    void InvertRect(const RECT& rc) { ::InvertRect(m_hDC, &rc); }
     void DrawFocusRect(const RECT& rc) { ::DrawFocusRect(m_hDC, &rc); }
     bool DrawEdge(RECT* pRect, UINT nEdge, UINT nFlags) {
         return ::DrawEdge(m_hDC, pRect, nEdge, nFlags) != 0;
@@ -101,19 +88,8 @@ public:
     int DrawText(const CString& str, RECT* pRect, UINT nFormat) {
         return DrawText(str, str.GetLength(), pRect, nFormat);
     }
-    bool TextOut(int x, int y, const char* pszText, int nCount) {
-        return ::TextOutA(m_hDC, x, y, pszText, nCount) != 0;
-    }
-    bool TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
     CSize GetTextExtent(const char* pszText, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
-    // Extent with tabs expanded at the given stops (pixels).
-    CSize GetTabbedTextExtent(const char* pszText, int nCount, int nTabPositions,
-                              const int* pTabStops) const;
-    bool GetTextMetrics(TEXTMETRICA* pMetrics) const {
-        return ::GetTextMetricsA(m_hDC, pMetrics) != 0;
-    }
-    CString GetTextFace() const;
 
     // Printing.
     int StartDoc(const char* pszDocName, const char* pszOutput = nullptr);

@@ -23,7 +23,6 @@ public:
         Fn* pfn = Find<Fn>(pszProc);
         return pfn ? static_cast<Result>(pfn(args...)) : fallback;
     }
-    bool IsLoaded() const { return m_hModule != nullptr; }
 
     static CDeferredLibrary& CommonDialogs();
     static CDeferredLibrary& Shell();

@@ -97,12 +97,6 @@ HWND CDialog::OwnerForModal() const {
     return ::GetActiveWindow();
 }
 
-void CDialog::InitModalIndirect(const DLGTEMPLATE* pTemplate, CWnd* pParent) {
-    m_pTemplate = pTemplate;
-    if (pParent)
-        m_pParentWnd = pParent;
-}
-
 INT_PTR CDialog::DoModal() {
     if (m_hWnd)
         return -1;

@@ -16,15 +16,12 @@ public:
     // Runs the dialog modally; IDOK, IDCANCEL or the code given to
     // EndDialog, -1 when the dialog could not be created.
     virtual INT_PTR DoModal();
-    // Makes DoModal use a template in memory instead of the resource.
-    void InitModalIndirect(const DLGTEMPLATE* pTemplate, CWnd* pParent = nullptr);
 
     bool Create(UINT nIDTemplate, CWnd* pParent = nullptr);
     bool CreateIndirect(const DLGTEMPLATE* pTemplate, CWnd* pParent = nullptr);
 
     // Modal: ends DoModal with nResult. Modeless: destroys the window.
     void EndDialog(int nResult);
-    bool IsModal() const { return m_bModal; }
     UINT GetTemplateID() const { return m_nIDTemplate; }
 
     // Runs DoDataExchange; bSaveAndValidate reads the controls into members.
@@ -55,8 +52,6 @@ public:
     LRESULT SendDlgItemMessage(int nID, UINT nMsg, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendDlgItemMessageA(m_hWnd, nID, nMsg, wParam, lParam);
     }
-    void GotoDlgCtrl(HWND hCtrl) { SendMessage(WM_NEXTDLGCTL, (WPARAM)hCtrl, TRUE); }
-    void NextDlgCtrl() { SendMessage(WM_NEXTDLGCTL, 0, FALSE); }
     void MapDialogRect(RECT* pRect) const { ::MapDialogRect(m_hWnd, pRect); }
 
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
@@ -84,6 +79,7 @@ protected:
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    // A template in memory that DoModal uses instead of the resource.
     const DLGTEMPLATE* m_pTemplate = nullptr;
     bool m_bModal = false;
 

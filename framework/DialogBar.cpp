@@ -60,25 +60,6 @@ bool CDialogBar::CreateIndirect(CWnd* pParent, const void* pTemplate, size_t cbT
     return true;
 }
 
-void CDialogBar::Dock(CRect& rcClient) {
-    if (!IsWindowVisible())
-        return;
-    int cx = m_sizeFixed.cx, cy = m_sizeFixed.cy;
-    if (m_nBarStyle & CBRS_ALIGN_LEFT) {
-        MoveWindow(rcClient.left, rcClient.top, cx, rcClient.Height());
-        rcClient.left += cx;
-    } else if (m_nBarStyle & CBRS_ALIGN_TOP) {
-        MoveWindow(rcClient.left, rcClient.top, rcClient.Width(), cy);
-        rcClient.top += cy;
-    } else if (m_nBarStyle & CBRS_ALIGN_BOTTOM) {
-        MoveWindow(rcClient.left, rcClient.bottom - cy, rcClient.Width(), cy);
-        rcClient.bottom -= cy;
-    } else {
-        MoveWindow(rcClient.right - cx, rcClient.top, cx, rcClient.Height());
-        rcClient.right -= cx;
-    }
-}
-
 CRect CDialogBar::BorderWidths() const {
     int cx = ::GetSystemMetrics(SM_CXEDGE), cy = ::GetSystemMetrics(SM_CYEDGE);
     return CRect(

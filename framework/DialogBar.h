@@ -30,12 +30,6 @@ public:
     bool CreateIndirect(CWnd* pParent, const void* pTemplate, size_t cbTemplate, UINT nStyle,
                         UINT nID);
 
-    // Window size: the template's size plus the borders of the bar style.
-    CSize GetFixedSize() const { return m_sizeFixed; }
-    UINT GetBarStyle() const { return m_nBarStyle; }
-    // Places a visible bar along its edge of rcClient and takes its room.
-    void Dock(CRect& rcClient);
-
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
     bool OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -14,7 +14,6 @@ public:
         SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)pszText);
     }
 
-    int GetLineCount() const { return (int)SendMessage(EM_GETLINECOUNT); }
     // Line of character nIndex; -1 means the line of the caret.
     int LineFromChar(int nIndex = -1) const { return (int)SendMessage(EM_LINEFROMCHAR, nIndex); }
     // First character of line nLine; -1 means the line of the caret.
@@ -24,9 +23,7 @@ public:
         return (int)SendMessage(EM_LINELENGTH, nCharIndex);
     }
     CString GetLine(int nLine) const;
-    void LineScroll(int nLines, int nChars = 0) { SendMessage(EM_LINESCROLL, nChars, nLines); }
     void ScrollCaret() { SendMessage(EM_SCROLLCARET); }
-    int GetFirstVisibleLine() const { return (int)SendMessage(EM_GETFIRSTVISIBLELINE); }
 
     // The formatting rectangle.
     CRect GetRect() const;
@@ -36,10 +33,4 @@ public:
         return SendMessage(EM_SETTABSTOPS, nCount, (LPARAM)pTabStops) != 0;
     }
     bool SetTabStops(int nTabStop) { return SetTabStops(1, &nTabStop); }
-
-    bool GetModify() const { return SendMessage(EM_GETMODIFY) != 0; }
-    void SetModify(bool bModified = true) { SendMessage(EM_SETMODIFY, bModified); }
-    bool SetReadOnly(bool bReadOnly = true) { return SendMessage(EM_SETREADONLY, bReadOnly) != 0; }
-    bool CanUndo() const { return SendMessage(EM_CANUNDO) != 0; }
-    void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
 };

@@ -39,7 +39,6 @@ public:
     virtual void Abort();
 
     uint64_t SeekToBegin() { return Seek(0, begin); }
-    uint64_t SeekToEnd() { return Seek(0, end); }
     const CString& GetFilePath() const { return m_strFileName; }
     FILE* GetStream() const { return m_pStream; }
     bool IsOpen() const { return m_pStream != nullptr; }

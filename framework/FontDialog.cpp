@@ -55,10 +55,3 @@ UINT_PTR CALLBACK CFontDialog::HookProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lPa
         return TRUE;
     }
 }
-
-void CFontDialog::GetCurrentFont(LOGFONTA* pLogFont) const {
-    if (m_hWnd && ::IsWindow(m_hWnd))
-        SendMessage(WM_CHOOSEFONT_GETLOGFONT, 0, (LPARAM)pLogFont);
-    else
-        *pLogFont = *m_cf.lpLogFont;
-}

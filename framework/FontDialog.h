@@ -16,14 +16,6 @@ public:
     INT_PTR DoModal() override;
 
     COLORREF GetColor() const { return m_cf.rgbColors; }
-    // The font chosen; while the dialog is open, the one shown in it.
-    void GetCurrentFont(LOGFONTA* pLogFont) const;
-    CString GetFaceName() const { return CString(m_cf.lpLogFont->lfFaceName); }
-    int GetWeight() const { return m_cf.lpLogFont->lfWeight; }
-    bool IsBold() const { return m_cf.lpLogFont->lfWeight >= FW_SEMIBOLD; }
-    bool IsItalic() const { return m_cf.lpLogFont->lfItalic != 0; }
-    bool IsUnderline() const { return m_cf.lpLogFont->lfUnderline != 0; }
-    bool IsStrikeOut() const { return m_cf.lpLogFont->lfStrikeOut != 0; }
     // Size in tenths of a point.
     int GetSize() const { return m_cf.iPointSize; }
 

@@ -34,7 +34,6 @@ public:
     // Print preview, while it stands in the view's place; null otherwise.
     CPreviewView* GetPreview() const { return m_pPreview; }
     void SetPreview(CPreviewView* pPreview) { m_pPreview = pPreview; }
-    CDocument* GetActiveDocument() const { return m_pDocument; }
     void SetStatusBarWindow(HWND hWnd) { m_hStatusBar = hWnd; }
     void SetRightBarWindow(HWND hWnd) { m_hRightBar = hWnd; }
     // Pane 0 of the status bar: the first line of string resource nID.

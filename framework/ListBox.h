@@ -33,9 +33,6 @@ public:
     std::vector<int> GetSelItems(int nMax) const;
     int GetCaretIndex() const { return (int)SendMessage(LB_GETCARETINDEX); }
 
-    int FindString(int nStartAfter, const char* psz) const {
-        return (int)SendMessage(LB_FINDSTRING, nStartAfter, (LPARAM)psz);
-    }
     // Whole-item match, case-insensitive.
     int FindStringExact(int nStartAfter, const char* psz) const {
         return (int)SendMessage(LB_FINDSTRINGEXACT, nStartAfter, (LPARAM)psz);
@@ -54,11 +51,5 @@ public:
     int GetHorizontalExtent() const { return (int)SendMessage(LB_GETHORIZONTALEXTENT); }
     void SetHorizontalExtent(int cxExtent) { SendMessage(LB_SETHORIZONTALEXTENT, cxExtent); }
 
-    DWORD_PTR GetItemData(int nIndex) const {
-        return (DWORD_PTR)SendMessage(LB_GETITEMDATA, nIndex);
-    }
-    int SetItemData(int nIndex, DWORD_PTR dwData) {
-        return (int)SendMessage(LB_SETITEMDATA, nIndex, (LPARAM)dwData);
-    }
     CRect GetItemRect(int nIndex) const;
 };

@@ -9,10 +9,3 @@ bool CPalette::CreateHalftonePalette(CDC* pDC) {
         ::ReleaseDC(nullptr, hDC);
     return Attach(hPalette);
 }
-
-int CPalette::GetEntryCount() const {
-    WORD nEntries = 0;
-    if (!m_hObject || ::GetObjectA(m_hObject, sizeof nEntries, &nEntries) == 0)
-        return 0;
-    return nEntries;
-}

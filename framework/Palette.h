@@ -12,7 +12,6 @@ public:
     // A halftone palette for pDC (the screen when null).
     bool CreateHalftonePalette(CDC* pDC);
     operator HPALETTE() const { return (HPALETTE)m_hObject; }
-    int GetEntryCount() const;
     UINT GetPaletteEntries(UINT nStart, UINT nCount, PALETTEENTRY* pEntries) const {
         return m_hObject ? ::GetPaletteEntries((HPALETTE)m_hObject, nStart, nCount, pEntries) : 0;
     }

@@ -8,5 +8,4 @@ public:
     CPen(int nPenStyle, int nWidth, COLORREF cr) { CreatePen(nPenStyle, nWidth, cr); }
     bool CreatePen(int nPenStyle, int nWidth, COLORREF cr);
     operator HPEN() const { return (HPEN)m_hObject; }
-    bool GetLogPen(LOGPEN* pLogPen) const;
 };

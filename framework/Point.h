@@ -16,10 +16,6 @@ public:
     }
     void Offset(const POINT& pt) { Offset(pt.x, pt.y); }
     void Offset(const SIZE& size) { Offset(size.cx, size.cy); }
-    void SetPoint(int nX, int nY) {
-        x = nX;
-        y = nY;
-    }
 
     bool operator==(const POINT& pt) const { return x == pt.x && y == pt.y; }
     bool operator!=(const POINT& pt) const { return !(*this == pt); }

@@ -21,7 +21,6 @@ public:
     // Made hidden, as a child of the frame.
     bool Create(CFrameWnd* pFrame);
     CPrintInfo& Info() { return *m_pInfo; }
-    int GetZoom() const { return m_nZoom; }
     void SetZoom(int nZoom);
     // Shows page nPage of the run (clamped to it).
     void SetPage(UINT nPage);

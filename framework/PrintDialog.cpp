@@ -203,9 +203,3 @@ HDC CPrintDialog::CreatePrinterDC() {
     m_pd.hDC = hDC;
     return hDC;
 }
-
-HDC CPrintDialog::DetachPrinterDC() {
-    HDC hDC = m_pd.hDC;
-    m_pd.hDC = nullptr;
-    return hDC;
-}

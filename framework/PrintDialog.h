@@ -33,8 +33,6 @@ public:
     HDC GetPrinterDC() const { return m_pd.hDC; }
     // Makes a new DC from the device names and mode, owned by the dialog.
     HDC CreatePrinterDC();
-    // Hands the printer DC over to the caller.
-    HDC DetachPrinterDC();
 
     PRINTDLGA m_pd = {};
 

@@ -10,7 +10,6 @@ class CPrintInfo {
 public:
     CPrintInfo();
 
-    void SetMinPage(UINT nPage) { m_pPD->m_pd.nMinPage = (WORD)nPage; }
     void SetMaxPage(UINT nPage) { m_pPD->m_pd.nMaxPage = (WORD)nPage; }
     UINT GetMinPage() const { return m_pPD->m_pd.nMinPage; }
     UINT GetMaxPage() const { return m_pPD->m_pd.nMaxPage; }

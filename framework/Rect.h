@@ -27,7 +27,6 @@ public:
     int Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
     CPoint TopLeft() const { return CPoint(left, top); }
-    CPoint BottomRight() const { return CPoint(right, bottom); }
     CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
 
     bool PtInRect(const POINT& pt) const {
@@ -35,7 +34,6 @@ public:
     }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
-    bool EqualRect(const RECT* prc) const { return prc && *this == *prc; }
 
     void SetRect(int l, int t, int r, int b) {
         left = l;
@@ -44,10 +42,6 @@ public:
         bottom = b;
     }
     void SetRectEmpty() { SetRect(0, 0, 0, 0); }
-    void CopyRect(const RECT* prc) {
-        if (prc)
-            *this = *prc;
-    }
 
     void OffsetRect(int dx, int dy) {
         left += dx;
@@ -57,7 +51,6 @@ public:
     }
     void OffsetRect(const POINT& pt) { OffsetRect(pt.x, pt.y); }
     void OffsetRect(const SIZE& size) { OffsetRect(size.cx, size.cy); }
-    void MoveToXY(int x, int y) { OffsetRect(x - left, y - top); }
 
     void InflateRect(int l, int t, int r, int b) {
         left -= l;

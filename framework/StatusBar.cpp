@@ -67,17 +67,6 @@ bool CStatusBar::SetIndicators(const UINT* pIDs, int nCount) {
     return m_hWnd != nullptr;
 }
 
-UINT CStatusBar::GetItemID(int nIndex) const {
-    return IsValid(nIndex) ? m_panes[nIndex].nID : ID_SEPARATOR;
-}
-
-int CStatusBar::CommandToIndex(UINT nID) const {
-    for (int i = 0; i < GetCount(); ++i)
-        if (m_panes[i].nID == nID)
-            return i;
-    return -1;
-}
-
 bool CStatusBar::SetPaneText(int nIndex, const char* pszText) {
     if (!IsValid(nIndex))
         return false;
@@ -102,25 +91,6 @@ void CStatusBar::SetPaneWidth(int nIndex, int cxWidth) {
 
 int CStatusBar::GetPaneWidth(int nIndex) const {
     return IsValid(nIndex) ? m_panes[nIndex].cxWidth : 0;
-}
-
-void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth) {
-    if (!IsValid(nIndex))
-        return;
-    Pane& pane = m_panes[nIndex];
-    pane.nID = nID;
-    pane.nStyle = nStyle;
-    pane.cxWidth = cxWidth < 0 ? 0 : cxWidth;
-    UpdateParts();
-    ShowText(nIndex);
-}
-
-void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const {
-    if (!IsValid(nIndex))
-        return;
-    nID = m_panes[nIndex].nID;
-    nStyle = m_panes[nIndex].nStyle;
-    cxWidth = m_panes[nIndex].cxWidth;
 }
 
 void CStatusBar::UpdateIndicators() {

@@ -36,17 +36,12 @@ public:
     bool SetIndicators(const UINT* pIDs, int nCount);
 
     int GetCount() const { return (int)m_panes.size(); }
-    UINT GetItemID(int nIndex) const;
-    int CommandToIndex(UINT nID) const;
     bool SetPaneText(int nIndex, const char* pszText);
     CString GetPaneText(int nIndex) const;
     void SetPaneWidth(int nIndex, int cxWidth);
     int GetPaneWidth(int nIndex) const;
-    void SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth);
-    void GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const;
     // Shows each key indicator while its key is toggled on; for idle time.
     void UpdateIndicators();
-    int GetHeight() const { return m_hWnd ? GetWindowRect().Height() : 0; }
 
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
 

@@ -9,9 +9,6 @@
 
 namespace {
 // Character tests on unsigned values: 8-bit characters above 127 are legal.
-char Upper(char c) {
-    return (char)toupper((unsigned char)c);
-}
 char Lower(char c) {
     return (char)tolower((unsigned char)c);
 }
@@ -111,17 +108,6 @@ int CString::Find(const char* pszSub, int nStart) const {
 int CString::ReverseFind(char ch) const {
     size_t pos = m_s.rfind(ch);
     return pos == std::string::npos ? -1 : (int)pos;
-}
-
-int CString::FindOneOf(const char* pszCharSet) const {
-    size_t pos = m_s.find_first_of(pszCharSet ? pszCharSet : "");
-    return pos == std::string::npos ? -1 : (int)pos;
-}
-
-CString& CString::MakeUpper() {
-    for (char& c : m_s)
-        c = Upper(c);
-    return *this;
 }
 
 CString& CString::MakeLower() {

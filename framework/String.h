@@ -46,9 +46,7 @@ public:
     int Find(char ch, int nStart = 0) const;
     int Find(const char* pszSub, int nStart = 0) const;
     int ReverseFind(char ch) const;
-    int FindOneOf(const char* pszCharSet) const;
 
-    CString& MakeUpper();
     CString& MakeLower();
     CString& TrimLeft();
     CString& TrimRight();

@@ -7,17 +7,6 @@ int CTabCtrl::InsertItem(int nItem, const char* pszText) {
     return (int)SendMessage(TCM_INSERTITEMA, nItem, (LPARAM)&item);
 }
 
-CString CTabCtrl::GetItemText(int nItem) const {
-    char szText[256] = {0};
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = szText;
-    item.cchTextMax = sizeof szText;
-    if (!SendMessage(TCM_GETITEMA, nItem, (LPARAM)&item))
-        return CString();
-    return CString(item.pszText);
-}
-
 CSize CTabCtrl::SetItemSize(const SIZE& size) {
     DWORD dw = (DWORD)SendMessage(TCM_SETITEMSIZE, 0, MAKELPARAM(size.cx, size.cy));
     return CSize(LOWORD(dw), HIWORD(dw));

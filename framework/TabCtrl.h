@@ -8,15 +8,10 @@ class CTabCtrl : public CWnd {
 public:
     // Index of the new tab, or -1.
     int InsertItem(int nItem, const char* pszText);
-    bool DeleteItem(int nItem) { return SendMessage(TCM_DELETEITEM, nItem) != 0; }
-    bool DeleteAllItems() { return SendMessage(TCM_DELETEALLITEMS) != 0; }
-    int GetItemCount() const { return (int)SendMessage(TCM_GETITEMCOUNT); }
-    CString GetItemText(int nItem) const;
 
     int GetCurSel() const { return (int)SendMessage(TCM_GETCURSEL); }
     // Selects without notifying the parent; returns the previous selection.
     int SetCurSel(int nItem) { return (int)SendMessage(TCM_SETCURSEL, nItem); }
-    int GetCurFocus() const { return (int)SendMessage(TCM_GETCURFOCUS); }
 
     // Width and height of fixed-width tabs; returns the previous size.
     CSize SetItemSize(const SIZE& size);

@@ -20,7 +20,6 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PrintInfo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrintingDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PreviewView.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ScrollView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameWnd.cpp
 )
 list(APPEND WIN32_SOURCES
@@ -35,7 +34,6 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DialogBar.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Edit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDialog.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Font.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FontDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GdiObject.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListBox.cpp

@@ -2,15 +2,12 @@
 // sizes come from the page layout and the "Large" switches.
 #pragma once
 #include "framework/FontDialog.h"
-#include "framework/RuntimeClass.h"
 
 class CFontDlg : public CFontDialog {
 public:
     explicit CFontDlg(LOGFONTA* plfInitial = nullptr, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
                       HDC hdcPrinter = nullptr, CWnd* pParent = nullptr)
         : CFontDialog(plfInitial, dwFlags, hdcPrinter, pParent) {}
-
-    static CRuntimeClass* GetThisClass() { return RuntimeClassOf<CFontDlg>("CFontDlg"); }
 
 protected:
     BOOL OnInitDialog() override;

