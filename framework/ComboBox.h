@@ -16,7 +16,6 @@ public:
     int SetCurSel(int nIndex) { return (int)SendMessage(CB_SETCURSEL, nIndex); }
     // Text of item nIndex; empty for an index out of range.
     CString GetLBText(int nIndex) const;
-    int GetLBTextLen(int nIndex) const { return (int)SendMessage(CB_GETLBTEXTLEN, nIndex); }
 
     int FindStringExact(int nStartAfter, const char* psz) const {
         return (int)SendMessage(CB_FINDSTRINGEXACT, nStartAfter, (LPARAM)psz);

@@ -14,7 +14,6 @@ public:
     int GetCount() const { return (int)SendMessage(LB_GETCOUNT); }
     // Text of item nIndex; empty for an index out of range.
     CString GetText(int nIndex) const;
-    int GetTextLen(int nIndex) const { return (int)SendMessage(LB_GETTEXTLEN, nIndex); }
     // Every item's text, in list order, and the texts appended at the end:
     // many at once, converted here rather than message by message.
     std::vector<CString> GetTexts() const;
