@@ -226,8 +226,9 @@ CString CEventList::BuildEventText() const {
 // lone digit is taken for such a day, so that no other text (a caption
 // without a date, say) has a "0" put into it.
 CString CEventList::PadOneDigitDay(CString strValue) {
-    const std::string& s = strValue.str();
-    if (s.size() >= 5 && s[3] == ' ' && IsDigit(s[4]) && !(s.size() > 5 && IsDigit(s[5])))
+    const char* p = strValue.c_str();
+    const int n = strValue.GetLength();
+    if (n >= 5 && p[3] == ' ' && IsDigit(p[4]) && !(n > 5 && IsDigit(p[5])))
         strValue.Insert(4, '0');
     return strValue;
 }
