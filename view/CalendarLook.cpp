@@ -1,40 +1,12 @@
 #include "view/CalendarLook.h"
 
 #include "app/AlmanarkApp.h"
-
-namespace {
-// The members of one face in the application, by reference.
-struct CAppFace {
-    CString& strFace;
-    COLORREF& crColor;
-    int& nWeight;
-    BYTE& bItalic;
-};
-
-CAppFace TitleFace() {
-    return {theApp.m_strTitleFont, theApp.m_crTitleColor, theApp.m_nTitleWeight,
-            theApp.m_bTitleItalic};
-}
-CAppFace NotesFace() {
-    return {theApp.m_strNotesFont, theApp.m_crNotesColor, theApp.m_nNotesWeight,
-            theApp.m_bNotesItalic};
-}
-CAppFace WeekdayFace() {
-    return {theApp.m_strWeekdayFont, theApp.m_crWeekdayColor, theApp.m_nWeekdayWeight,
-            theApp.m_bWeekdayItalic};
-}
-CAppFace DateFace() {
-    return {theApp.m_strDateFont, theApp.m_crDateColor, theApp.m_nDateWeight, theApp.m_bDateItalic};
-}
-} // namespace
+#include "app/TextElement.h"
 
 CCalendarLook CCalendarLook::OfApp() {
     CCalendarLook look;
-    CFace* apFaces[] = {&look.m_title, &look.m_notes, &look.m_weekday, &look.m_date};
-    const CAppFace appFaces[] = {TitleFace(), NotesFace(), WeekdayFace(), DateFace()};
     for (int i = 0; i < 4; ++i)
-        *apFaces[i] = {appFaces[i].strFace, appFaces[i].crColor, appFaces[i].nWeight,
-                       appFaces[i].bItalic};
+        look.m_looks[i] = CTextElement::kAll[i].Look();
     look.m_nDaySwap = theApp.m_nDaySwap;
     look.m_nNoteSize = theApp.m_nNoteSize;
     look.m_nDateSize = theApp.m_nDateSize;
@@ -45,14 +17,8 @@ CCalendarLook CCalendarLook::OfApp() {
 }
 
 void CCalendarLook::ApplyToApp() const {
-    const CFace* apFaces[] = {&m_title, &m_notes, &m_weekday, &m_date};
-    const CAppFace appFaces[] = {TitleFace(), NotesFace(), WeekdayFace(), DateFace()};
-    for (int i = 0; i < 4; ++i) {
-        appFaces[i].strFace = apFaces[i]->strFace;
-        appFaces[i].crColor = apFaces[i]->crColor;
-        appFaces[i].nWeight = apFaces[i]->nWeight;
-        appFaces[i].bItalic = apFaces[i]->bItalic;
-    }
+    for (int i = 0; i < 4; ++i)
+        CTextElement::kAll[i].SetLook(m_looks[i]);
     theApp.m_nDaySwap = m_nDaySwap;
     theApp.m_nNoteSize = m_nNoteSize;
     theApp.m_nDateSize = m_nDateSize;

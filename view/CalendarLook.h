@@ -3,9 +3,7 @@
 // the application and given back to it. Printing several calendars gives
 // each page its own and the open calendar its own again afterwards.
 #pragma once
-#include <windows.h>
-
-#include "framework/String.h"
+#include "app/TextLook.h"
 
 class CCalendarLook {
 public:
@@ -13,13 +11,7 @@ public:
     void ApplyToApp() const;
 
 private:
-    struct CFace {
-        CString strFace;
-        COLORREF crColor = 0;
-        int nWeight = 400;
-        BYTE bItalic = 0;
-    };
-    CFace m_title, m_notes, m_weekday, m_date;
+    CTextLook m_looks[4]; // in the order of CTextElement::kAll
     int m_nDaySwap = 0;
     int m_nNoteSize = 0;
     int m_nDateSize = 0;
