@@ -7,13 +7,7 @@ print_job easter
 
 start_program
 sleep 1
-press "$frame" alt+e
-sleep 0.5
-xdotool type --delay 50 "Family"
-sleep 0.3
-xdotool key Tab Tab space
-dlg=$(wait_window '^Insert Date$' 20) || fail "no Insert Date dialog"
-sleep 0.5
+open_insert_date Family
 # The Calculated Date tab, "Easter", 99 in the number of days, the caption.
 for click in "123 49" "188 144"; do
     xdotool mousemove --window "$dlg" $click click 1

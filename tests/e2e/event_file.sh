@@ -8,14 +8,7 @@ shots=${ALMANARK_SHOTS:-$WORK}
 start_program
 sleep 1
 # Alt+E shows the Events page with the focus in the event-file name.
-press "$frame" alt+e
-sleep 0.5
-xdotool type --delay 50 "Family"
-sleep 0.3
-# Tab past the empty date list to Insert Date.
-xdotool key Tab Tab space
-dlg=$(wait_window '^Insert Date$' 20) || { screenshot "$shots/fail.png"; fail "no Insert Date dialog"; }
-sleep 0.5
+open_insert_date Family
 choose_independence_day "$dlg"
 screenshot "$shots/holidays.png"
 xdotool key Return

@@ -9,13 +9,7 @@ print_job holidays
 
 start_program
 sleep 1
-press "$frame" alt+e
-sleep 0.5
-xdotool type --delay 50 "Feiertage"
-sleep 0.3
-xdotool key Tab Tab space
-dlg=$(wait_window '^Insert Date$' 20) || fail "no Insert Date dialog"
-sleep 0.5
+open_insert_date Feiertage
 # The Holidays tab; Alt+S and G choose the set "Germany".
 xdotool mousemove --window "$dlg" 194 45 click 1
 sleep 0.3
@@ -62,7 +56,6 @@ sleep 0.5
 xdotool key Home Down Down Down Down Tab Home
 for _ in $(seq 57); do xdotool key Down; done
 sleep 1
-wait_window '^May2027' 10 >/dev/null || true
 screenshot "$shots/may2027.png"
 # Saved under this run's name, so that the printed job carries it.
 press "$frame" ctrl+s
@@ -71,10 +64,7 @@ sleep 0.5
 xdotool type --delay 30 "$job"
 xdotool key Return
 wait_window "^$job" 20 >/dev/null || { screenshot "$shots/notsaved.png"; fail "the calendar was not saved"; }
-touch "$WORK/started"
-press "$frame" ctrl+p
-wait_window '^Print$' 30 >/dev/null || { screenshot "$shots/noprint.png"; fail "no print dialog"; }
-sleep 0.5
+open_print_dialog
 xdotool key Return
 pdf=$(wait_pdf "$job*.pdf" "$WORK/started") || fail "no printed page"
 

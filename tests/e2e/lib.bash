@@ -128,6 +128,27 @@ start_program() {
     frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
 }
 
+# open_insert_date NAME: on the Events page, types NAME as the event file and
+# opens Insert Date (Tab past the empty date list); sets $dlg.
+open_insert_date() {
+    press "$frame" alt+e
+    sleep 0.5
+    xdotool type --delay 50 "$1"
+    sleep 0.3
+    xdotool key Tab Tab space
+    dlg=$(wait_window '^Insert Date$' 20) || fail "no Insert Date dialog"
+    sleep 0.5
+}
+
+# open_print_dialog: Ctrl+P in the main window (after touching
+# $WORK/started, for wait_pdf) until the Print dialog is up.
+open_print_dialog() {
+    touch "$WORK/started"
+    press "$frame" ctrl+p
+    wait_window '^Print$' 30 >/dev/null || fail "no print dialog"
+    sleep 0.5
+}
+
 # print_from_shell FILE: prints FILE with "/p" (after touching
 # $WORK/started, for wait_pdf) and waits for the program to end. A calendar
 # saved for a printer this machine lacks is printed on the default printer

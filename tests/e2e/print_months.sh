@@ -17,13 +17,9 @@ assert at > 0
 data[at + 4] = 1
 open(sys.argv[2], "wb").write(data)
 PY
-touch "$WORK/started"
-"$WINE_RUN" "$EXE" "$job.kal" & pid=$!
-main=$(wait_window " - Almanark$" 90) || fail "no main window"
+start_program "$job.kal"
 sleep 1
-press "$main" ctrl+p
-wait_window "^Print$" 30 >/dev/null || fail "no print dialog"
-sleep 0.5
+open_print_dialog
 # "Pages", then the "to" field.
 xdotool key alt+g
 sleep 0.3

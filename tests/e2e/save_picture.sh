@@ -16,19 +16,15 @@ old = b"\x03PDF" + struct.pack("<hhh", 2, 9, 1)
 assert data.count(old) == 1
 open(sys.argv[2], "wb").write(data.replace(old, b"\x03PDF" + struct.pack("<hhh", 1, 9, 1)))
 PY
-touch "$WORK/started"
-"$WINE_RUN" "$EXE" "$job.kal" & pid=$!
-main=$(wait_window " - Almanark$" 90) || fail "no main window"
+start_program "$job.kal"
 sleep 1
-press "$main" ctrl+p
-wait_window "^Print$" 30 >/dev/null || fail "no print dialog"
-sleep 0.5
+open_print_dialog
 xdotool key Return
 pdf=$(wait_pdf "$job*.pdf" "$WORK/started") || fail "no PDF printed"
 
 # save_as NAME: File > Save as Picture, OK at 300 dpi, NAME into the file dialog.
 save_as() {
-    press "$main" alt+f
+    press "$frame" alt+f
     sleep 0.5
     xdotool key u
     wait_window "^Save as Picture$" 30 >/dev/null || fail "no Save as Picture dialog"

@@ -35,10 +35,7 @@ press "$dlg" Return
 eventually 10 gone '^Options$' || fail "the Options dialog did not close on Enter"
 sleep 1
 screenshot "$shots/week-start.png"
-touch "$WORK/started"
-press "$frame" ctrl+p
-wait_window '^Print$' 30 >/dev/null || fail "no print dialog"
-sleep 0.5
+open_print_dialog
 xdotool key Return
 pdf=$(wait_pdf "$job*.pdf" "$WORK/started") || fail "no printed page"
 pdftotext -layout "$pdf" "$WORK/page.txt"
