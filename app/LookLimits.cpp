@@ -7,5 +7,5 @@ int CLookLimits::Weight(int nWeight) {
 }
 
 BYTE CLookLimits::Italic(unsigned nItalic) {
-    return nItalic != 0 ? 1 : 0;
+    return (BYTE)CSettingsKeys::kLookItalic.Fit((int)nItalic);
 }

@@ -8,10 +8,4 @@ struct COptions {
     int m_nFirstWeekday = 0;     // 0 = Sunday, 1 = Monday ... 6 = Saturday
     bool m_bWeekNumbers = false; // ISO 8601 week numbers in the month grid
     bool m_bLocalNames = false;  // month and weekday names of the user's locale
-
-    bool operator==(const COptions& o) const {
-        return m_nFirstWeekday == o.m_nFirstWeekday && m_bWeekNumbers == o.m_bWeekNumbers &&
-               m_bLocalNames == o.m_bLocalNames;
-    }
-    bool operator!=(const COptions& o) const { return !(*this == o); }
 };

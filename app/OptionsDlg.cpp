@@ -1,14 +1,8 @@
 #include "app/OptionsDlg.h"
 
+#include "dates/CalendarNames.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
-
-namespace {
-// The list's order is the weekday's number (0 = Sunday). The dialog speaks
-// the program's language, whatever the calendar's names.
-const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
-} // namespace
 
 COptionsDlg::COptionsDlg(const COptions& options, CWnd* pParent)
     : CDialog(IDD_OPTIONS, pParent), m_options(options) {}
@@ -21,8 +15,10 @@ void COptionsDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL COptionsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (const char* pszWeekday : kWeekdays)
-        m_cbFirstWeekday.AddString(pszWeekday);
+    // The list's order is the weekday's number (0 = Sunday). The dialog speaks
+    // the program's language, whatever the calendar's names.
+    for (int nWeekday = 0; nWeekday < 7; ++nWeekday)
+        m_cbFirstWeekday.AddString(CCalendarNames::Of(false).Weekday(nWeekday));
     m_cbFirstWeekday.SetCurSel(m_options.m_nFirstWeekday);
     m_btnWeekNumbers.SetCheck(m_options.m_bWeekNumbers ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(IDC_NAMES_ENGLISH, IDC_NAMES_LOCAL,

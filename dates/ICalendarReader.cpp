@@ -263,7 +263,7 @@ void CICalendarReader::AddEvent(const Event& event, int nCurrentYear) {
         return;
     }
     if (event.rules.empty()) {
-        if (nYear < FIRST_YEAR || nYear > LAST_YEAR) {
+        if (!IsKnownYear(nYear)) {
             ++m_anSkipped[kNoDate];
             return;
         }

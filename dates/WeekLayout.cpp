@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "dates/DateCalc.h"
+
 namespace {
 int FloorMod(long n, int m) {
     return int((n % m + m) % m);
@@ -47,8 +49,7 @@ CWeekLayout::CWeekLayout(int nYear, int nMonth, int nFirstWeekday)
     if (nMonth < 1 || nMonth > 12)
         nMonth = 1;
     m_nFirstSerial = SerialOf(nYear, nMonth, 1);
-    m_nDays = int((nMonth == 12 ? SerialOf(nYear + 1, 1, 1) : SerialOf(nYear, nMonth + 1, 1)) -
-                  m_nFirstSerial);
+    m_nDays = ::DaysInMonth(nYear, nMonth);
     m_nSundayColumn = WeekdayOfSerial(m_nFirstSerial);
     m_nFirstColumn = FloorMod(m_nSundayColumn - m_nFirstWeekday, 7);
 }

@@ -66,10 +66,6 @@ void CheckKind(const uint8_t* pData, size_t nSize) {
         g_nSink = (unsigned)strlen(kind.pszVariant);
     if (kind.format == CPictureKind::unknown && (kind.bSized || kind.pszVariant))
         abort();
-    uint32_t nWidth = 0, nHeight = 0;
-    const bool bStated = CPictureHeader::ReadSize(pData, nSize, nWidth, nHeight);
-    if (bStated && (nWidth != kind.nWidth || nHeight != kind.nHeight || !kind.bSized))
-        abort();
     // A frame's decoded bytes never come out smaller than its rows' bits say.
     if (kind.nDecodedBits && kind.nHeight &&
         CPictureHeader::DecodedBytes(kind) < (uint64_t)kind.nWidth * kind.nDecodedBits / 8)

@@ -30,20 +30,6 @@ const UINT kBandRows = 64;
 // How much of a file is searched for the size its header states.
 const DWORD kHeaderBytes = 256 * 1024;
 
-class CComApartment {
-public:
-    CComApartment() : m_bInit(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~CComApartment() {
-        if (m_bInit)
-            ::CoUninitialize();
-    }
-    CComApartment(const CComApartment&) = delete;
-    CComApartment& operator=(const CComApartment&) = delete;
-
-private:
-    bool m_bInit;
-};
-
 bool IsUnavailable(HRESULT hr) {
     return hr == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) ||
            hr == HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND) ||

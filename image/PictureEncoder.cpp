@@ -85,9 +85,9 @@ DWORD CPictureEncoder::Write(const char* pszPath, Format format, UINT nWidth, UI
     CFileStream stream(pszPath);
     if (!stream.IsOpen())
         return stream.LastError();
-    const bool bInit = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     HRESULT hr;
     {
+        CComApartment apartment;
         CComRef<IWICImagingFactory> pFactory;
         CComRef<IWICBitmapEncoder> pEncoder;
         hr = ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -101,8 +101,6 @@ DWORD CPictureEncoder::Write(const char* pszPath, Format format, UINT nWidth, UI
         if (SUCCEEDED(hr))
             hr = pEncoder->Commit();
     } // the codec lets go of the stream here
-    if (bInit)
-        ::CoUninitialize();
     // The codecs report a failed write of the stream as a failure of their own.
     const bool bClosed = stream.Close();
     if (stream.LastError())

@@ -415,6 +415,7 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
     const bool bOpenMonth = ShowsOpenMonth(doc, page);
     if (m_nEvalEvents && bOpenMonth)
         theApp.EmptyEventCaptions();
+    const CString strEaster = bOpenMonth ? m_strEaster : MakeEasterKey(page.nYear);
     m_noteFitter.TrimFonts();
     for (int r = 0; r < CMonthLayout::kRows; ++r) {
         for (int c = 0; c < CMonthLayout::kColumns; ++c) {
@@ -426,7 +427,7 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
                 m_selRow = r;
             }
             if (nDay != 0)
-                DrawDayBox(dc, doc, layout, c, r, page);
+                DrawDayBox(dc, doc, layout, c, r, page, bOpenMonth, strEaster);
             if (c == 0 && theApp.m_options.m_bWeekNumbers && layout.Weeks().RowHasDays(r))
                 DrawWeekNumber(dc, doc, rcBox, layout.Weeks().WeekNumber(r));
         }
@@ -437,9 +438,7 @@ void CAlmanarkView::DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBo
     CRect rc = WeekNumberRect(rcBox, doc.m_lfWeekday.lfHeight);
     LOGFONT lf = doc.m_lfNotes;
     lf.lfHeight = std::max(rc.Height(), 1);
-    CFont font;
-    font.CreateFontIndirect(&lf);
-    CAutoSelect selFont(dc, font);
+    CAutoSelect selFont(dc, m_noteFitter.Font(lf));
     const COLORREF crOld = dc.SetTextColor(theApp.m_crNotesColor);
     dc.DrawText(CString::FromInt(nWeek), &rc,
                 DT_LEFT | DT_SINGLELINE | DT_NOPREFIX |
@@ -447,56 +446,44 @@ void CAlmanarkView::DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBo
     dc.SetTextColor(crOld);
 }
 
-// The note and the captions belong to the date, kept where a Sunday-first
-// calendar has it.
-CString CAlmanarkView::OwnDayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol,
-                                  int nRow) {
+// The note and the captions of a day box. The note belongs to the date, kept
+// where a Sunday-first calendar has it. On the open calendar's own month the
+// paint keeps them: the day number into the note, the captions into the
+// caption table. Another month of a run shows its events only; another
+// calendar of a job shows its own notes; neither keeps anything.
+CString CAlmanarkView::DayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol, int nRow,
+                               const CPrintPage& page, bool bKeep, const CString& strEaster) {
     const int nDay = weeks.DayInBox(nCol, nRow), nDays = weeks.DaysInMonth();
     int nStoredCol = 0, nStoredRow = 0;
     weeks.StoredBox(nCol, nRow, nStoredCol, nStoredRow);
     const CString strDay = CString::FromInt(nDay);
-    CString strNote = StripDayNumber(doc.GetNote(nStoredCol, nStoredRow), strDay);
-    CString& strCaptions = theApp.m_strEventText[nStoredCol][nStoredRow];
-    if (m_nEvalEvents) {
-        const CString strFound = EventCaptionsForDay(
-            theApp.m_strAllEvents, m_strEaster, doc.m_nYear, doc.m_nMonth,
-            weeks.WeekdayOfColumn(nCol), strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
-        if (!strFound.IsEmpty())
-            strCaptions = kCrLf + strFound;
-    }
+    CString strNote =
+        page.bOwnMonth ? StripDayNumber(doc.GetNote(nStoredCol, nStoredRow), strDay) : CString();
+    CString strFound;
+    if (m_nEvalEvents || !bKeep)
+        strFound = EventCaptionsForDay(theApp.m_strAllEvents, strEaster, page.nYear, page.nMonth,
+                                       weeks.WeekdayOfColumn(nCol), strDay, strNote, (nDay - 1) / 7,
+                                       nDay + 7 > nDays);
     if (!StartsWith(strNote, kCrLf))
         strNote = kCrLf + strNote;
+    if (!bKeep)
+        return strNote + (strFound.IsEmpty() ? CString() : kCrLf + strFound);
+    CString& strCaptions = theApp.m_strEventText[nStoredCol][nStoredRow];
+    if (!strFound.IsEmpty())
+        strCaptions = kCrLf + strFound;
     doc.SetNote(strDay + strNote, nStoredCol, nStoredRow);
     return strNote + strCaptions;
 }
 
 void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol,
-                               int nRow, const CPrintPage& page) {
-    const CWeekLayout& weeks = layout.Weeks();
+                               int nRow, const CPrintPage& page, bool bKeep,
+                               const CString& strEaster) {
     const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(nCol, nRow)];
-    const int nDay = weeks.DayInBox(nCol, nRow), nDays = weeks.DaysInMonth();
-    const CString strDay = CString::FromInt(nDay);
+    const CString strDay = CString::FromInt(layout.DayInBox(nCol, nRow));
     m_nOverflow = 0;
     CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfWeekday));
     const COLORREF crOld = dc.SetTextColor(theApp.m_crWeekdayColor);
-    // Another month of a run shows its events only: the day notes and the
-    // caption table belong to the calendar's own month. Another calendar
-    // of a job shows its own notes, and its captions are not kept.
-    CString strText;
-    if (ShowsOpenMonth(doc, page)) {
-        strText = OwnDayText(doc, weeks, nCol, nRow);
-    } else {
-        int nStoredCol = 0, nStoredRow = 0;
-        weeks.StoredBox(nCol, nRow, nStoredCol, nStoredRow);
-        CString strNote =
-            page.bOwnMonth ? StripDayNumber(doc.GetNote(nStoredCol, nStoredRow), strDay) : "";
-        if (!StartsWith(strNote, kCrLf))
-            strNote = kCrLf + strNote;
-        const CString strFound = EventCaptionsForDay(
-            theApp.m_strAllEvents, MakeEasterKey(page.nYear), page.nYear, page.nMonth,
-            weeks.WeekdayOfColumn(nCol), strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
-        strText = strNote + (strFound.IsEmpty() ? CString() : kCrLf + strFound);
-    }
+    const CString strText = DayText(doc, layout.Weeks(), nCol, nRow, page, bKeep, strEaster);
 
     CRect rcText = DayTextRect(rcBox);
     CRect rcDay = rcText;

@@ -154,11 +154,11 @@ private:
     void DrawMonthPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box, const CPrintPage& page);
     void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, const CPrintPage& page);
+    // bKeep: the open calendar's own month, whose notes and captions the paint keeps.
     void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol, int nRow,
-                    const CPrintPage& page);
-    // The notes and captions of a day box of the calendar's own month,
-    // kept in the document and the caption table as the paint finds them.
-    CString OwnDayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol, int nRow);
+                    const CPrintPage& page, bool bKeep, const CString& strEaster);
+    CString DayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol, int nRow,
+                    const CPrintPage& page, bool bKeep, const CString& strEaster);
     // Keeps the selection on its date when the week starts on another day than last drawn.
     void FollowFirstWeekday(const CWeekLayout& weeks);
     void DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nWeek);

@@ -80,7 +80,6 @@ bool CPrintedCalendars::ReadCalendar(const CString& strPath, CCalendar& calendar
     doc.m_nYear = std::clamp(doc.m_nYear, FIRST_YEAR, LAST_YEAR);
     doc.SetTitle(WithoutExtension(FileName(strPath)));
     calendar.look = CCalendarLook::OfApp();
-    calendar.strName = FileName(strPath);
     return true;
 }
 

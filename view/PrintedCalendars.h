@@ -42,7 +42,6 @@ private:
     struct CCalendar {
         std::unique_ptr<CAlmanarkDoc> pDoc;
         CCalendarLook look;
-        CString strName;
     };
     bool ReadCalendar(const CString& strPath, CCalendar& calendar);
     bool LoadDevMode(const CString& strPrinter);

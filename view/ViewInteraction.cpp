@@ -77,9 +77,13 @@ bool CViewInteraction::OnMessage(UINT nMsg, WPARAM wParam, LPARAM lParam, LRESUL
 std::array<bool, 42> CViewInteraction::BoxesWithText() const {
     std::array<bool, 42> abHasText = {};
     const CAlmanarkDoc* pDoc = m_view.GetDocument();
+    const CWeekLayout weeks = m_view.Weeks();
+    int nStoredCol = 0, nStoredRow = 0;
     for (int c = 0; pDoc && c < CMonthLayout::kColumns; ++c)
         for (int r = 0; r < CMonthLayout::kRows; ++r)
-            abHasText[CMonthLayout::BoxIndex(c, r)] = !m_view.BoxNote(c, r).IsEmpty();
+            abHasText[CMonthLayout::BoxIndex(c, r)] =
+                weeks.StoredBox(c, r, nStoredCol, nStoredRow) &&
+                !pDoc->GetNote(nStoredCol, nStoredRow).IsEmpty();
     return abHasText;
 }
 

@@ -64,8 +64,7 @@ LRESULT CALLBACK NoteJobEnd(int nCode, WPARAM wParam, LPARAM lParam) {
 }
 
 // Jobs titled strTitle-1, strTitle-2, ...
-void TimeJobs(CAlmanarkView& view, const CString& strTitle, double* pTimes,
-              bool bDirect = true) {
+void TimeJobs(CAlmanarkView& view, const CString& strTitle, double* pTimes, bool bDirect = true) {
     HHOOK hHook = SetWindowsHookExA(WH_CBT, NoteJobEnd, nullptr, GetCurrentThreadId());
     for (int i = 0; i < kJobs; ++i) {
         view.GetDocument()->SetTitle((strTitle + "-" + CString::FromInt(i + 1)).c_str());
@@ -101,11 +100,6 @@ double PeakMb() {
     return counters.PeakPagefileUsage / (1024.0 * 1024.0);
 }
 
-double Median(double* pTimes, int nCount) {
-    std::sort(pTimes, pTimes + nCount);
-    return pTimes[nCount / 2];
-}
-
 // A run of twelve months with a 24-megapixel picture against one page.
 void BenchRun(CAlmanarkView& view, CAlmanarkDoc& doc, const CString& strTitle) {
     doc.m_dib.Clear();
@@ -125,8 +119,9 @@ void BenchRun(CAlmanarkView& view, CAlmanarkDoc& doc, const CString& strTitle) {
     doc.m_bHasImage = 0;
     TimeJobs(view, strTitle + "-runbare", adBare, false);
     doc.m_bHasImage = 1;
-    const double dOne = Median(adOne, kJobs), dRun = Median(adRun, kJobs);
-    const double dBare = Median(adBare, kJobs);
+    const double dOne = MedianOf({adOne, adOne + kJobs});
+    const double dRun = MedianOf({adRun, adRun + kJobs});
+    const double dBare = MedianOf({adBare, adBare + kJobs});
     printf("picture 6000 x 4000 (24 megapixels):\n");
     printf("one page: median %.1f ms; twelve months: median %.1f ms, %.2f x one page "
            "(target under 3 x)\n",
