@@ -831,6 +831,7 @@ void CAlmanarkView::OnBeginPrinting(CDC*, CPrintInfo*) {
 }
 
 void CAlmanarkView::OnEndPrinting(CDC*, CPrintInfo*) {
+    m_picturePainter.EndJob();
     m_printedPage.reset();
     m_pPrintedDoc = nullptr;
     if (m_pSeveral) {

@@ -1,14 +1,18 @@
 #include "view/PicturePainter.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "framework/Dc.h"
 #include "image/Dib.h"
 #include "image/DibFormat.h"
+#include "image/PostScriptImage.h"
 
 namespace {
+// How much a passthrough escape carries at a time: its count is a WORD.
+const size_t kPassChunk = 60000;
+
 // The header of the printer copy: 24 bits a pixel, bottom-up.
 BITMAPINFO TrueColourInfo(const CSize& size) {
     BITMAPINFO info = {};
@@ -38,6 +42,8 @@ void CPicturePainter::DrawOnScreen(CDC& dc, CDib& dib, const CRect& rc) {
 void CPicturePainter::DrawOnPrinter(CDC& dc, CDib& dib, const CRect& rc) {
     dib.ApplyPalette(dc, FALSE);
     if (Prepare(m_printer, dc, dib, rc, true)) {
+        if (SendPostScript(dc, rc))
+            return;
         const BITMAPINFO info = TrueColourInfo(m_printer.size);
         ::SetStretchBltMode(dc, COLORONCOLOR);
         const int nLines =
@@ -49,15 +55,65 @@ void CPicturePainter::DrawOnPrinter(CDC& dc, CDib& dib, const CRect& rc) {
     dib.Draw(dc, rc.left, rc.top, rc.Width(), rc.Height());
 }
 
-CSize CPicturePainter::DeviceSize(HDC hDC, const CRect& rc) {
+void CPicturePainter::EndJob() {
+    m_printer.postScript.Clear();
+}
+
+// Only PostScript drivers know their own passthrough escape; others may
+// take passthrough data in their printer's language. Passed-through code
+// knows nothing of a clipping region, so a page that has one draws as usual.
+bool CPicturePainter::SendPostScript(HDC hDC, const CRect& rc) {
+    int nEscape = POSTSCRIPT_PASSTHROUGH;
+    if (::ExtEscape(hDC, QUERYESCSUPPORT, sizeof nEscape, (LPCSTR)&nEscape, 0, nullptr) <= 0 ||
+        HasClipping(hDC))
+        return false;
+    CPostScriptImage& image = m_printer.postScript;
+    if (image.IsEmpty()) {
+        const CSize size = m_printer.size;
+        image.Encode(static_cast<const uint8_t*>(m_printer.pBits), size.cx, size.cy,
+                     ((size_t)size.cx * 3 + 3) & ~(size_t)3);
+    }
+    const CRect rcDevice = DeviceRect(hDC, rc);
+    // A driver that refuses the start has been sent nothing: the picture
+    // is then drawn as usual. Once it has the start, the rest follows.
+    if (!PassThrough(hDC,
+                     image.Head(rcDevice.left, rcDevice.top, rcDevice.Width(), rcDevice.Height())))
+        return false;
+    PassThrough(hDC, image.Body());
+    return true;
+}
+
+bool CPicturePainter::PassThrough(HDC hDC, const std::string& strText) {
+    std::vector<char> chunk(sizeof(WORD) + kPassChunk);
+    for (size_t i = 0; i < strText.size(); i += kPassChunk) {
+        const WORD nSize = (WORD)std::min(kPassChunk, strText.size() - i);
+        memcpy(chunk.data(), &nSize, sizeof nSize);
+        memcpy(chunk.data() + sizeof nSize, strText.data() + i, nSize);
+        if (::ExtEscape(hDC, PASSTHROUGH, (int)(sizeof nSize + nSize), chunk.data(), 0, nullptr) <=
+            0)
+            return false;
+    }
+    return true;
+}
+
+bool CPicturePainter::HasClipping(HDC hDC) {
+    HRGN hRegion = ::CreateRectRgn(0, 0, 0, 0);
+    const bool bClipped = hRegion && ::GetClipRgn(hDC, hRegion) != 0;
+    if (hRegion)
+        ::DeleteObject(hRegion);
+    return bClipped;
+}
+
+CRect CPicturePainter::DeviceRect(HDC hDC, const CRect& rc) {
     POINT pts[2] = {{rc.left, rc.top}, {rc.right, rc.bottom}};
     ::LPtoDP(hDC, pts, 2);
-    return CSize(std::abs(pts[1].x - pts[0].x), std::abs(pts[1].y - pts[0].y));
+    return CRect(std::min(pts[0].x, pts[1].x), std::min(pts[0].y, pts[1].y),
+                 std::max(pts[0].x, pts[1].x), std::max(pts[0].y, pts[1].y));
 }
 
 bool CPicturePainter::Prepare(CCopy& copy, HDC hDC, CDib& dib, const CRect& rc, bool bDib) {
     const CSize sizePicture = dib.GetSize();
-    const CSize size = bDib ? DeviceSize(hDC, rc) : rc.Size();
+    const CSize size = bDib ? DeviceRect(hDC, rc).Size() : rc.Size();
     const int nBitsPixel = ::GetDeviceCaps(hDC, BITSPIXEL) * ::GetDeviceCaps(hDC, PLANES);
     // Only a shrunk picture gains from the copy. A device bitmap on a
     // palette device would map colours at each draw; a DIB copy keeps its own.
