@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Prints a month page over a red picture, without and with show-through,
-# and a 6x2 year page (by the view tests' PrintedPictureTest), then reads
-# the printed files back: red only where the picture shows through, and
-# every month name of the year page once.
+# once more with show-through and a red picture larger than its place
+# (which reaches the printer as the program's own PostScript), and a 6x2
+# year page (by the view tests' PrintedPictureTest), then reads the printed
+# files back: red only where the picture shows through, in the same place
+# from either picture, and every month name of the year page once.
 source "$(dirname "$0")/lib.bash" "$1"
 work=$WORK
 print_job print-picture
@@ -32,11 +34,16 @@ PY
 fail=0
 hidden=$(wait_pdf "$job-hidden*.pdf") || { echo "print_picture: no PDF for job $job-hidden"; exit 1; }
 through=$(wait_pdf "$job-through*.pdf") || { echo "print_picture: no PDF for job $job-through"; exit 1; }
+large=$(wait_pdf "$job-large*.pdf") || { echo "print_picture: no PDF for job $job-large"; exit 1; }
 year=$(wait_pdf "$job-year*.pdf") || { echo "print_picture: no PDF for job $job-year"; exit 1; }
 n=$(red_pixels "$hidden")
 [ "$n" -eq 0 ] || { echo "print_picture: $n red pixels where the calendar hides the picture"; fail=1; }
 n=$(red_pixels "$through")
 [ "$n" -gt 1000 ] || { echo "print_picture: only $n red pixels with show-through"; fail=1; }
+# The large picture covers the same place on paper as the small one.
+m=$(red_pixels "$large")
+[ "$((m * 100))" -ge "$((n * 97))" ] && [ "$((m * 100))" -le "$((n * 103))" ] ||
+    { echo "print_picture: $m red pixels from the large picture, $n from the small one"; fail=1; }
 
 pdftotext "$year" "$work/year.txt"
 for month in January February March April May June July August September October November December; do

@@ -1,4 +1,5 @@
-// Pages with the picture and a year page printed on the default printer.
+// Pages with the picture, small and large, and a year page printed on the
+// default printer.
 // Run by tests/e2e/print_picture.sh, which reads the printed files back;
 // ALMANARK_PRINT_JOB is the start of the three jobs' names.
 #include "ViewFixture.h"
@@ -22,6 +23,21 @@ protected:
     }
 };
 
+namespace {
+// A red picture of cx x cy pixels for the document.
+void AttachRed(CDib& dib, int cx, int cy) {
+    const DWORD nRow = ((DWORD)cx * 3 + 3) & ~3u;
+    const size_t nSize = sizeof(BITMAPINFOHEADER) + (size_t)nRow * cy;
+    BYTE* pBlock = new BYTE[nSize]();
+    BITMAPINFOHEADER header = {sizeof header, cx, cy, 1, 24, BI_RGB, nRow * cy, 0, 0, 0, 0};
+    memcpy(pBlock, &header, sizeof header);
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            pBlock[sizeof header + y * nRow + 3 * x + 2] = 255;
+    ASSERT_TRUE(dib.AttachMemory(pBlock, TRUE, nullptr, nSize));
+}
+} // namespace
+
 TEST_F(PrintedPictureTest, PictureUnderTheCalendarAndYearPage) {
     const char* pszJob = getenv("ALMANARK_PRINT_JOB");
     if (!pszJob || !*pszJob)
@@ -29,12 +45,7 @@ TEST_F(PrintedPictureTest, PictureUnderTheCalendarAndYearPage) {
     const CString strJob = pszJob;
     // Red in the middle of the sheet, under the calendar that fills the
     // printable area.
-    BYTE* pBlock = new BYTE[sizeof(BITMAPINFOHEADER) + 8];
-    BITMAPINFOHEADER header = {sizeof header, 2, 1, 1, 24, BI_RGB, 8, 0, 0, 0, 0};
-    memcpy(pBlock, &header, sizeof header);
-    const BYTE row[8] = {0, 0, 255, 0, 0, 255, 0, 0};
-    memcpy(pBlock + sizeof header, row, 8);
-    ASSERT_TRUE(Doc().m_dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + 8));
+    AttachRed(Doc().m_dib, 2, 1);
     Doc().m_bHasImage = 1;
     Doc().m_dImgLeft = Doc().m_dImgTop = 0.2;
     Doc().m_dImgRight = Doc().m_dImgBottom = 0.8;
@@ -43,6 +54,11 @@ TEST_F(PrintedPictureTest, PictureUnderTheCalendarAndYearPage) {
     ASSERT_EQ(View().DoFilePrint(true), CView::printDone);
     Doc().m_bImageShowsThrough = 1;
     Doc().SetTitle(strJob + "-through");
+    ASSERT_EQ(View().DoFilePrint(true), CView::printDone);
+    // Larger than its place on paper: the printer gets a reduced copy,
+    // which a PostScript printer is sent encoded by the program.
+    AttachRed(Doc().m_dib, 2000, 2800);
+    Doc().SetTitle(strJob + "-large");
     ASSERT_EQ(View().DoFilePrint(true), CView::printDone);
 
     Doc().m_bHasImage = 0;
