@@ -2,6 +2,7 @@
 
 #include "app/AlmanarkApp.h"
 #include "app/TextElement.h"
+#include "dates/DateCalc.h"
 #include "document/CalendarFile.h"
 #include "frame/MainFrame.h"
 #include "framework/Archive.h"
@@ -179,6 +180,15 @@ void CAlmanarkDoc::LoadForPrinting(CArchive& ar) {
     CCalendarFile file;
     file.Load(ar);
     TakeContents(file);
+}
+
+bool CAlmanarkDoc::TakeTodayWithoutMonth() {
+    if (m_nMonth >= 1 && m_nMonth <= 12)
+        return false;
+    const CalDate today = GetToday();
+    m_nYear = today.m_nYear;
+    m_nMonth = today.m_nMonth;
+    return true;
 }
 
 void CAlmanarkDoc::TakeFile(CCalendarFile& file) {

@@ -28,6 +28,9 @@ public:
     // only: the look goes to the application as an open does, but nothing
     // that the program shows (event file, picture controls) follows it.
     void LoadForPrinting(CArchive& ar);
+    // A calendar stored without a month shows today's, as a new one does.
+    // True when it took today's.
+    bool TakeTodayWithoutMonth();
 
     int m_nMonth = 0;
     int m_nYear = 0;

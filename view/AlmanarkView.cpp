@@ -197,12 +197,8 @@ bool CAlmanarkView::ShowsOpenMonth(const CAlmanarkDoc& doc, const CPrintPage& pa
 }
 
 void CAlmanarkView::TakeTodayWithoutMonth(CAlmanarkDoc& doc) {
-    if (doc.m_nMonth < 1 || doc.m_nMonth > 12) {
-        const CalDate today = GetToday();
-        doc.m_nYear = today.m_nYear;
-        doc.m_nMonth = today.m_nMonth;
-        m_selDay = today.m_nDay;
-    }
+    if (doc.TakeTodayWithoutMonth())
+        m_selDay = GetToday().m_nDay;
 }
 
 void CAlmanarkView::ShowMonthOnCalendarPage(const CAlmanarkDoc& doc) {

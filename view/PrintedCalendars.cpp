@@ -9,6 +9,7 @@
 #include "document/AlmanarkDoc.h"
 #include "framework/Archive.h"
 #include "framework/File.h"
+#include "view/PrinterSettings.h"
 
 namespace {
 CString FileName(const CString& strPath) {
@@ -19,15 +20,6 @@ CString FileName(const CString& strPath) {
 CString WithoutExtension(const CString& strName) {
     const int nDot = strName.ReverseFind('.');
     return nDot > 0 ? strName.Left(nDot) : strName;
-}
-
-bool PrinterTakesPaper(const CString& strPrinter, short nPaper) {
-    const int nPapers = ::DeviceCapabilitiesA(strPrinter, nullptr, DC_PAPERS, nullptr, nullptr);
-    if (nPapers <= 0)
-        return true; // the driver does not say; let it decide
-    std::vector<WORD> papers(nPapers);
-    ::DeviceCapabilitiesA(strPrinter, nullptr, DC_PAPERS, (char*)papers.data(), nullptr);
-    return std::find(papers.begin(), papers.end(), (WORD)nPaper) != papers.end();
 }
 } // namespace
 
@@ -71,12 +63,7 @@ bool CPrintedCalendars::ReadCalendar(const CString& strPath, CCalendar& calendar
         // Whatever the file held, it is only named in the message.
         return false;
     }
-    // A calendar without a month shows today's, as it would when opened.
-    if (doc.m_nMonth < 1 || doc.m_nMonth > 12) {
-        const CalDate today = GetToday();
-        doc.m_nMonth = today.m_nMonth;
-        doc.m_nYear = today.m_nYear;
-    }
+    doc.TakeTodayWithoutMonth();
     doc.m_nYear = std::clamp(doc.m_nYear, FIRST_YEAR, LAST_YEAR);
     doc.SetTitle(WithoutExtension(FileName(strPath)));
     calendar.look = CCalendarLook::OfApp();
@@ -144,7 +131,8 @@ void CPrintedCalendars::PreparePage(HDC hDC, int nCalendar) {
         pDevMode->dmOrientation = doc.m_nOrientation;
         pDevMode->dmFields |= DM_ORIENTATION;
     }
-    if (doc.m_nPaperSize > 0 && PrinterTakesPaper(m_strPrinter, doc.m_nPaperSize)) {
+    if (doc.m_nPaperSize > 0 &&
+        CPrinterSettings::TakesPaper(m_strPrinter, CString(), doc.m_nPaperSize)) {
         pDevMode->dmPaperSize = doc.m_nPaperSize;
         pDevMode->dmFields |= DM_PAPERSIZE;
     }

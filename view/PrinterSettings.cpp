@@ -166,16 +166,18 @@ int CPrinterSettings::SyncPrinterSettings(bool bDocTakesApp) {
 bool CPrinterSettings::Accepts(int nSetting, short nValue) const {
     if (nSetting != settingPaperSize)
         return nValue == 1 || nValue == 2;
-    if (nValue <= 0)
-        return false;
-    const CString strPort = m_pPrintDlg ? m_pPrintDlg->GetPortName() : CString();
-    const int nPapers =
-        ::DeviceCapabilitiesA(theApp.m_strPrinter, strPort, DC_PAPERS, nullptr, nullptr);
+    return nValue > 0 && TakesPaper(theApp.m_strPrinter,
+                                    m_pPrintDlg ? m_pPrintDlg->GetPortName() : CString(), nValue);
+}
+
+bool CPrinterSettings::TakesPaper(const CString& strPrinter, const CString& strPort, short nPaper) {
+    const char* pszPort = strPort.IsEmpty() ? nullptr : strPort.c_str();
+    const int nPapers = ::DeviceCapabilitiesA(strPrinter, pszPort, DC_PAPERS, nullptr, nullptr);
     if (nPapers <= 0)
         return true; // the driver does not say; let it decide
     std::vector<WORD> papers(nPapers);
-    ::DeviceCapabilitiesA(theApp.m_strPrinter, strPort, DC_PAPERS, (char*)papers.data(), nullptr);
-    return std::find(papers.begin(), papers.end(), (WORD)nValue) != papers.end();
+    ::DeviceCapabilitiesA(strPrinter, pszPort, DC_PAPERS, (char*)papers.data(), nullptr);
+    return std::find(papers.begin(), papers.end(), (WORD)nPaper) != papers.end();
 }
 
 void CPrinterSettings::ReportUnavailable(const CString& strPrinter) {

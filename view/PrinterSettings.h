@@ -15,6 +15,9 @@ class CPrintInfo;
 
 class CPrinterSettings {
 public:
+    // Whether the printer (on the port, when given) has the paper; true
+    // when its driver does not say.
+    static bool TakesPaper(const CString& strPrinter, const CString& strPort, short nPaper);
     explicit CPrinterSettings(CAlmanarkView& view);
     ~CPrinterSettings();
     CPrinterSettings(const CPrinterSettings&) = delete;
