@@ -71,13 +71,6 @@ void CollectEaster(const std::string& text, const CString& strEaster, const CStr
         found.push_back({pos, "Easter\r\n"});
 }
 
-std::string Concatenate(const std::vector<FoundCaption>& found) {
-    std::string result;
-    for (const FoundCaption& caption : found)
-        result += caption.m_strLine;
-    return result;
-}
-
 // The entries of an event text whose date texts are rules. A month paint asks
 // for 42 days of one text, so the text is parsed once and kept until it
 // changes.
@@ -130,14 +123,6 @@ std::string MergeByListOrder(const std::vector<FoundCaption>& others,
 }
 
 } // namespace
-
-CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
-                          const CString& strDate, const CString& strNote) {
-    std::vector<FoundCaption> found;
-    CollectCaptions(strAllEvents.str(), strDate, strNote.str(), found);
-    CollectEaster(strAllEvents.str(), strEaster, strDate, found);
-    return CString(Concatenate(found));
-}
 
 CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaster, int nYear,
                             int nMonth, int nWeekday, const CString& strDay, const CString& strNote,

@@ -4,13 +4,6 @@
 #pragma once
 #include "framework/String.h"
 
-// Captions of the entries whose date text is exactly strDate, each followed
-// by CR LF, in list order; plus "Easter" when strDate is Easter Sunday and
-// an EASTER entry exists. Captions that stand as a whole line of strNote
-// (CR LF before and after) are left out.
-CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
-                          const CString& strDate, const CString& strNote);
-
 // All captions for a day: annual, Easter, one-year, then calculated entries;
 // the entries whose date texts are rules (CEventRule: days from Easter or
 // Orthodox Easter, annual dates with the years since) go among them in the

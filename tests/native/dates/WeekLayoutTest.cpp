@@ -118,8 +118,13 @@ TEST(WeekLayoutTest, IsoWeeksAcrossTheTurnOfTheYear) {
         {2024, 12, 31, 1},  {2024, 12, 29, 52}, {2020, 12, 31, 53}, {2021, 1, 4, 1},
         {1969, 12, 29, 1},  {1970, 1, 1, 1},    {2037, 12, 31, 53}, {2038, 1, 1, 53},
     };
-    for (const auto& t : dates)
-        EXPECT_EQ(CWeekLayout::IsoWeek(t.y, t.m, t.d), t.nWeek) << t.y << "-" << t.m << "-" << t.d;
+    // With Monday first a date's row is its week.
+    for (const auto& t : dates) {
+        const CWeekLayout weeks(t.y, t.m, 1);
+        int c = 0, r = 0;
+        ASSERT_TRUE(weeks.FindDay(t.d, c, r));
+        EXPECT_EQ(weeks.WeekNumber(r), t.nWeek) << t.y << "-" << t.m << "-" << t.d;
+    }
 
     struct {
         int y, m, nFirst;
