@@ -38,6 +38,7 @@ int DayAfterKey(const CWeekLayout& weeks, CBoxNavigation::Key key, int nDay) {
 } // namespace
 
 TEST(WeekLayoutTest, EveryFirstWeekdayPlacesDatesEventsAndKeys) {
+    const CEventRules events(kEvents, "");
     for (int nFirst = 0; nFirst < 7; ++nFirst) {
         for (const Month& m : kMonths) {
             SCOPED_TRACE(testing::Message() << m.nYear << "-" << m.nMonth << " first " << nFirst);
@@ -63,9 +64,9 @@ TEST(WeekLayoutTest, EveryFirstWeekdayPlacesDatesEventsAndKeys) {
                     ASSERT_TRUE(weeks.ShownBox(sc, sr, bc, br));
                     EXPECT_EQ(bc * 10 + br, c * 10 + r);
 
-                    const CString strCaptions = EventCaptionsForDay(
-                        kEvents, "", m.nYear, m.nMonth, weeks.WeekdayOfColumn(c),
-                        CString::FromInt(nDay), "", (nDay - 1) / 7, nDay + 7 > nDays);
+                    const CString strCaptions = events.CaptionsForDay(
+                        m.nYear, m.nMonth, weeks.WeekdayOfColumn(c), CString::FromInt(nDay), "",
+                        (nDay - 1) / 7, nDay + 7 > nDays);
                     EXPECT_EQ(strCaptions.Find("Thanksgiving Day") >= 0, nDay == m.nThanksgiving);
                     EXPECT_EQ(strCaptions.Find("Memorial Day") >= 0, nDay == m.nMemorialDay);
 
