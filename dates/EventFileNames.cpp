@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 char Lower(char ch) {
@@ -109,3 +113,22 @@ bool CleanEventFileName(CString& strName, int& nCaret) {
 bool HasEvnExtension(const CString& strFile) {
     return strFile.GetLength() > 4 && strFile.Right(4).CompareNoCase(".evn") == 0;
 }
+
+#ifdef _WIN32
+std::vector<CString> EvnFileTitles(const CString& strFolder) {
+    std::vector<CString> titles;
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = ::FindFirstFileA(strFolder + "*.evn", &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return titles;
+    do {
+        const CString strFile = fd.cFileName;
+        // The pattern also matches longer extensions through their short
+        // names ("x.evnt" is "X~1.EVN").
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasEvnExtension(strFile))
+            titles.push_back(strFile.Left(strFile.GetLength() - 4));
+    } while (::FindNextFileA(hFind, &fd));
+    ::FindClose(hFind);
+    return titles;
+}
+#endif

@@ -5,6 +5,8 @@
 #pragma once
 #include "framework/String.h"
 
+#include <vector>
+
 CString ResolveEventFilePath(const CString& strName, const CString& strEventFileArg,
                              const CString& strCurDir);
 // The path DeleteEventFile removes, or empty for an empty name. When it is
@@ -24,3 +26,7 @@ bool CleanEventFileName(CString& strName, int& nCaret);
 // A "*.evn" search also finds longer extensions through their short names
 // ("x.evnt" is "X~1.EVN"); this tells them apart.
 bool HasEvnExtension(const CString& strFile);
+// The titles (names without ".evn") of the event files in strFolder (ending
+// in a backslash), in the order the folder lists them. Windows only: it
+// searches the folder.
+std::vector<CString> EvnFileTitles(const CString& strFolder);

@@ -17,13 +17,6 @@ struct FoundCaption {
     std::string m_strLine;
 };
 
-// An entry whose date text is a rule rather than a text to look up.
-struct RuleEntry {
-    size_t m_nPos;
-    CEventRule m_rule;
-    CString m_strCaption;
-};
-
 // Position of the first line at or after nFrom that begins with strPrefix.
 // Only line starts count: a date text must match a whole date text, not the
 // tail of another one or a piece of a caption.
@@ -71,48 +64,6 @@ void CollectEaster(const std::string& text, const CString& strEaster, const CStr
         found.push_back({pos, "Easter\r\n"});
 }
 
-std::string Concatenate(const std::vector<FoundCaption>& found) {
-    std::string result;
-    for (const FoundCaption& caption : found)
-        result += caption.m_strLine;
-    return result;
-}
-
-// The entries of an event text whose date texts are rules. A month paint asks
-// for 42 days of one text, so the text is parsed once and kept until it
-// changes.
-const std::vector<RuleEntry>& RuleEntriesOf(const std::string& text) {
-    static std::string s_strText;
-    static std::vector<RuleEntry> s_entries;
-    if (text == s_strText)
-        return s_entries;
-    s_strText = text;
-    s_entries.clear();
-    for (size_t pos = 0; pos < text.size();) {
-        size_t lineEnd = text.find(kCrLf, pos);
-        size_t nEnd = lineEnd == std::string::npos ? text.size() : lineEnd;
-        size_t nTab = text.find('\t', pos);
-        if (nTab < nEnd) {
-            CEventRule rule = CEventRule::Parse(std::string_view(text).substr(pos, nTab - pos));
-            if (!rule.IsNone())
-                s_entries.push_back({pos, rule, CString(text.substr(nTab + 1, nEnd - nTab - 1))});
-        }
-        pos = nEnd + 2;
-    }
-    return s_entries;
-}
-
-void CollectRuleCaptions(const std::string& text, int nYear, int nMonth, int nDay,
-                         const std::string& note, std::vector<FoundCaption>& found) {
-    for (const RuleEntry& entry : RuleEntriesOf(text)) {
-        if (!entry.m_rule.FallsOn(nYear, nMonth, nDay))
-            continue;
-        std::string line = entry.m_rule.CaptionIn(nYear, entry.m_strCaption).str() + kCrLf;
-        if (!NoteHasLine(note, line))
-            found.push_back({entry.m_nPos, line});
-    }
-}
-
 // The rules' captions go among the others by list order: each before the
 // first other caption whose entry comes later in the list. The others keep
 // their own order, which for a sorted list is list order too.
@@ -131,22 +82,30 @@ std::string MergeByListOrder(const std::vector<FoundCaption>& others,
 
 } // namespace
 
-CString FindEventCaptions(const CString& strAllEvents, const CString& strEaster,
-                          const CString& strDate, const CString& strNote) {
-    std::vector<FoundCaption> found;
-    CollectCaptions(strAllEvents.str(), strDate, strNote.str(), found);
-    CollectEaster(strAllEvents.str(), strEaster, strDate, found);
-    return CString(Concatenate(found));
+CEventRules::CEventRules(const CString& strAllEvents, const CString& strEaster)
+    : m_strAllEvents(strAllEvents), m_strEaster(strEaster) {
+    const std::string& text = m_strAllEvents.str();
+    for (size_t pos = 0; pos < text.size();) {
+        size_t lineEnd = text.find(kCrLf, pos);
+        size_t nEnd = lineEnd == std::string::npos ? text.size() : lineEnd;
+        size_t nTab = text.find('\t', pos);
+        if (nTab < nEnd) {
+            CEventRule rule = CEventRule::Parse(std::string_view(text).substr(pos, nTab - pos));
+            if (!rule.IsNone())
+                m_ruleEntries.push_back(
+                    {pos, rule, CString(text.substr(nTab + 1, nEnd - nTab - 1))});
+        }
+        pos = nEnd + 2;
+    }
 }
 
-CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaster, int nYear,
-                            int nMonth, int nWeekday, const CString& strDay, const CString& strNote,
-                            int nWeekIndex, bool bLast) {
+CString CEventRules::CaptionsForDay(int nYear, int nMonth, int nWeekday, const CString& strDay,
+                                    const CString& strNote, int nWeekIndex, bool bLast) const {
     if (nMonth < 1 || nMonth > 12 || nWeekday < 0 || nWeekday > 6 || nWeekIndex < 0 ||
         nWeekIndex > 4)
         return CString();
 
-    const std::string& text = strAllEvents.str();
+    const std::string& text = m_strAllEvents.str();
     const std::string& note = strNote.str();
     CString strDD = strDay.GetLength() < 2 ? "0" + strDay : strDay;
     CString strMonth = g_apszMonthAbbrev[nMonth - 1];
@@ -155,7 +114,7 @@ CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaste
 
     std::vector<FoundCaption> found;
     CollectCaptions(text, strAnnual, note, found);
-    CollectEaster(text, strEaster, strAnnual, found);
+    CollectEaster(text, m_strEaster, strAnnual, found);
     CollectCaptions(text, strAnnual + ", " + CString::FromInt(nYear), note, found);
     CollectCaptions(text, strCalculated + g_apszOrdinal[nWeekIndex], note, found);
     // A fourth occurrence that is also the last answers to "#L" as well.
@@ -164,7 +123,14 @@ CString EventCaptionsForDay(const CString& strAllEvents, const CString& strEaste
 
     std::vector<FoundCaption> rules;
     int nDay = atoi(strDay);
-    if (nDay >= 1 && nDay <= DaysInMonth(nYear, nMonth))
-        CollectRuleCaptions(text, nYear, nMonth, nDay, note, rules);
+    if (nDay >= 1 && nDay <= DaysInMonth(nYear, nMonth)) {
+        for (const RuleEntry& entry : m_ruleEntries) {
+            if (!entry.m_rule.FallsOn(nYear, nMonth, nDay))
+                continue;
+            std::string line = entry.m_rule.CaptionIn(nYear, entry.m_strCaption).str() + kCrLf;
+            if (!NoteHasLine(note, line))
+                rules.push_back({entry.m_nPos, line});
+        }
+    }
     return CString(MergeByListOrder(found, rules));
 }

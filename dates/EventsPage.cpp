@@ -9,6 +9,7 @@
 #include "app/AlmanarkApp.h"
 #include "dates/DateCalc.h"
 #include "dates/EventFileNames.h"
+#include "dates/EventFileReader.h"
 #include "dates/EventImport.h"
 #include "dates/EventList.h"
 #include "dates/EventMerge.h"
@@ -251,20 +252,11 @@ CString CEventsPage::ResolveEventFilePath(const CString& strName) const {
 
 void CEventsPage::FillEventFileCombo() {
     m_cbFile.ResetContent();
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = ::FindFirstFileA(theApp.m_strCurDir + "*.evn", &fd);
-    if (hFind != INVALID_HANDLE_VALUE) {
-        do {
-            CString strFile = fd.cFileName;
-            // The pattern also matches longer extensions through their short
-            // names ("x.evnt" is "X~1.EVN").
-            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !HasEvnExtension(strFile))
-                continue;
-            m_cbFile.AddString(strFile.Left(strFile.GetLength() - 4));
-            EnableFileButtons(TRUE);
-        } while (::FindNextFileA(hFind, &fd));
-        ::FindClose(hFind);
-    }
+    const std::vector<CString> titles = EvnFileTitles(theApp.m_strCurDir);
+    for (const CString& strTitle : titles)
+        m_cbFile.AddString(strTitle);
+    if (!titles.empty())
+        EnableFileButtons(TRUE);
     CString strArgName = EventFileDisplayName(theApp.m_strEventFileArg);
     if (!strArgName.IsEmpty() && m_cbFile.FindStringExact(-1, strArgName) < 0)
         m_cbFile.AddString(strArgName);
@@ -331,20 +323,13 @@ void CEventsPage::LoadEventFile() {
         return;
     }
     CString strPath = ResolveEventFilePath(strName);
-    const CEventSection section = ReadEventSection(strPath);
+    CEventFileReader file(ReadEventSection(strPath));
     m_strReadPath = strPath;
-    m_astrReadValues = section.WholeValues(kEnd);
-    CEventList list;
-    list.Read([&](int nKey) {
-        CString strValue = section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1);
-        if (size_t(nKey) < m_astrReadValues.size())
-            m_mapReadValues.emplace(CEventList::LineFromValue(CEventList::PadOneDigitDay(strValue)),
-                                    m_astrReadValues[nKey]);
-        return strValue;
-    });
-    SetListLines(list.GetLines(), true);
-    theApp.m_strAllEvents = list.BuildEventText();
-    m_btnRemoveDate.EnableWindow(!list.IsEmpty());
+    m_astrReadValues = std::move(file.m_astrValues);
+    m_mapReadValues = std::move(file.m_mapValues);
+    SetListLines(file.m_list.GetLines(), true);
+    theApp.m_strAllEvents = file.m_list.BuildEventText();
+    m_btnRemoveDate.EnableWindow(!file.m_list.IsEmpty());
 }
 
 bool CEventsPage::SaveEventFile() {

@@ -2,7 +2,7 @@
 
 #include "app/AlmanarkApp.h"
 #include "dates/EventFileNames.h"
-#include "dates/EventList.h"
+#include "dates/EventFileReader.h"
 #include "dates/EventSection.h"
 #include "dates/EventsPage.h"
 #include "dates/Holidays.h"
@@ -17,7 +17,6 @@ const int kTabStop = 60;
 const int kMaxSelected = 100;
 // The built-in table: always there, and first.
 const char kBuiltInSet[] = "United States";
-const char kEnd[] = "END";
 } // namespace
 
 CHolidaysPage::CHolidaysPage() : CDatePage(IDD_HOLIDAYS) {}
@@ -39,26 +38,13 @@ BOOL CHolidaysPage::OnInitDialog() {
 }
 
 CString CHolidaysPage::SetFolder() {
-    char szModule[MAX_PATH] = {0};
-    ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
-    CString strPath(szModule);
-    return strPath.Left(strPath.ReverseFind('\\') + 1) + "Holidays\\";
+    return CWinApp::GetProgramFolder() + "Holidays\\";
 }
 
 void CHolidaysPage::FillSetCombo() {
     m_cbSet.ResetContent();
     m_cbSet.AddString(kBuiltInSet);
-    std::vector<CString> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = ::FindFirstFileA(SetFolder() + "*.evn", &fd);
-    if (hFind != INVALID_HANDLE_VALUE) {
-        do {
-            CString strFile = fd.cFileName;
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasEvnExtension(strFile))
-                names.push_back(strFile.Left(strFile.GetLength() - 4));
-        } while (::FindNextFileA(hFind, &fd));
-        ::FindClose(hFind);
-    }
+    std::vector<CString> names = EvnFileTitles(SetFolder());
     std::sort(names.begin(), names.end(),
               [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
     for (const CString& strName : names)
@@ -79,12 +65,9 @@ std::vector<CString> CHolidaysPage::SetLines() const {
     }
     // Read as an event file is, so that the set lists as it would on the
     // Events page.
-    CEventSection section =
-        CEventsPage::ReadEventSection(SetFolder() + m_cbSet.GetLBText(nSet) + ".evn");
-    CEventList list;
-    list.Read(
-        [&](int nKey) { return section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1); });
-    return list.GetLines();
+    const CEventFileReader file(
+        CEventsPage::ReadEventSection(SetFolder() + m_cbSet.GetLBText(nSet) + ".evn"));
+    return file.m_list.GetLines();
 }
 
 void CHolidaysPage::ListSet() {

@@ -96,7 +96,3 @@ int CWeekLayout::WeekNumber(int nRow) const {
     const long nRowStart = m_nFirstSerial + nRow * kColumns - m_nFirstColumn;
     return IsoWeekOfSerial(nRowStart + FloorMod(1 - m_nFirstWeekday, 7));
 }
-
-int CWeekLayout::IsoWeek(int nYear, int nMonth, int nDay) {
-    return IsoWeekOfSerial(SerialOf(nYear, nMonth, nDay));
-}

@@ -38,8 +38,6 @@ public:
     // The ISO 8601 week of week row nRow: the week of the row's Monday (with Monday first, the
     // week holding the row's Thursday, which is the same one).
     int WeekNumber(int nRow) const;
-    // The ISO 8601 week of a date (1 to 53, counted in the year that holds the week's Thursday).
-    static int IsoWeek(int nYear, int nMonth, int nDay);
 
 private:
     // Boxes are numbered row by row: slot = row * 7 + column.

@@ -9,6 +9,7 @@ list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/EventList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventFileNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventSection.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventFileReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventMerge.cpp
 )
 list(APPEND WIN32_SOURCES

@@ -331,12 +331,15 @@ void CWinApp::OnFileOpen() {
         OpenDocumentFile(strFile);
 }
 
-CString CWinApp::GetHelpFilePath() const {
+CString CWinApp::GetProgramFolder() {
     char szModule[MAX_PATH] = {0};
     ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
     CString strPath(szModule);
-    int nSlash = strPath.ReverseFind('\\');
-    return strPath.Left(nSlash + 1) + "Almanark.htm";
+    return strPath.Left(strPath.ReverseFind('\\') + 1);
+}
+
+CString CWinApp::GetHelpFilePath() const {
+    return GetProgramFolder() + "Almanark.htm";
 }
 
 bool CWinApp::ShowHelpContext(DWORD) {

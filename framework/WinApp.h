@@ -76,6 +76,8 @@ public:
     // window; false when none has a topic.
     bool ShowHelpFor(HWND hWnd);
     CString GetHelpFilePath() const;
+    // The folder of the executable, ending in a backslash.
+    static CString GetProgramFolder();
 
     HINSTANCE m_hInstance = nullptr;
     const char* m_lpCmdLine = "";

@@ -411,7 +411,10 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
     const bool bOpenMonth = ShowsOpenMonth(doc, page);
     if (m_nEvalEvents && bOpenMonth)
         theApp.EmptyEventCaptions();
-    const CString strEaster = bOpenMonth ? m_strEaster : MakeEasterKey(page.nYear);
+    // Another month of a run is always evaluated, the open one when asked.
+    std::optional<CEventRules> events;
+    if (m_nEvalEvents || !bOpenMonth)
+        events.emplace(theApp.m_strAllEvents, bOpenMonth ? m_strEaster : MakeEasterKey(page.nYear));
     m_noteFitter.TrimFonts();
     for (int r = 0; r < CMonthLayout::kRows; ++r) {
         for (int c = 0; c < CMonthLayout::kColumns; ++c) {
@@ -423,7 +426,7 @@ void CAlmanarkView::DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& lay
                 m_selRow = r;
             }
             if (nDay != 0)
-                DrawDayBox(dc, doc, layout, c, r, page, bOpenMonth, strEaster);
+                DrawDayBox(dc, doc, layout, c, r, page, bOpenMonth, events ? &*events : nullptr);
             if (c == 0 && theApp.m_options.m_bWeekNumbers && layout.Weeks().RowHasDays(r))
                 DrawWeekNumber(dc, doc, rcBox, layout.Weeks().WeekNumber(r));
         }
@@ -448,7 +451,7 @@ void CAlmanarkView::DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBo
 // caption table. Another month of a run shows its events only; another
 // calendar of a job shows its own notes; neither keeps anything.
 CString CAlmanarkView::DayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol, int nRow,
-                               const CPrintPage& page, bool bKeep, const CString& strEaster) {
+                               const CPrintPage& page, bool bKeep, const CEventRules* pEvents) {
     const int nDay = weeks.DayInBox(nCol, nRow), nDays = weeks.DaysInMonth();
     int nStoredCol = 0, nStoredRow = 0;
     weeks.StoredBox(nCol, nRow, nStoredCol, nStoredRow);
@@ -456,10 +459,9 @@ CString CAlmanarkView::DayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int 
     CString strNote =
         page.bOwnMonth ? StripDayNumber(doc.GetNote(nStoredCol, nStoredRow), strDay) : CString();
     CString strFound;
-    if (m_nEvalEvents || !bKeep)
-        strFound = EventCaptionsForDay(theApp.m_strAllEvents, strEaster, page.nYear, page.nMonth,
-                                       weeks.WeekdayOfColumn(nCol), strDay, strNote, (nDay - 1) / 7,
-                                       nDay + 7 > nDays);
+    if (pEvents)
+        strFound = pEvents->CaptionsForDay(page.nYear, page.nMonth, weeks.WeekdayOfColumn(nCol),
+                                           strDay, strNote, (nDay - 1) / 7, nDay + 7 > nDays);
     if (!StartsWith(strNote, kCrLf))
         strNote = kCrLf + strNote;
     if (!bKeep)
@@ -473,13 +475,13 @@ CString CAlmanarkView::DayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int 
 
 void CAlmanarkView::DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol,
                                int nRow, const CPrintPage& page, bool bKeep,
-                               const CString& strEaster) {
+                               const CEventRules* pEvents) {
     const CRect& rcBox = m_boxRects[CMonthLayout::BoxIndex(nCol, nRow)];
     const CString strDay = CString::FromInt(layout.DayInBox(nCol, nRow));
     m_nOverflow = 0;
     CAutoSelect selFont(dc, m_noteFitter.Font(doc.m_lfWeekday));
     const COLORREF crOld = dc.SetTextColor(theApp.m_crWeekdayColor);
-    const CString strText = DayText(doc, layout.Weeks(), nCol, nRow, page, bKeep, strEaster);
+    const CString strText = DayText(doc, layout.Weeks(), nCol, nRow, page, bKeep, pEvents);
 
     CRect rcText = DayTextRect(rcBox);
     CRect rcDay = rcText;

@@ -21,6 +21,7 @@
 class CAlmanarkDoc;
 class CCalendarBox;
 class CDC;
+class CEventRules;
 class CMonthLayout;
 class CPageGeometry;
 class CViewInteraction;
@@ -155,10 +156,12 @@ private:
     void DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box);
     void DrawDays(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, const CPrintPage& page);
     // bKeep: the open calendar's own month, whose notes and captions the paint keeps.
+    // pEvents: the events the captions are found in; null when the paint keeps the
+    // captions found before.
     void DrawDayBox(CDC& dc, CAlmanarkDoc& doc, const CMonthLayout& layout, int nCol, int nRow,
-                    const CPrintPage& page, bool bKeep, const CString& strEaster);
+                    const CPrintPage& page, bool bKeep, const CEventRules* pEvents);
     CString DayText(CAlmanarkDoc& doc, const CWeekLayout& weeks, int nCol, int nRow,
-                    const CPrintPage& page, bool bKeep, const CString& strEaster);
+                    const CPrintPage& page, bool bKeep, const CEventRules* pEvents);
     // Keeps the selection on its date when the week starts on another day than last drawn.
     void FollowFirstWeekday(const CWeekLayout& weeks);
     void DrawWeekNumber(CDC& dc, CAlmanarkDoc& doc, const CRect& rcBox, int nWeek);

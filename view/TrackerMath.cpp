@@ -50,6 +50,11 @@ void CTrackerMath::AdjustRect(RECT& rc, int nHandle, const RECT& rcBound, const 
         nEdge = nValue;
         Clamp(rc, rcBound, sizeMin);
     };
+    // Sets an edge; true when the bound stopped it at its own edge there.
+    auto meets = [&](LONG& nEdge, LONG nValue, LONG nBoundEdge) {
+        set(nEdge, nValue);
+        return nEdge == nBoundEdge;
+    };
 
     if (bKeepAspect && nHandle == kMiddle) {
         if (rc.right >= P.right)
@@ -70,70 +75,46 @@ void CTrackerMath::AdjustRect(RECT& rc, int nHandle, const RECT& rcBound, const 
         // asks for; an edge that meets the bound instead makes the other dimension follow it.
         switch (nHandle) {
         case kTopLeft:
-            set(rc.top, cy - hh);
-            if (rc.top == P.top) {
+            if (meets(rc.top, cy - hh, P.top))
                 set(rc.left, rc.right - widthFor());
-            } else {
-                set(rc.left, cx - hw);
-                if (rc.left == P.left)
-                    set(rc.top, rc.bottom - heightFor());
-            }
+            else if (meets(rc.left, cx - hw, P.left))
+                set(rc.top, rc.bottom - heightFor());
             break;
         case kTopRight:
-            set(rc.top, cy - hh);
-            if (rc.top == P.top) {
+            if (meets(rc.top, cy - hh, P.top))
                 set(rc.right, rc.left + widthFor());
-            } else {
-                set(rc.right, cx + hw);
-                if (rc.right == P.right)
-                    set(rc.top, rc.bottom - heightFor());
-            }
+            else if (meets(rc.right, cx + hw, P.right))
+                set(rc.top, rc.bottom - heightFor());
             break;
         case kBottomRight:
-            set(rc.right, cx + hw);
-            if (rc.right == P.right) {
+            if (meets(rc.right, cx + hw, P.right))
                 set(rc.bottom, rc.top + heightFor());
-            } else {
-                set(rc.bottom, cy + hh);
-                if (rc.bottom == P.bottom)
-                    set(rc.right, rc.left + widthFor());
-            }
+            else if (meets(rc.bottom, cy + hh, P.bottom))
+                set(rc.right, rc.left + widthFor());
             break;
         case kBottomLeft:
-            set(rc.left, cx - hw);
-            if (rc.left == P.left) {
+            if (meets(rc.left, cx - hw, P.left))
                 set(rc.bottom, rc.top + heightFor());
-            } else {
-                set(rc.bottom, cy + hh);
-                if (rc.bottom == P.bottom)
-                    set(rc.left, rc.right - widthFor());
-            }
+            else if (meets(rc.bottom, cy + hh, P.bottom))
+                set(rc.left, rc.right - widthFor());
             break;
         case kTop:
         case kBottom:
             if (h <= sizeMin.cy)
                 break;
-            set(rc.left, cx - hw);
-            if (rc.left == P.left) {
+            if (meets(rc.left, cx - hw, P.left))
                 set(rc.right, rc.left + widthFor());
-            } else {
-                set(rc.right, cx + hw);
-                if (rc.right == P.right)
-                    set(rc.left, rc.right - widthFor());
-            }
+            else if (meets(rc.right, cx + hw, P.right))
+                set(rc.left, rc.right - widthFor());
             break;
         case kRight:
         case kLeft:
             if (w <= sizeMin.cx)
                 break;
-            set(rc.top, cy - hh);
-            if (rc.top == P.top) {
+            if (meets(rc.top, cy - hh, P.top))
                 set(rc.bottom, rc.top + heightFor());
-            } else {
-                set(rc.bottom, cy + hh);
-                if (rc.bottom == P.bottom)
-                    set(rc.top, rc.bottom - heightFor());
-            }
+            else if (meets(rc.bottom, cy + hh, P.bottom))
+                set(rc.top, rc.bottom - heightFor());
             break;
         default:
             break;

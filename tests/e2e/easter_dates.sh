@@ -21,7 +21,7 @@ xdotool type --delay 50 "Walk"
 sleep 0.5
 screenshot "$WORK/easter.png"
 xdotool key Return
-for _ in $(seq 50); do [ -s Family.evn ] && break; sleep 0.2; done
+eventually 10 test -s Family.evn || fail "Family.evn was not written"
 expected=$'[Events]\n0=EASTER+99;Walk'
 [ "$(tr -d '\r' < Family.evn 2>/dev/null)" = "$expected" ] || { cat Family.evn; fail "the file is not the list"; }
 press "$frame" alt+F4

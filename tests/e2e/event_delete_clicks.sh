@@ -6,8 +6,7 @@ source "$(dirname "$0")/lib.bash" "$1"
 shots=${ALMANARK_SHOTS:-$WORK}
 printf '[Events]\r\n0=Jan 01;New Year\r\n1=Dec 25;Christmas\r\n' > Holidays.evn
 
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program
 sleep 1
 press "$frame" alt+e
 sleep 0.5

@@ -12,9 +12,8 @@ open_insert_date Family
 choose_independence_day "$dlg"
 screenshot "$shots/holidays.png"
 xdotool key Return
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Insert Date$' >/dev/null 2>&1 || break; sleep 0.2; done
-for _ in $(seq 50); do [ -s Family.evn ] && break; sleep 0.2; done
-[ -f Family.evn ] || { screenshot "$shots/nofile.png"; fail "Family.evn was not written"; }
+eventually 10 gone '^Insert Date$' || fail "Insert Date did not close"
+eventually 10 test -s Family.evn || { screenshot "$shots/nofile.png"; fail "Family.evn was not written"; }
 
 expected=$'[Events]\n0=Jul 04;Independence Day'
 [ "$(tr -d '\r' < Family.evn)" = "$expected" ] || { cat Family.evn; fail "the file is not the list"; }

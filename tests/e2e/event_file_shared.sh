@@ -7,8 +7,7 @@ shots=${ALMANARK_SHOTS:-$WORK}
 evn() { printf '[Events]\r\n'; local i=0 v; for v in "$@"; do printf '%d=%s\r\n' $((i++)) "$v"; done; }
 evn "Jan 01;Start" > Shared.evn
 
-"$WINE_RUN" "$EXE" & pid=$!
-frame=$(wait_window ' - Almanark$' 60) || fail "no main window"
+start_program
 sleep 1
 press "$frame" alt+e
 sleep 0.5
@@ -24,7 +23,7 @@ dlg=$(wait_window '^Insert Date$' 20) || { screenshot "$shots/fail.png"; fail "n
 sleep 0.5
 choose_independence_day "$dlg"
 xdotool mousemove --window "$dlg" 40 292 click 1 # OK
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Insert Date$' >/dev/null 2>&1 || break; sleep 0.2; done
+eventually 10 gone '^Insert Date$' || fail "Insert Date did not close"
 sleep 1
 values() { tr -d '\r' < Shared.evn | sed -n 's/^[0-9]*=//p' | sort | paste -sd '|'; }
 [ "$(values)" = "Feb 02;Other copy|Jan 01;Start|Jul 04;Independence Day" ] ||
@@ -41,7 +40,7 @@ sleep 1
 [ "$(values)" = "Jul 04;Independence Day|Mar 03;Third" ] ||
     { cat Shared.evn; screenshot "$shots/removed.png"; fail "the removal did not merge"; }
 screenshot "$shots/removed.png"
-[ -z "$(xdotool search --onlyvisible --name '^Almanark$' 2>/dev/null)" ] || fail "a message appeared"
+gone '^Almanark$' || fail "a message appeared"
 
 press "$frame" alt+F4
 wait_exit "$pid" 30 || fail "the program did not end on Alt+F4"

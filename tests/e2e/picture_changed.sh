@@ -74,7 +74,7 @@ kill -0 "$pid" 2>/dev/null || fail "the program ended after the picture file was
 holds_picture smaller.kal loaded.bmp || fail "smaller.kal does not hold the loaded picture"
 cmp -s emptied.kal smaller.kal || fail "the two saves differ"
 [ -z "$(find "$WORK" -name '*.tmp')" ] || fail "a temporary file was left: $(find "$WORK" -name '*.tmp')"
-xdotool search --onlyvisible --name '^Almanark$' >/dev/null 2>&1 && fail "a message was shown"
+gone '^Almanark$' || fail "a message was shown"
 
 press "$frame" alt+F4
 wait_exit "$pid" 30 || fail "the program did not end on Alt+F4"

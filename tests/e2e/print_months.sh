@@ -3,9 +3,7 @@
 # dialog: one PDF of twelve pages, the months in order, the calendar's day
 # notes on its own page only.
 source "$(dirname "$0")/lib.bash" "$1"
-job=almanark-months-$$-$RANDOM
-pid=""
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+print_job months
 
 # The July 2024 seed made January 2024: both begin on a Monday, so its
 # notes stay on their days.

@@ -4,8 +4,7 @@
 # own title and picture; a file that cannot be read is named at the end and stops
 # nothing; the program ends by itself.
 source "$(dirname "$0")/lib.bash" "$1"
-job=almanark-several-$$-$RANDOM
-trap 'rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+print_job several
 seeds=$SRC/fuzz/fuzz_document/seeds
 cp "$seeds/styled.kal" "$WORK/$job December.kal" # December 2026, "The Smith Family"
 cp "$seeds/year.kal" "$WORK/$job Year.kal"       # the year 2024

@@ -10,14 +10,15 @@
 // Every caption line of a year with the dates (month * 100 + day) it fell on.
 inline std::multimap<std::string, int> CaptionsOfYear(const CString& strEvents, int nYear) {
     std::multimap<std::string, int> found;
-    CString strEaster = MakeEasterKey(nYear);
+    const CEventRules events(strEvents, MakeEasterKey(nYear));
     for (int m = 1; m <= 12; ++m) {
         int nDays = DaysInMonth(nYear, m);
         for (int d = 1; d <= nDays; ++d) {
             WeekdayPlace place = WeekdayOrdinal(d, nDays);
             std::string captions =
-                EventCaptionsForDay(strEvents, strEaster, nYear, m, WeekdayOf(nYear, m, d),
-                                    CString::FromInt(d), "\r\n", place.m_nIndex, place.m_bLast)
+                events
+                    .CaptionsForDay(nYear, m, WeekdayOf(nYear, m, d), CString::FromInt(d), "\r\n",
+                                    place.m_nIndex, place.m_bLast)
                     .str();
             for (size_t pos = 0; pos < captions.size();) {
                 size_t end = captions.find("\r\n", pos);

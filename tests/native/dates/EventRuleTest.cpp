@@ -54,8 +54,9 @@ long GaussOrthodoxEaster(int y) {
 
 CString CaptionsOn(const CString& strEvents, int y, int m, int d, const CString& strNote = "\r\n") {
     WeekdayPlace place = WeekdayOrdinal(d, DaysInMonth(y, m));
-    return EventCaptionsForDay(strEvents, MakeEasterKey(y), y, m, WeekdayOf(y, m, d),
-                               CString::FromInt(d), strNote, place.m_nIndex, place.m_bLast);
+    return CEventRules(strEvents, MakeEasterKey(y))
+        .CaptionsForDay(y, m, WeekdayOf(y, m, d), CString::FromInt(d), strNote, place.m_nIndex,
+                        place.m_bLast);
 }
 
 CString EventText(const std::vector<std::string>& lines) {

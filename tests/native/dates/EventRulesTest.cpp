@@ -22,9 +22,9 @@ CString EventText(std::initializer_list<const char*> entries) {
 CString CaptionsOn(const CString& strEvents, int nYear, int nMonth, int nDay,
                    const CString& strNote = "\r\n") {
     WeekdayPlace place = WeekdayOrdinal(nDay, DaysInMonth(nYear, nMonth));
-    return EventCaptionsForDay(strEvents, MakeEasterKey(nYear), nYear, nMonth,
-                               WeekdayOf(nYear, nMonth, nDay), CString::FromInt(nDay), strNote,
-                               place.m_nIndex, place.m_bLast);
+    return CEventRules(strEvents, MakeEasterKey(nYear))
+        .CaptionsForDay(nYear, nMonth, WeekdayOf(nYear, nMonth, nDay), CString::FromInt(nDay),
+                        strNote, place.m_nIndex, place.m_bLast);
 }
 
 // The days of a month whose captions are not empty.
@@ -70,7 +70,7 @@ TEST(EventRules, EasterShowsTheFixedWordOnceAndNeverItsCaption) {
     // "Easter" is not compared with the note.
     EXPECT_STREQ(CaptionsOn(strEvents, 1999, 4, 4, "\r\nEaster\r\nlunch"), "Easter\r\n");
     // Without an Easter key (no month paint yet) no day is Easter.
-    EXPECT_STREQ(EventCaptionsForDay(strEvents, "", 1999, 4, 0, "4", "\r\n", 0, false), "");
+    EXPECT_STREQ(CEventRules(strEvents, "").CaptionsForDay(1999, 4, 0, "4", "\r\n", 0, false), "");
 }
 
 TEST(EventRules, AnnualAndOneYearEntriesBothMatch) {
@@ -110,7 +110,6 @@ TEST(EventRules, MatchingIsCaseSensitive) {
 TEST(EventRules, EmptyEventTextGivesNothing) {
     for (int m = 1; m <= 12; ++m)
         EXPECT_TRUE(DaysWithCaptions("", 1999, m).empty()) << m;
-    EXPECT_STREQ(FindEventCaptions("", MakeEasterKey(1999), "Apr 04", "\r\n"), "");
 }
 
 TEST(EventRules, DateTextMustBeAWholeDateText) {
@@ -148,10 +147,11 @@ TEST(EventRules, FindsTheEntryAtTheEndOfALongList) {
 
 TEST(EventRules, OutOfRangeArgumentsGiveNothing) {
     CString strEvents = EventText({"Jan 01\tA", "Jan-Sun #1\tB"});
-    EXPECT_STREQ(EventCaptionsForDay(strEvents, "", 2000, 0, 0, "1", "", 0, false), "");
-    EXPECT_STREQ(EventCaptionsForDay(strEvents, "", 2000, 13, 0, "1", "", 0, false), "");
-    EXPECT_STREQ(EventCaptionsForDay(strEvents, "", 2000, 1, 7, "1", "", 0, false), "");
-    EXPECT_STREQ(EventCaptionsForDay(strEvents, "", 2000, 1, -1, "1", "", 0, false), "");
-    EXPECT_STREQ(EventCaptionsForDay(strEvents, "", 2000, 1, 0, "1", "", 5, false), "");
-    EXPECT_STREQ(EventCaptionsForDay(strEvents, "", 2000, 1, 0, "1", "", 0, false), "A\r\nB\r\n");
+    const CEventRules events(strEvents, "");
+    EXPECT_STREQ(events.CaptionsForDay(2000, 0, 0, "1", "", 0, false), "");
+    EXPECT_STREQ(events.CaptionsForDay(2000, 13, 0, "1", "", 0, false), "");
+    EXPECT_STREQ(events.CaptionsForDay(2000, 1, 7, "1", "", 0, false), "");
+    EXPECT_STREQ(events.CaptionsForDay(2000, 1, -1, "1", "", 0, false), "");
+    EXPECT_STREQ(events.CaptionsForDay(2000, 1, 0, "1", "", 5, false), "");
+    EXPECT_STREQ(events.CaptionsForDay(2000, 1, 0, "1", "", 0, false), "A\r\nB\r\n");
 }

@@ -38,6 +38,7 @@ int DayAfterKey(const CWeekLayout& weeks, CBoxNavigation::Key key, int nDay) {
 } // namespace
 
 TEST(WeekLayoutTest, EveryFirstWeekdayPlacesDatesEventsAndKeys) {
+    const CEventRules events(kEvents, "");
     for (int nFirst = 0; nFirst < 7; ++nFirst) {
         for (const Month& m : kMonths) {
             SCOPED_TRACE(testing::Message() << m.nYear << "-" << m.nMonth << " first " << nFirst);
@@ -63,9 +64,9 @@ TEST(WeekLayoutTest, EveryFirstWeekdayPlacesDatesEventsAndKeys) {
                     ASSERT_TRUE(weeks.ShownBox(sc, sr, bc, br));
                     EXPECT_EQ(bc * 10 + br, c * 10 + r);
 
-                    const CString strCaptions = EventCaptionsForDay(
-                        kEvents, "", m.nYear, m.nMonth, weeks.WeekdayOfColumn(c),
-                        CString::FromInt(nDay), "", (nDay - 1) / 7, nDay + 7 > nDays);
+                    const CString strCaptions = events.CaptionsForDay(
+                        m.nYear, m.nMonth, weeks.WeekdayOfColumn(c), CString::FromInt(nDay), "",
+                        (nDay - 1) / 7, nDay + 7 > nDays);
                     EXPECT_EQ(strCaptions.Find("Thanksgiving Day") >= 0, nDay == m.nThanksgiving);
                     EXPECT_EQ(strCaptions.Find("Memorial Day") >= 0, nDay == m.nMemorialDay);
 
@@ -118,8 +119,13 @@ TEST(WeekLayoutTest, IsoWeeksAcrossTheTurnOfTheYear) {
         {2024, 12, 31, 1},  {2024, 12, 29, 52}, {2020, 12, 31, 53}, {2021, 1, 4, 1},
         {1969, 12, 29, 1},  {1970, 1, 1, 1},    {2037, 12, 31, 53}, {2038, 1, 1, 53},
     };
-    for (const auto& t : dates)
-        EXPECT_EQ(CWeekLayout::IsoWeek(t.y, t.m, t.d), t.nWeek) << t.y << "-" << t.m << "-" << t.d;
+    // With Monday first a date's row is its week.
+    for (const auto& t : dates) {
+        const CWeekLayout weeks(t.y, t.m, 1);
+        int c = 0, r = 0;
+        ASSERT_TRUE(weeks.FindDay(t.d, c, r));
+        EXPECT_EQ(weeks.WeekNumber(r), t.nWeek) << t.y << "-" << t.m << "-" << t.d;
+    }
 
     struct {
         int y, m, nFirst;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -113,6 +114,8 @@ namespace {
 
 // The date list's scroll extent is that of its widest line, however few of
 // the lines are measured: against measuring every line, over random lists.
+// Every other list holds one line's characters in other orders: lines of the
+// same widths measure as one only while their tabs stay where they were.
 TEST(EventSectionTest, ListExtentIsThatOfTheWidestLine) {
     CWnd host;
     host.Attach(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 600, nullptr,
@@ -126,12 +129,21 @@ TEST(EventSectionTest, ListExtentIsThatOfTheWidestLine) {
     HGDIOBJ hOld = SelectObject(hDC, (HGDIOBJ)page.m_listDates.SendMessage(WM_GETFONT));
     static const char s_achPool[] = "iIl.WMm w1\t;Jan 05EASTER-#'\xe9\xc4";
     std::mt19937 rng(14);
-    for (int nList = 0; nList < 40; ++nList) {
+    auto randomLine = [&] {
+        std::string strLine;
+        for (int n = rng() % 50; n > 0; --n)
+            strLine += s_achPool[rng() % (sizeof s_achPool - 1)];
+        return strLine;
+    };
+    for (int nList = 0; nList < 80; ++nList) {
         std::vector<CString> lines(1 + rng() % 60);
+        const std::string strBase = randomLine();
         int cxWidest = 0;
         for (CString& strLine : lines) {
-            for (int n = rng() % 50; n > 0; --n)
-                strLine += s_achPool[rng() % (sizeof s_achPool - 1)];
+            std::string strChars = nList % 2 ? strBase : randomLine();
+            if (nList % 2)
+                std::shuffle(strChars.begin(), strChars.end(), rng);
+            strLine = CString(strChars);
             const CString strMeasured = strLine + "o";
             cxWidest =
                 std::max(cxWidest, (int)LOWORD(GetTabbedTextExtentA(

@@ -432,46 +432,6 @@ TEST_F(EventsPageTest, ListExtentLetsTheLongestLineBeScrolledIntoView) {
     EXPECT_EQ(nExtent, m_page.m_listDates.GetHorizontalExtent());
 }
 
-// The widest line is found measuring few lines: lines whose characters have
-// the same widths measure as one. Whatever is skipped, the width is that of
-// the widest line measured as the list draws it, plus one character.
-TEST_F(EventsPageTest, WidestLineOfManyIsTheWidestMeasured) {
-    Open();
-    RECT rcTab = {0, 0, 45, 0};
-    MapDialogRect(m_page.GetSafeHwnd(), &rcTab);
-    HDC hdc = GetDC(m_page.m_listDates);
-    HGDIOBJ hOld = SelectObject(hdc, (HGDIOBJ)m_page.m_listDates.SendMessage(WM_GETFONT));
-    auto measure = [&](const CString& strLine) {
-        const CString strMeasured = strLine + "o";
-        return (int)LOWORD(
-            GetTabbedTextExtentA(hdc, strMeasured, strMeasured.GetLength(), 1, (int*)&rcTab.right));
-    };
-    Lines lines;
-    for (int i = 1000; i < 1300; ++i)
-        for (const char* pszDate : {"Jan 01, 1999", "Feb 02, 1999", "EASTER+12", ""})
-            lines.push_back(CString(pszDate) + "\tTrip " + CString::FromInt(i) + " to the coast");
-    // The same widths in another order, or around the tab elsewhere, measure otherwise.
-    for (const char* pszLine : {"Jan 01 Trip 1000 to\tthe coast", "Jan 01\tTrip 1000 to the coastW",
-                                "Jan 01\tWTrip 1000 to the coast", "Mar 03\t\xc9t\xe9 \xe0 Nice",
-                                "\tiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii", "W\tW\tW"})
-        lines.push_back(pszLine);
-    int cxWidest = 0;
-    for (const CString& strLine : lines) {
-        EXPECT_EQ(measure(strLine), m_page.WidestListLine({strLine})) << strLine;
-        cxWidest = std::max(cxWidest, measure(strLine));
-    }
-    SelectObject(hdc, hOld);
-    ReleaseDC(m_page.m_listDates, hdc);
-    EXPECT_EQ(cxWidest, m_page.WidestListLine(lines));
-    for (size_t nFirst : {lines.size() / 2 + 1, lines.size() - 6, lines.size() - 1}) {
-        const Lines some(lines.begin() + nFirst, lines.end());
-        int cxSome = 0;
-        for (const CString& strLine : some)
-            cxSome = std::max(cxSome, m_page.WidestListLine({strLine}));
-        EXPECT_EQ(cxSome, m_page.WidestListLine(some)) << nFirst;
-    }
-}
-
 // A load after others leaves the list as a load into a fresh page does: its
 // lines, scroll extent, selection, top line and the Remove Date button.
 TEST_F(EventsPageTest, EachLoadLeavesTheListAsAFreshPageLoadsIt) {
