@@ -10,6 +10,7 @@
 #include "framework/Dc.h"
 #include "framework/Font.h"
 #include "view/DeviceUnits.h"
+#include "view/KeptPanels.h"
 #include "view/MonthLayout.h"
 #include "view/MonthPanelLayout.h"
 
@@ -168,6 +169,7 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     CMonthPanelLayout panel(rcPanel, nTitleHeight, weeks.FirstColumn(), weeks.DaysInMonth());
     CFont fontName;
     CreateFontOfHeight(fontName, m_doc.m_lfWeekday, panel.NameFontHeight());
+    // Keep PanelInputs and LeavePanelNameHeight in step with what is read and set here.
     CAutoSelect selFont(m_dc, fontName);
     CTextColor colorName(m_dc, theApp.m_crWeekdayColor);
     m_dc.Rectangle(rcPanel);
@@ -183,4 +185,22 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     for (int d = 1; d <= weeks.DaysInMonth(); ++d)
         DrawLine(m_dc, CString::FromInt(d), panel.DayCell(d),
                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+std::string CCalendarText::PanelInputs() const {
+    // The heights come from the panel's rectangle.
+    LOGFONT lfName = m_doc.m_lfWeekday, lfDays = m_doc.m_lfNotes;
+    lfName.lfHeight = lfDays.lfHeight = 0;
+    std::string strInputs;
+    CKeptPanels::AddInput(strInputs, lfName);
+    CKeptPanels::AddInput(strInputs, lfDays);
+    CKeptPanels::AddInput(strInputs, theApp.m_crWeekdayColor);
+    CKeptPanels::AddInput(strInputs, theApp.m_crNotesColor);
+    CKeptPanels::AddInput(strInputs, theApp.m_options.m_nFirstWeekday);
+    CKeptPanels::AddInput(strInputs, theApp.m_options.m_bLocalNames);
+    return strInputs;
+}
+
+void CCalendarText::LeavePanelNameHeight(const CRect& rcPanel) {
+    m_doc.m_lfWeekday.lfHeight = CellHeight(CMonthPanelLayout(rcPanel, 0, 0, 0).NameFontHeight());
 }

@@ -4,6 +4,8 @@
 // the document's LOGFONT records, of which only lfHeight is changed;
 // colours and switches from the application.
 #pragma once
+#include <string>
+
 #include "framework/Rect.h"
 #include "framework/String.h"
 
@@ -27,6 +29,10 @@ public:
     void DrawWeekdayNames(const CMonthLayout& layout);
     // Nothing outside the years 1970 to 2037.
     void DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, int nTitleHeight);
+    // What DrawMonthPanel draws from besides its arguments, as bytes to compare.
+    std::string PanelInputs() const;
+    // The weekday font's height as drawing the panel rcPanel leaves it.
+    void LeavePanelNameHeight(const CRect& rcPanel);
 
 private:
     void DrawSplitDate(const CRect& rcText, const CString& strMonth, const CString& strYear);
