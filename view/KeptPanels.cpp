@@ -6,17 +6,19 @@ bool CKeptPanels::Draw(CDC& dc, const CRect& rcArea, const std::string& strInput
                        const std::function<void(CDC&)>& draw) {
     if (!m_bKeep || rcArea.IsRectEmpty() || !CanKeep(dc))
         return false;
-    const std::string strKey = StateOf(dc, rcArea) + strInputs;
+    const std::string strFormat = PixelFormat(dc);
+    const std::string strKey = strFormat + StateOf(dc, rcArea) + strInputs;
     if (strKey != m_strKey) {
-        Release();
-        if (!Redraw(dc, rcArea, draw)) {
+        m_strKey.clear();
+        if (!MakeBitmap(dc, CSize(rcArea.Width(), rcArea.Height()), strFormat)) {
             Release();
             return false;
         }
+        Redraw(dc, rcArea, draw);
         m_strKey = strKey;
     }
-    return dc.BitBlt(rcArea.left, rcArea.top, m_size.cx, m_size.cy, m_dc, rcArea.left,
-                     rcArea.top, SRCCOPY);
+    return dc.BitBlt(rcArea.left, rcArea.top, m_size.cx, m_size.cy, m_dc, rcArea.left, rcArea.top,
+                     SRCCOPY);
 }
 
 void CKeptPanels::Release() {
@@ -26,6 +28,7 @@ void CKeptPanels::Release() {
     m_bitmap.DeleteObject();
     m_dc.DeleteDC();
     m_size = CSize();
+    m_strFormat.clear();
     m_strKey.clear();
 }
 
@@ -60,22 +63,34 @@ std::string CKeptPanels::StateOf(const CDC& dc, const CRect& rcArea) {
     AddInput(strState, ::GetTextAlign(dc));
     AddInput(strState, ::GetROP2(dc));
     AddInput(strState, ::GetTextCharacterExtra(dc));
-    // The pixel format the bitmap takes from the DC.
-    AddInput(strState, dc.GetDeviceCaps(BITSPIXEL) * dc.GetDeviceCaps(PLANES));
-    BITMAP bm = {};
-    if (::GetObjectType(dc) == OBJ_MEMDC)
-        ::GetObjectA(::GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm);
-    AddInput(strState, bm.bmBitsPixel * bm.bmPlanes);
     return strState;
 }
 
-bool CKeptPanels::Redraw(CDC& dc, const CRect& rcArea,
-                         const std::function<void(CDC&)>& draw) {
-    m_size = CSize(rcArea.Width(), rcArea.Height());
+std::string CKeptPanels::PixelFormat(const CDC& dc) {
+    std::string strFormat;
+    AddInput(strFormat, dc.GetDeviceCaps(BITSPIXEL) * dc.GetDeviceCaps(PLANES));
+    // A bitmap's DC reports the screen's format, not its bitmap's.
+    BITMAP bm = {};
+    if (::GetObjectType(dc) == OBJ_MEMDC)
+        ::GetObjectA(::GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm);
+    AddInput(strFormat, bm.bmBitsPixel * bm.bmPlanes);
+    return strFormat;
+}
+
+bool CKeptPanels::MakeBitmap(CDC& dc, const CSize& size, const std::string& strFormat) {
+    if (m_hOldBitmap && size == m_size && strFormat == m_strFormat)
+        return true;
+    Release();
     if (!m_dc.CreateCompatibleDC(&dc) ||
-        !m_bitmap.Attach(::CreateCompatibleBitmap(dc, m_size.cx, m_size.cy)))
+        !m_bitmap.Attach(::CreateCompatibleBitmap(dc, size.cx, size.cy)))
         return false;
     m_hOldBitmap = m_dc.SelectObject(m_bitmap);
+    m_size = size;
+    m_strFormat = strFormat;
+    return true;
+}
+
+void CKeptPanels::Redraw(CDC& dc, const CRect& rcArea, const std::function<void(CDC&)>& draw) {
     // The area's top left corner at the bitmap's origin: the drawing keeps
     // the page's coordinates.
     ::SetWindowOrgEx(m_dc, rcArea.left, rcArea.top, nullptr);
@@ -88,5 +103,4 @@ bool CKeptPanels::Redraw(CDC& dc, const CRect& rcArea,
     CAutoSelect selPen(m_dc, ::GetCurrentObject(dc, OBJ_PEN));
     CAutoSelect selBrush(m_dc, ::GetCurrentObject(dc, OBJ_BRUSH));
     draw(m_dc);
-    return true;
 }

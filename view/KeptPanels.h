@@ -31,6 +31,8 @@ public:
               const std::function<void(CDC&)>& draw);
     // Frees the bitmap; the next Draw draws afresh.
     void Release();
+    // Whether the bitmap holds a drawing that a Draw may copy.
+    bool HoldsDrawing() const { return !m_strKey.empty(); }
 
     // Appends value's bytes to a key of inputs.
     template <class T> static void AddInput(std::string& strKey, const T& value) {
@@ -46,14 +48,20 @@ private:
     // A screen or a bitmap in plain pixel units, whose pen and solid brush
     // make a rectangle opaque: nothing under the panels shows through them.
     static bool CanKeep(const CDC& dc);
-    // What the pixels depend on besides the caller's inputs.
+    // What the pixels depend on besides the caller's inputs and the format.
     static std::string StateOf(const CDC& dc, const CRect& rcArea);
-    bool Redraw(CDC& dc, const CRect& rcArea, const std::function<void(CDC&)>& draw);
+    // The pixel format a bitmap compatible with dc takes.
+    static std::string PixelFormat(const CDC& dc);
+    // A bitmap of size in that format selected into m_dc; the one kept when it fits.
+    bool MakeBitmap(CDC& dc, const CSize& size, const std::string& strFormat);
+    // draw into the bitmap onto a DC in the state of dc.
+    void Redraw(CDC& dc, const CRect& rcArea, const std::function<void(CDC&)>& draw);
 
     CDC m_dc;
     CGdiObject m_bitmap;
     HGDIOBJ m_hOldBitmap = nullptr;
     CSize m_size;
+    std::string m_strFormat;
     // What the bitmap was drawn from; empty while it holds nothing.
     std::string m_strKey;
 };
