@@ -121,6 +121,13 @@ TEST_F(YearPageTest, KeptPanelsFollowEachChangeOfWhatTheyAreDrawnFrom) {
         Doc().m_lfNotes = lfNotes;
         Arrange(3, 4);
     }
+    // Fonts that come or go may change the panels' look.
+    Doc().m_bYearDoc = 1;
+    for (UINT nMsg : {WM_FONTCHANGE, WM_SETTINGCHANGE}) {
+        Paint(900, 1000);
+        Frame().SendMessage(nMsg, 0, 0);
+        EXPECT_FALSE(View().m_keptPanels.HoldsDrawing()) << nMsg;
+    }
     // A month page needs no kept panels; see-through panels cannot be kept.
     Doc().m_bYearDoc = 0;
     Paint(900, 1000);
@@ -129,6 +136,32 @@ TEST_F(YearPageTest, KeptPanelsFollowEachChangeOfWhatTheyAreDrawnFrom) {
     Doc().m_bImageShowsThrough = 1;
     Paint(900, 1000);
     EXPECT_FALSE(View().m_keptPanels.HoldsDrawing());
+}
+
+// In the window itself, through its own DC and bitmaps like it, the kept
+// panels show what drawing them shows.
+TEST_F(YearPageTest, WindowShowsKeptPanelsAsDrawn) {
+    Frame().ShowWindow(SW_SHOWNOACTIVATE);
+    const CRect rc = View().GetClientRect();
+    auto shown = [&] {
+        View().Invalidate();
+        View().UpdateWindow();
+        auto page = std::make_unique<CPaintedPage>(rc.Width(), rc.Height());
+        const HDC hWindow = ::GetDC(View().GetSafeHwnd());
+        ::BitBlt(page->Dc(), 0, 0, rc.Width(), rc.Height(), hWindow, 0, 0, SRCCOPY);
+        ::ReleaseDC(View().GetSafeHwnd(), hWindow);
+        return page;
+    };
+    shown();
+    const auto kept = shown();
+    EXPECT_TRUE(View().m_keptPanels.HoldsDrawing());
+    View().m_keptPanels.m_bKeep = false;
+    const auto drawn = shown();
+    View().m_keptPanels.m_bKeep = true;
+    Frame().ShowWindow(SW_HIDE);
+    ASSERT_GT(rc.Width() * rc.Height(), 0);
+    EXPECT_GT(kept->CountNot(rc, kWhite), 1000);
+    EXPECT_TRUE(kept->SamePixels(*drawn));
 }
 
 // Files store the weekday font's height, which a paint of the panels sets:
