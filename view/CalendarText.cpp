@@ -169,7 +169,6 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     CMonthPanelLayout panel(rcPanel, nTitleHeight, weeks.FirstColumn(), weeks.DaysInMonth());
     CFont fontName;
     CreateFontOfHeight(fontName, m_doc.m_lfWeekday, panel.NameFontHeight());
-    // Keep PanelInputs and LeavePanelNameHeight in step with what is read and set here.
     CAutoSelect selFont(m_dc, fontName);
     CTextColor colorName(m_dc, theApp.m_crWeekdayColor);
     m_dc.Rectangle(rcPanel);
