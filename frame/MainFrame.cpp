@@ -208,6 +208,13 @@ LRESULT CMainFrame::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         ShowCursorHint();
         break;
+    case WM_FONTCHANGE:
+    case WM_SETTINGCHANGE:
+        // Fonts came or went, or text is smoothed another way: the next
+        // paint draws the year page's panels afresh.
+        if (theApp.m_pView)
+            theApp.m_pView->m_keptPanels.Release();
+        break;
     }
     return CFrameWnd::WindowProc(nMsg, wParam, lParam);
 }

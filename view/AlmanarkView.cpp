@@ -252,6 +252,7 @@ void CAlmanarkView::DrawScreenPage(CDC& dc, CAlmanarkDoc& doc) {
     } else if (doc.m_bYearDoc) {
         DrawYearPage(dc, doc, box);
     } else {
+        m_keptPanels.Release();
         DrawMonthPage(dc, doc, box, PageToDraw(dc, doc));
     }
     if (bPictureOnTop)
@@ -297,7 +298,7 @@ void CAlmanarkView::DrawPicture(CDC& dc, CAlmanarkDoc& doc, const CRect& rc) {
 void CAlmanarkView::DrawYearPage(CDC& dc, CAlmanarkDoc& doc, const CCalendarBox& box) {
     // Another calendar printed with the open one keeps the usual arrangement.
     const CCalendarPage* pPage = Frame() && IsOpen(doc) ? &Frame()->m_wndCalendarPage : nullptr;
-    const CYearLayout layout = CYearPage(dc, doc).Draw(
+    const CYearLayout layout = CYearPage(dc, doc, &m_keptPanels).Draw(
         box, pPage ? pPage->m_nArrangeCols : 3, pPage ? pPage->m_nArrangeRows : 4,
         IsOpen(doc) ? YearText(doc) : CString::FromInt(doc.m_nYear), ReadTitleFromStylePage(doc));
     if (dc.IsPrinting())

@@ -13,6 +13,7 @@
 #include "view/PicturePainter.h"
 #include "view/CalendarTracker.h"
 #include "view/ImageTracker.h"
+#include "view/KeptPanels.h"
 #include "view/NoteFitter.h"
 #include "view/PrinterMetrics.h"
 #include "view/PrinterSettings.h"
@@ -95,6 +96,8 @@ public:
     CPrintJob m_printJob;
     // Finds each day box's notes font height and keeps the answers and fonts.
     CNoteFitter m_noteFitter;
+    // The year page's month panels as last shown.
+    CKeptPanels m_keptPanels;
 
     bool HasSelection() const {
         return m_selCol >= 0 && m_selCol < 7 && m_selRow >= 0 && m_selRow < 6;

@@ -10,6 +10,7 @@
 #include "framework/Dc.h"
 #include "framework/Font.h"
 #include "view/DeviceUnits.h"
+#include "view/KeptPanels.h"
 #include "view/MonthLayout.h"
 #include "view/MonthPanelLayout.h"
 
@@ -183,4 +184,22 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     for (int d = 1; d <= weeks.DaysInMonth(); ++d)
         DrawLine(m_dc, CString::FromInt(d), panel.DayCell(d),
                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+std::string CCalendarText::PanelInputs() const {
+    // The heights come from the panel's rectangle.
+    LOGFONT lfName = m_doc.m_lfWeekday, lfDays = m_doc.m_lfNotes;
+    lfName.lfHeight = lfDays.lfHeight = 0;
+    std::string strInputs;
+    CKeptPanels::AddInput(strInputs, lfName);
+    CKeptPanels::AddInput(strInputs, lfDays);
+    CKeptPanels::AddInput(strInputs, theApp.m_crWeekdayColor);
+    CKeptPanels::AddInput(strInputs, theApp.m_crNotesColor);
+    CKeptPanels::AddInput(strInputs, theApp.m_options.m_nFirstWeekday);
+    CKeptPanels::AddInput(strInputs, theApp.m_options.m_bLocalNames);
+    return strInputs;
+}
+
+void CCalendarText::LeavePanelNameHeight(const CRect& rcPanel) {
+    m_doc.m_lfWeekday.lfHeight = CellHeight(CMonthPanelLayout(rcPanel, 0, 0, 0).NameFontHeight());
 }

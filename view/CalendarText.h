@@ -4,6 +4,8 @@
 // the document's LOGFONT records, of which only lfHeight is changed;
 // colours and switches from the application.
 #pragma once
+#include <string>
+
 #include "framework/Rect.h"
 #include "framework/String.h"
 
@@ -25,8 +27,13 @@ public:
                    const CString& strTitle);
     // Also sets the weekday font's height for the day numbers of this paint.
     void DrawWeekdayNames(const CMonthLayout& layout);
-    // Nothing outside the years 1970 to 2037.
+    // Nothing outside the years 1970 to 2037. Whatever else it comes to draw
+    // from belongs in PanelInputs, whatever else it sets in LeavePanelNameHeight.
     void DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, int nTitleHeight);
+    // What DrawMonthPanel draws from besides its arguments, as bytes to compare.
+    std::string PanelInputs() const;
+    // The weekday font's height as drawing the panel rcPanel leaves it (files store it).
+    void LeavePanelNameHeight(const CRect& rcPanel);
 
 private:
     void DrawSplitDate(const CRect& rcText, const CString& strMonth, const CString& strYear);

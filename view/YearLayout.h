@@ -22,6 +22,10 @@ public:
     // nMonth 1 to 12; empty otherwise.
     CRect PanelRect(int nMonth) const;
     int PanelTitleHeight(int nMonth) const { return PanelRect(nMonth).Height() / 7; }
+    // Below the title band: the panels tile it.
+    CRect PanelArea() const {
+        return CRect(m_rcFrame.left, m_rcTitle.bottom, m_rcFrame.right, m_rcFrame.bottom);
+    }
 
 private:
     int m_nCols;

@@ -8,16 +8,24 @@
 
 class CAlmanarkDoc;
 class CDC;
+class CKeptPanels;
 
 class CYearPage {
 public:
-    CYearPage(CDC& dc, CAlmanarkDoc& doc) : m_dc(dc), m_doc(doc) {}
+    // pKept: where the screen keeps the panels as drawn; null draws them every time.
+    CYearPage(CDC& dc, CAlmanarkDoc& doc, CKeptPanels* pKept = nullptr)
+        : m_dc(dc), m_doc(doc), m_pKept(pKept) {}
 
     // Returns the layout drawn: its frame is what the calendar tracker takes.
     CYearLayout Draw(const CCalendarBox& box, int nCols, int nRows, const CString& strYear,
                      const CString& strTitle);
 
 private:
+    void DrawPanels(CDC& dc, const CYearLayout& layout);
+    // False where the panels cannot be kept: the caller draws them.
+    bool DrawKeptPanels(const CYearLayout& layout);
+
     CDC& m_dc;
     CAlmanarkDoc& m_doc;
+    CKeptPanels* m_pKept;
 };

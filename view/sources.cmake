@@ -22,6 +22,7 @@ list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CalendarText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PicturePainter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/YearPage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptPanels.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PrinterSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NoteFitter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NoteLines.cpp

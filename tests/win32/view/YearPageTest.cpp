@@ -2,6 +2,7 @@
 // without panels; texts read back from a metafile recording of the paint.
 #include "ViewFixture.h"
 
+#include <functional>
 #include <vector>
 
 #include "app/AlmanarkApp.h"
@@ -11,6 +12,7 @@
 #include "view/AlmanarkView.h"
 #include "view/CalendarBox.h"
 #include "view/CalendarText.h"
+#include "view/KeptPanels.h"
 #include "view/PageGeometry.h"
 #include "view/YearLayout.h"
 #include "view/YearPage.h"
@@ -74,7 +76,107 @@ protected:
         Frame().m_wndCalendarPage.m_nArrangeCols = nCols;
         Frame().m_wndCalendarPage.m_nArrangeRows = nRows;
     }
+    // The page with the month panels drawn onto it, not copied from the kept bitmap.
+    std::unique_ptr<CPaintedPage> PaintAfresh(int cx, int cy) {
+        View().m_keptPanels.m_bKeep = false;
+        auto page = Paint(cx, cy);
+        View().m_keptPanels.m_bKeep = true;
+        return page;
+    }
 };
+
+// A repaint after each change of what the panels are drawn from shows what
+// drawing them afresh shows, and the change shows: stale panels would fail.
+TEST_F(YearPageTest, KeptPanelsFollowEachChangeOfWhatTheyAreDrawnFrom) {
+    const LOGFONT lfWeekday = Doc().m_lfWeekday, lfNotes = Doc().m_lfNotes;
+    const struct {
+        const char* pszWhat;
+        std::function<void()> change;
+        int cx = 900;
+    } changes[] = {
+        {"year", [&] { Doc().m_nYear = 2000; }},
+        {"first weekday", [&] { theApp.m_options.m_nFirstWeekday = 1; }},
+        {"month name font", [&] { Doc().m_lfWeekday.lfItalic = 1; }},
+        {"day number font", [&] { Doc().m_lfNotes.lfWeight = FW_BOLD; }},
+        {"month name colour", [&] { theApp.m_crWeekdayColor = kBlue; }},
+        {"day number colour", [&] { theApp.m_crNotesColor = kRed; }},
+        {"arrangement", [&] { Arrange(4, 3); }},
+        {"large title", [&] { Doc().m_bTitleLarge = 1; }},
+        {"calendar's place", [&] { Doc().m_dCalLeft += 0.05; }},
+        {"window size", [] {}, 800},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.pszWhat);
+        Doc().m_bYearDoc = 1;
+        Paint(900, 1000);
+        const auto before = Paint(900, 1000);
+        ASSERT_TRUE(View().m_keptPanels.HoldsDrawing());
+        c.change();
+        const auto kept = Paint(c.cx, 1000);
+        EXPECT_TRUE(View().m_keptPanels.HoldsDrawing());
+        EXPECT_TRUE(kept->SamePixels(*PaintAfresh(c.cx, 1000)));
+        EXPECT_FALSE(kept->SamePixels(*before));
+        SetUp();
+        Doc().m_lfWeekday = lfWeekday;
+        Doc().m_lfNotes = lfNotes;
+        Arrange(3, 4);
+    }
+    // Fonts that come or go may change the panels' look.
+    Doc().m_bYearDoc = 1;
+    for (UINT nMsg : {WM_FONTCHANGE, WM_SETTINGCHANGE}) {
+        Paint(900, 1000);
+        Frame().SendMessage(nMsg, 0, 0);
+        EXPECT_FALSE(View().m_keptPanels.HoldsDrawing()) << nMsg;
+    }
+    // A month page needs no kept panels; see-through panels cannot be kept.
+    Doc().m_bYearDoc = 0;
+    Paint(900, 1000);
+    EXPECT_FALSE(View().m_keptPanels.HoldsDrawing());
+    Doc().m_bYearDoc = 1;
+    Doc().m_bImageShowsThrough = 1;
+    Paint(900, 1000);
+    EXPECT_FALSE(View().m_keptPanels.HoldsDrawing());
+}
+
+// In the window itself, through its own DC and bitmaps like it, the kept
+// panels show what drawing them shows.
+TEST_F(YearPageTest, WindowShowsKeptPanelsAsDrawn) {
+    Frame().ShowWindow(SW_SHOWNOACTIVATE);
+    const CRect rc = View().GetClientRect();
+    auto shown = [&] {
+        View().Invalidate();
+        View().UpdateWindow();
+        auto page = std::make_unique<CPaintedPage>(rc.Width(), rc.Height());
+        const HDC hWindow = ::GetDC(View().GetSafeHwnd());
+        ::BitBlt(page->Dc(), 0, 0, rc.Width(), rc.Height(), hWindow, 0, 0, SRCCOPY);
+        ::ReleaseDC(View().GetSafeHwnd(), hWindow);
+        return page;
+    };
+    shown();
+    const auto kept = shown();
+    EXPECT_TRUE(View().m_keptPanels.HoldsDrawing());
+    View().m_keptPanels.m_bKeep = false;
+    const auto drawn = shown();
+    View().m_keptPanels.m_bKeep = true;
+    Frame().ShowWindow(SW_HIDE);
+    ASSERT_GT(rc.Width() * rc.Height(), 0);
+    EXPECT_GT(kept->CountNot(rc, kWhite), 1000);
+    EXPECT_TRUE(kept->SamePixels(*drawn));
+}
+
+// Files store the weekday font's height, which a paint of the panels sets:
+// copying them leaves it as drawing them does, after a printed page set it.
+TEST_F(YearPageTest, KeptPanelsLeaveTheWeekdayHeightOfADrawnPage) {
+    PaintAfresh(900, 1000);
+    const LONG nDrawn = Doc().m_lfWeekday.lfHeight;
+    Paint(900, 1000);
+    CPaintedPage paper(10, 10, true);
+    View().OnDraw(&paper.Dc());
+    ASSERT_NE(nDrawn, Doc().m_lfWeekday.lfHeight);
+    Paint(900, 1000);
+    EXPECT_TRUE(View().m_keptPanels.HoldsDrawing());
+    EXPECT_EQ(nDrawn, Doc().m_lfWeekday.lfHeight);
+}
 
 TEST_F(YearPageTest, MonthsStandRowByRowInEachArrangement) {
     Frame().m_wndStylePage.m_editTitle.SetWindowText("Our Year");
