@@ -427,11 +427,64 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
 }
 
 void CEventsPage::SortEventList() {
+    const std::vector<CString> shown = GetListLines();
     CEventList list;
-    for (const CString& strLine : GetListLines())
+    for (const CString& strLine : shown)
         list.AddLine(strLine);
     list.Sort();
-    SetListLines(list.GetLines());
+    const std::vector<CString>& sorted = list.GetLines();
+    // A line inserted into a sorted list is the one line that moves: the
+    // others stay in the list rather than being put into it again.
+    if (MoveOneListLine(shown, sorted))
+        ShowListFromTop(sorted);
+    else
+        SetListLines(sorted);
+}
+
+// The one line whose place differs, taken out and put in at its new place;
+// false, and the list untouched, when more lines than one move.
+bool CEventsPage::MoveOneListLine(const std::vector<CString>& shown,
+                                  const std::vector<CString>& wanted) {
+    if (shown.size() != wanted.size() || !m_listDates.GetSafeHwnd())
+        return false;
+    // The lines in place at both ends stay; between them, one line moves
+    // from one end to the other, or none does.
+    size_t nFirst = 0, nEnd = shown.size();
+    while (nFirst < nEnd && shown[nFirst] == wanted[nFirst])
+        ++nFirst;
+    while (nEnd > nFirst && shown[nEnd - 1] == wanted[nEnd - 1])
+        --nEnd;
+    if (nFirst == nEnd)
+        return true;
+    const auto shownAt = shown.begin(), wantedAt = wanted.begin();
+    size_t nFrom = nEnd - 1, nTo = nFirst; // up
+    if (!(shown[nFrom] == wanted[nTo] &&
+          std::equal(shownAt + nFirst, shownAt + nEnd - 1, wantedAt + nFirst + 1))) {
+        std::swap(nFrom, nTo); // down
+        if (!(shown[nFrom] == wanted[nTo] &&
+              std::equal(shownAt + nFirst + 1, shownAt + nEnd, wantedAt + nFirst)))
+            return false;
+    }
+    m_listDates.SendMessage(WM_SETREDRAW, FALSE);
+    m_listDates.DeleteString((int)nFrom);
+    m_listDates.InsertString((int)nTo, wanted[nTo]);
+    return true;
+}
+
+// The list as a refill leaves it: nothing selected, the caret on the first
+// line, the first line at the top, the scroll extent widened for the lines.
+void CEventsPage::ShowListFromTop(const std::vector<CString>& lines) {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
+    m_listDates.SendMessage(WM_SETREDRAW, FALSE);
+    m_listDates.SetSel(-1, false);
+    m_listDates.SendMessage(LB_SETANCHORINDEX, (WPARAM)-1);
+    m_listDates.SendMessage(LB_SETCARETINDEX, 0);
+    m_listDates.SetTopIndex(0);
+    const int cxWidest = WidestListLine(lines);
+    if (cxWidest > m_listDates.GetHorizontalExtent())
+        m_listDates.SetHorizontalExtent(cxWidest);
+    m_listDates.SendMessage(WM_SETREDRAW, TRUE);
+    m_listDates.Invalidate();
 }
 
 void CEventsPage::RebuildEventText() {
@@ -513,11 +566,14 @@ int CEventsPage::WidestListLine(const std::vector<CString>& lines) {
     byBound.reserve(lines.size());
     for (const CString& strLine : lines)
         byBound.emplace_back(bound.Of(strLine, kEndChar), &strLine);
-    std::sort(byBound.begin(), byBound.end(),
-              [](const auto& a, const auto& b) { return a.first > b.first; });
+    // A heap gives the few lines measured in order without sorting them all.
+    auto byLesserBound = [](const auto& a, const auto& b) { return a.first < b.first; };
+    std::make_heap(byBound.begin(), byBound.end(), byLesserBound);
     int cxWidest = 0;
     std::unordered_set<std::u16string> measured;
-    for (const auto& [nBound, pLine] : byBound) {
+    for (auto itEnd = byBound.end(); itEnd != byBound.begin(); --itEnd) {
+        std::pop_heap(byBound.begin(), itEnd, byLesserBound);
+        const auto& [nBound, pLine] = *(itEnd - 1);
         if (nBound <= cxWidest)
             break;
         const std::u16string widths = bound.Widths(*pLine);
