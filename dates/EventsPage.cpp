@@ -129,6 +129,33 @@ CString ShownLine(const CString& strValue) {
         CEventList::PadOneDigitDay(strValue.Left(CEventList::MAX_VALUE_LENGTH)));
 }
 
+// Whether wanted is shown with at most one line moved: the one at nFrom put
+// at nTo (the same place when none moves).
+bool FindOneMove(const std::vector<CString>& shown, const std::vector<CString>& wanted,
+                 size_t& nFrom, size_t& nTo) {
+    if (shown.size() != wanted.size())
+        return false;
+    // The lines in place at both ends stay; between them, one line moves
+    // from one end to the other.
+    size_t nFirst = 0, nEnd = shown.size();
+    while (nFirst < nEnd && shown[nFirst] == wanted[nFirst])
+        ++nFirst;
+    while (nEnd > nFirst && shown[nEnd - 1] == wanted[nEnd - 1])
+        --nEnd;
+    nFrom = nTo = nFirst;
+    if (nFirst == nEnd)
+        return true;
+    const auto shownAt = shown.begin(), wantedAt = wanted.begin();
+    nFrom = nEnd - 1; // up
+    if (shown[nFrom] == wanted[nTo] &&
+        std::equal(shownAt + nFirst, shownAt + nEnd - 1, wantedAt + nFirst + 1))
+        return true;
+    nFrom = nFirst; // down
+    nTo = nEnd - 1;
+    return shown[nFrom] == wanted[nTo] &&
+           std::equal(shownAt + nFirst + 1, shownAt + nEnd, wantedAt + nFirst);
+}
+
 } // namespace
 
 // The whole section in one profile call. Its lines are never longer than the
@@ -435,47 +462,22 @@ void CEventsPage::SortEventList() {
     const std::vector<CString>& sorted = list.GetLines();
     // A line inserted into a sorted list is the one line that moves: the
     // others stay in the list rather than being put into it again.
-    if (MoveOneListLine(shown, sorted))
-        ShowListFromTop(sorted);
+    size_t nFrom = 0, nTo = 0;
+    if (m_listDates.GetSafeHwnd() && FindOneMove(shown, sorted, nFrom, nTo))
+        MoveListLine(nFrom, nTo, sorted);
     else
         SetListLines(sorted);
 }
 
-// The one line whose place differs, taken out and put in at its new place;
-// false, and the list untouched, when more lines than one move.
-bool CEventsPage::MoveOneListLine(const std::vector<CString>& shown,
-                                  const std::vector<CString>& wanted) {
-    if (shown.size() != wanted.size() || !m_listDates.GetSafeHwnd())
-        return false;
-    // The lines in place at both ends stay; between them, one line moves
-    // from one end to the other, or none does.
-    size_t nFirst = 0, nEnd = shown.size();
-    while (nFirst < nEnd && shown[nFirst] == wanted[nFirst])
-        ++nFirst;
-    while (nEnd > nFirst && shown[nEnd - 1] == wanted[nEnd - 1])
-        --nEnd;
-    if (nFirst == nEnd)
-        return true;
-    const auto shownAt = shown.begin(), wantedAt = wanted.begin();
-    size_t nFrom = nEnd - 1, nTo = nFirst; // up
-    if (!(shown[nFrom] == wanted[nTo] &&
-          std::equal(shownAt + nFirst, shownAt + nEnd - 1, wantedAt + nFirst + 1))) {
-        std::swap(nFrom, nTo); // down
-        if (!(shown[nFrom] == wanted[nTo] &&
-              std::equal(shownAt + nFirst + 1, shownAt + nEnd, wantedAt + nFirst)))
-            return false;
-    }
-    m_listDates.SendMessage(WM_SETREDRAW, FALSE);
-    m_listDates.DeleteString((int)nFrom);
-    m_listDates.InsertString((int)nTo, wanted[nTo]);
-    return true;
-}
-
 // The list as a refill leaves it: nothing selected, the caret on the first
 // line, the first line at the top, the scroll extent widened for the lines.
-void CEventsPage::ShowListFromTop(const std::vector<CString>& lines) {
+void CEventsPage::MoveListLine(size_t nFrom, size_t nTo, const std::vector<CString>& lines) {
     const CListHeightKeeper keeper(m_listDates, m_cyDateList);
     m_listDates.SendMessage(WM_SETREDRAW, FALSE);
+    if (nFrom != nTo) {
+        m_listDates.DeleteString((int)nFrom);
+        m_listDates.InsertString((int)nTo, lines[nTo]);
+    }
     m_listDates.SetSel(-1, false);
     m_listDates.SendMessage(LB_SETANCHORINDEX, (WPARAM)-1);
     m_listDates.SendMessage(LB_SETCARETINDEX, 0);
