@@ -210,10 +210,16 @@ void CEventList::Sort() {
     aKeyed.reserve(m_astrLines.size());
     for (CString& strLine : m_astrLines)
         aKeyed.push_back(SortKeyOf(strLine));
-    // Files are saved in this order, so a list read back is sorted already.
-    if (std::is_sorted(aKeyed.begin(), aKeyed.end(), SortsBefore))
+    // Files are saved in this order, so a list read back is sorted already;
+    // a line inserted is appended to it, and only that line needs its place.
+    const auto itUnsorted = std::is_sorted_until(aKeyed.begin(), aKeyed.end(), SortsBefore);
+    if (itUnsorted == aKeyed.end())
         return;
-    std::sort(aKeyed.begin(), aKeyed.end(), SortsBefore);
+    if (itUnsorted + 1 == aKeyed.end())
+        std::rotate(std::upper_bound(aKeyed.begin(), itUnsorted, *itUnsorted, SortsBefore),
+                    itUnsorted, aKeyed.end());
+    else
+        std::sort(aKeyed.begin(), aKeyed.end(), SortsBefore);
     std::vector<CString> astrSorted;
     astrSorted.reserve(aKeyed.size());
     for (const SortKey& keyed : aKeyed)
