@@ -3,7 +3,6 @@
 #include "dates/EventRule.h"
 
 #include <algorithm>
-#include <set>
 #include <string_view>
 #include <utility>
 
@@ -44,6 +43,20 @@ void ReplaceFirstOrPrefix(CString& str, char chFrom, char chTo) {
         str.Insert(0, chTo);
     else
         str.SetAt(nSep, chTo);
+}
+
+// True when key is the name of one of the keys 0 .. nCount - 1: decimal,
+// without leading zeros.
+bool IsKeyBelow(std::string_view key, size_t nCount) {
+    if (key.empty() || key.size() > 9 || (key.size() > 1 && key[0] == '0'))
+        return false;
+    size_t nKey = 0;
+    for (char ch : key) {
+        if (!IsDigit(ch))
+            return false;
+        nKey = nKey * 10 + (ch - '0');
+    }
+    return nKey < nCount;
 }
 
 constexpr int Key3(unsigned char a, unsigned char b, unsigned char c) {
@@ -197,10 +210,16 @@ void CEventList::Sort() {
     aKeyed.reserve(m_astrLines.size());
     for (CString& strLine : m_astrLines)
         aKeyed.push_back(SortKeyOf(strLine));
-    // Files are saved in this order, so a list read back is sorted already.
-    if (std::is_sorted(aKeyed.begin(), aKeyed.end(), SortsBefore))
+    // Files are saved in this order, so a list read back is sorted already;
+    // a line inserted is appended to it, and only that line needs its place.
+    const auto itUnsorted = std::is_sorted_until(aKeyed.begin(), aKeyed.end(), SortsBefore);
+    if (itUnsorted == aKeyed.end())
         return;
-    std::sort(aKeyed.begin(), aKeyed.end(), SortsBefore);
+    if (itUnsorted + 1 == aKeyed.end())
+        std::rotate(std::upper_bound(aKeyed.begin(), itUnsorted, *itUnsorted, SortsBefore),
+                    itUnsorted, aKeyed.end());
+    else
+        std::sort(aKeyed.begin(), aKeyed.end(), SortsBefore);
     std::vector<CString> astrSorted;
     astrSorted.reserve(aKeyed.size());
     for (const SortKey& keyed : aKeyed)
@@ -258,28 +277,30 @@ bool CEventList::EventTextHasLine(const CString& strEventText, const CString& st
 bool CEventList::MergeSectionLines(const std::vector<CString>& values, const std::string& strOld,
                                    std::string& strLines, size_t nOldEntries) {
     strLines.clear();
-    std::set<std::string> written;
-    for (size_t i = 0; i < std::max(values.size(), nOldEntries); ++i) {
-        std::string strKey = std::to_string(i);
-        if (i < values.size()) {
-            strLines += strKey + "=" + values[i].str();
-            strLines += '\0';
-        }
-        written.insert(strKey);
+    size_t nSize = strOld.size();
+    for (const CString& strValue : values)
+        nSize += strValue.GetLength() + 8;
+    strLines.reserve(nSize);
+    for (size_t i = 0; i < values.size(); ++i) {
+        strLines += std::to_string(i);
+        strLines += '=';
+        strLines += values[i].str();
+        strLines += '\0';
     }
+    const size_t nWritten = std::max(values.size(), nOldEntries);
     for (size_t nPos = 0; nPos < strOld.size();) {
         size_t nEnd = std::min(strOld.find('\0', nPos), strOld.size());
-        std::string strLine = strOld.substr(nPos, nEnd - nPos);
+        const std::string_view line(strOld.data() + nPos, nEnd - nPos);
         nPos = nEnd + 1;
-        if (strLine.empty())
+        if (line.empty())
             continue;
-        size_t nEq = strLine.find('=');
-        if (nEq == std::string::npos)
+        size_t nEq = line.find('=');
+        if (nEq == std::string_view::npos)
             return false;
-        size_t nKeyEnd = strLine.find_last_not_of(" \t", nEq == 0 ? 0 : nEq - 1);
-        std::string strKey = nEq == 0 ? std::string() : strLine.substr(0, nKeyEnd + 1);
-        if (!written.count(strKey)) {
-            strLines += strLine;
+        size_t nKeyEnd = line.find_last_not_of(" \t", nEq == 0 ? 0 : nEq - 1);
+        const std::string_view key = nEq == 0 ? std::string_view() : line.substr(0, nKeyEnd + 1);
+        if (!IsKeyBelow(key, nWritten)) {
+            strLines += line;
             strLines += '\0';
         }
     }

@@ -63,11 +63,22 @@ std::vector<CString> CEventMerge::Merge(const std::vector<CString>& base,
     return merged;
 }
 
-bool CEventMerge::SameEntries(std::vector<CString> a, std::vector<CString> b) {
+bool CEventMerge::SameEntries(const std::vector<CString>& a, const std::vector<CString>& b) {
     if (a.size() != b.size())
         return false;
-    auto byText = [](const CString& x, const CString& y) { return x.str() < y.str(); };
-    std::sort(a.begin(), a.end(), byText);
-    std::sort(b.begin(), b.end(), byText);
-    return a == b;
+    // Mostly the same entries in the same order: then nothing is sorted.
+    if (a == b)
+        return true;
+    auto sorted = [](const std::vector<CString>& values) {
+        std::vector<const std::string*> texts;
+        texts.reserve(values.size());
+        for (const CString& s : values)
+            texts.push_back(&s.str());
+        std::sort(texts.begin(), texts.end(),
+                  [](const std::string* x, const std::string* y) { return *x < *y; });
+        return texts;
+    };
+    const std::vector<const std::string*> sortedA = sorted(a), sortedB = sorted(b);
+    return std::equal(sortedA.begin(), sortedA.end(), sortedB.begin(),
+                      [](const std::string* x, const std::string* y) { return *x == *y; });
 }

@@ -20,5 +20,5 @@ public:
                                       const std::vector<CString>& theirs,
                                       std::vector<CString>& conflicts);
     // True when both hold the same entries, in whatever order.
-    static bool SameEntries(std::vector<CString> a, std::vector<CString> b);
+    static bool SameEntries(const std::vector<CString>& a, const std::vector<CString>& b);
 };

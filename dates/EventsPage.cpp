@@ -130,6 +130,33 @@ CString ShownLine(const CString& strValue) {
         CEventList::PadOneDigitDay(strValue.Left(CEventList::MAX_VALUE_LENGTH)));
 }
 
+// Whether wanted is shown with at most one line moved: the one at nFrom put
+// at nTo (the same place when none moves).
+bool FindOneMove(const std::vector<CString>& shown, const std::vector<CString>& wanted,
+                 size_t& nFrom, size_t& nTo) {
+    if (shown.size() != wanted.size())
+        return false;
+    // The lines in place at both ends stay; between them, one line moves
+    // from one end to the other.
+    size_t nFirst = 0, nEnd = shown.size();
+    while (nFirst < nEnd && shown[nFirst] == wanted[nFirst])
+        ++nFirst;
+    while (nEnd > nFirst && shown[nEnd - 1] == wanted[nEnd - 1])
+        --nEnd;
+    nFrom = nTo = nFirst;
+    if (nFirst == nEnd)
+        return true;
+    const auto shownAt = shown.begin(), wantedAt = wanted.begin();
+    nFrom = nEnd - 1; // up
+    if (shown[nFrom] == wanted[nTo] &&
+        std::equal(shownAt + nFirst, shownAt + nEnd - 1, wantedAt + nFirst + 1))
+        return true;
+    nFrom = nFirst; // down
+    nTo = nEnd - 1;
+    return shown[nFrom] == wanted[nTo] &&
+           std::equal(shownAt + nFirst + 1, shownAt + nEnd, wantedAt + nFirst);
+}
+
 } // namespace
 
 // The whole section in one profile call. Its lines are never longer than the
@@ -412,11 +439,39 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
 }
 
 void CEventsPage::SortEventList() {
+    const std::vector<CString> shown = GetListLines();
     CEventList list;
-    for (const CString& strLine : GetListLines())
+    for (const CString& strLine : shown)
         list.AddLine(strLine);
     list.Sort();
-    SetListLines(list.GetLines());
+    const std::vector<CString>& sorted = list.GetLines();
+    // A line inserted into a sorted list is the one line that moves: the
+    // others stay in the list rather than being put into it again.
+    size_t nFrom = 0, nTo = 0;
+    if (m_listDates.GetSafeHwnd() && FindOneMove(shown, sorted, nFrom, nTo))
+        MoveListLine(nFrom, nTo, sorted);
+    else
+        SetListLines(sorted);
+}
+
+// The list as a refill leaves it: nothing selected, the caret on the first
+// line, the first line at the top, the scroll extent widened for the lines.
+void CEventsPage::MoveListLine(size_t nFrom, size_t nTo, const std::vector<CString>& lines) {
+    const CListHeightKeeper keeper(m_listDates, m_cyDateList);
+    m_listDates.SendMessage(WM_SETREDRAW, FALSE);
+    if (nFrom != nTo) {
+        m_listDates.DeleteString((int)nFrom);
+        m_listDates.InsertString((int)nTo, lines[nTo]);
+    }
+    m_listDates.SetSel(-1, false);
+    m_listDates.SendMessage(LB_SETANCHORINDEX, (WPARAM)-1);
+    m_listDates.SendMessage(LB_SETCARETINDEX, 0);
+    m_listDates.SetTopIndex(0);
+    const int cxWidest = WidestListLine(lines);
+    if (cxWidest > m_listDates.GetHorizontalExtent())
+        m_listDates.SetHorizontalExtent(cxWidest);
+    m_listDates.SendMessage(WM_SETREDRAW, TRUE);
+    m_listDates.Invalidate();
 }
 
 void CEventsPage::RebuildEventText() {
@@ -498,11 +553,14 @@ int CEventsPage::WidestListLine(const std::vector<CString>& lines) {
     byBound.reserve(lines.size());
     for (const CString& strLine : lines)
         byBound.emplace_back(bound.Of(strLine, kEndChar), &strLine);
-    std::sort(byBound.begin(), byBound.end(),
-              [](const auto& a, const auto& b) { return a.first > b.first; });
+    // A heap gives the few lines measured in order without sorting them all.
+    auto byLesserBound = [](const auto& a, const auto& b) { return a.first < b.first; };
+    std::make_heap(byBound.begin(), byBound.end(), byLesserBound);
     int cxWidest = 0;
     std::unordered_set<std::u16string> measured;
-    for (const auto& [nBound, pLine] : byBound) {
+    for (auto itEnd = byBound.end(); itEnd != byBound.begin(); --itEnd) {
+        std::pop_heap(byBound.begin(), itEnd, byLesserBound);
+        const auto& [nBound, pLine] = *(itEnd - 1);
         if (nBound <= cxWidest)
             break;
         const std::u16string widths = bound.Widths(*pLine);

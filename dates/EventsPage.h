@@ -87,6 +87,9 @@ private:
     // The date list's lines, in list order.
     std::vector<CString> GetListLines() const;
     void ClearDateList();
+    // Shows lines, which the list holds already but for the one line at
+    // nFrom that goes to nTo.
+    void MoveListLine(size_t nFrom, size_t nTo, const std::vector<CString>& lines);
     // The file button's text and the enabling that go with a typed name.
     void ShowTypedNameState(CString strName);
     bool ListHasLine(const CString& strLine) const;

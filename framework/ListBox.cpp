@@ -1,33 +1,20 @@
 #include "framework/ListBox.h"
 
 #include <algorithm>
-#include <string>
 
 CString CListBox::GetText(int nIndex) const {
     return GetItemText(LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
-// The list keeps its texts in UTF-16. An ANSI message about a text has it
-// converted each time, and the ANSI length is found by converting the whole
-// text once more; the wide messages and one conversion here cost a third of
-// that, which counts for lists of thousands of lines.
+// Read through the wide messages, as one item is: an ANSI message about a
+// text has it converted each time and its length found by converting it once
+// more, which counts for lists of thousands of lines.
 std::vector<CString> CListBox::GetTexts() const {
-    const int nCount = GetCount();
+    const int nCount = std::max(GetCount(), 0);
     std::vector<CString> texts;
-    texts.reserve(nCount > 0 ? nCount : 0);
-    std::wstring wide;
-    std::string narrow;
-    for (int i = 0; i < nCount; ++i) {
-        const LRESULT nLength = ::SendMessageW(m_hWnd, LB_GETTEXTLEN, i, 0);
-        wide.assign(nLength > 0 ? nLength + 1 : 1, L'\0');
-        const LRESULT nGot =
-            nLength > 0 ? ::SendMessageW(m_hWnd, LB_GETTEXT, i, (LPARAM)&wide[0]) : 0;
-        const int nWide = (int)std::max<LRESULT>(std::min(nGot, nLength), 0);
-        narrow.resize(nWide * 2 + 1);
-        const int nNarrow = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), nWide, &narrow[0],
-                                                  (int)narrow.size(), nullptr, nullptr);
-        texts.emplace_back(narrow.data(), nNarrow);
-    }
+    texts.reserve(nCount);
+    for (int i = 0; i < nCount; ++i)
+        texts.push_back(GetText(i));
     return texts;
 }
 

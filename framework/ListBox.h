@@ -14,9 +14,9 @@ public:
     int GetCount() const { return (int)SendMessage(LB_GETCOUNT); }
     // Text of item nIndex; empty for an index out of range.
     CString GetText(int nIndex) const;
-    // Every item's text, in list order, and the texts appended at the end:
-    // many at once, converted here rather than message by message.
+    // Every item's text, in list order.
     std::vector<CString> GetTexts() const;
+    // Appends the texts at the end, in their order.
     void AddStrings(const std::vector<CString>& texts);
 
     // Single-selection lists.

@@ -15,6 +15,9 @@ bool CProfileRewriter::Rewrite(const CString& strPath,
         return false;
     const CString strTemp = strPath + ".tmp";
     ::DeleteFileA(strTemp);
+    // Forgotten while there is no copy: forgetting a file the profile
+    // functions do not hold has them read it first.
+    Forget(strTemp);
     bool bDone = dwAttrib == INVALID_FILE_ATTRIBUTES || ::CopyFileA(strPath, strTemp, FALSE);
     if (!bDone && ::GetLastError() == ERROR_ACCESS_DENIED) {
         // A folder that takes no new files may still let its files change:
@@ -27,14 +30,16 @@ bool CProfileRewriter::Rewrite(const CString& strPath,
         return ReadsBackWhole(strPath);
     }
     if (bDone) {
-        Forget(strTemp);
         write(strTemp);
-        bDone = ReadsBackWhole(strTemp) &&
-                ::MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        bDone = ReadsBackWhole(strTemp);
     }
+    // The file is forgotten as it stands, which the profile functions mostly
+    // hold already; once replaced, it would be read again only to be dropped.
+    Forget(strPath);
+    bDone = bDone &&
+            ::MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!bDone)
         ::DeleteFileA(strTemp);
-    Forget(strPath);
     return bDone;
 }
 

@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -9,15 +10,23 @@ const char kClassName[] = "AlmanarkWnd";
 // WM_GETMINMAXINFO arrive before WM_NCCREATE can carry the pointer.
 thread_local CWnd* t_pCreating = nullptr;
 
+// Converted once into room for two bytes a character, which any double-byte
+// code page needs at most; a code page that needs more is asked for the size.
 CString Narrow(const std::wstring& wstr) {
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, wstr.data(), (int)wstr.size(), nullptr, 0,
-                                        nullptr, nullptr);
     CString s;
-    if (n > 0) {
-        ::WideCharToMultiByte(CP_ACP, 0, wstr.data(), (int)wstr.size(), s.GetBuffer(n), n, nullptr,
-                              nullptr);
-        s.ReleaseBuffer(n);
+    if (wstr.empty())
+        return s;
+    const int nWide = (int)wstr.size();
+    int n = ::WideCharToMultiByte(CP_ACP, 0, wstr.data(), nWide, s.GetBuffer(2 * nWide), 2 * nWide,
+                                  nullptr, nullptr);
+    if (n <= 0) {
+        n = std::max(
+            ::WideCharToMultiByte(CP_ACP, 0, wstr.data(), nWide, nullptr, 0, nullptr, nullptr), 0);
+        if (n > 0)
+            ::WideCharToMultiByte(CP_ACP, 0, wstr.data(), nWide, s.GetBuffer(n), n, nullptr,
+                                  nullptr);
     }
+    s.ReleaseBuffer(n);
     return s;
 }
 

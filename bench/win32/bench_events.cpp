@@ -3,8 +3,9 @@
 // median times with their targets and ratios (a load reads at most 500
 // entries, whatever the file holds): loading and sorting under one frame
 // (16 ms); sorting under 5 ms, both the list's own sort and the page's
-// (which fills the list box again); saving within 2 times writing the same
-// bytes with one write and a rename. Beside the targets stand the floors of
+// (which reads the list box and fills it again; after an insertion it moves
+// the one line); saving, into a new file and after a removal, within 2 times
+// writing the same bytes with one write and a rename. Beside the targets stand the floors of
 // what the page cannot do without: filling the list box with the sorted
 // lines, and one section write through the profile functions, which event
 // files are written through, and a rename.
@@ -127,7 +128,8 @@ std::vector<CString> ListLines(CEventsPage& page) {
 }
 
 struct Times {
-    double dLoad, dListSort, dSort, dFill, dSave, dWrite, dFloor, dProfileFloor;
+    double dLoad, dListSort, dSort, dRead, dInsertSort, dFill, dSave, dResave, dWrite, dFloor,
+        dProfileFloor, dResaveFloor;
     bool bLoadSorted;
 };
 
@@ -135,7 +137,8 @@ struct Times {
 // of its own each round, so that every round writes the whole list afresh.
 Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CString>& values) {
     WriteEventFile(strDir + "Bench.evn", values);
-    std::vector<double> load, listSort, sort, fill, save, write, floor, profileFloor;
+    std::vector<double> load, listSort, sort, read, insertSort, fill, save, resave, write, floor,
+        profileFloor, resaveFloor;
     std::vector<CString> astrLines;
     for (const CString& strValue : values)
         astrLines.push_back(CEventList::LineFromValue(strValue));
@@ -162,7 +165,17 @@ Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CStrin
         double t2 = BenchNow();
         page.SortEventList();
         sort.push_back(BenchNow() - t2);
-        fill.push_back(FillList(page.m_listDates, ListLines(page)));
+        t2 = BenchNow();
+        const std::vector<CString> astrSorted = ListLines(page);
+        read.push_back(BenchNow() - t2);
+        fill.push_back(FillList(page.m_listDates, astrSorted));
+        // As an entry from the Insert Date dialog: one line appended to the
+        // sorted list, which the sort puts in its place.
+        page.m_listDates.AddString("Jun 15\tInserted");
+        t2 = BenchNow();
+        page.SortEventList();
+        insertSort.push_back(BenchNow() - t2);
+        page.m_listDates.DeleteString(page.m_listDates.FindStringExact(-1, "Jun 15\tInserted"));
 
         CString strName;
         strName.Format("Saved%d", r);
@@ -171,9 +184,19 @@ Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CStrin
         double t3 = BenchNow();
         page.SaveEventFile();
         save.push_back(BenchNow() - t3);
-        floor.push_back(WriteAndRename(strDir, ReadFileText(strDir + strName + ".evn")));
-        profileFloor.push_back(ProfileWriteAndRename(
-            strDir, CEventsPage::ReadEventSectionText(strDir + strName + ".evn")));
+        const CString strSaved = strDir + strName + ".evn";
+        floor.push_back(WriteAndRename(strDir, ReadFileText(strSaved)));
+        profileFloor.push_back(
+            ProfileWriteAndRename(strDir, CEventsPage::ReadEventSectionText(strSaved)));
+        // As Remove Date saves: the file just written, one line fewer. The
+        // profile functions' times vary with what they did before (their
+        // lists of keys get slower to walk), so its floor is taken after it.
+        page.m_listDates.DeleteString(0);
+        t3 = BenchNow();
+        page.SaveEventFile();
+        resave.push_back(BenchNow() - t3);
+        resaveFloor.push_back(
+            ProfileWriteAndRename(strDir, CEventsPage::ReadEventSectionText(strSaved)));
         // Of the save, the file's own part: the values through the profile
         // functions into a checked copy, renamed over the file.
         std::vector<CString> astrValues;
@@ -198,9 +221,10 @@ Times Measure(CEventsPage& page, const CString& strDir, const std::vector<CStrin
         all.Sort();
         listSort.push_back(BenchNow() - t1);
     }
-    return {MedianOf(load),  MedianOf(listSort),     MedianOf(sort),
-            MedianOf(fill),  MedianOf(save),         MedianOf(write),
-            MedianOf(floor), MedianOf(profileFloor), bLoadSorted};
+    return {MedianOf(load),       MedianOf(listSort), MedianOf(sort),         MedianOf(read),
+            MedianOf(insertSort), MedianOf(fill),     MedianOf(save),         MedianOf(resave),
+            MedianOf(write),      MedianOf(floor),    MedianOf(profileFloor), MedianOf(resaveFloor),
+            bLoadSorted};
 }
 
 // One figure: its median, what it is held to, and the ratio.
@@ -239,8 +263,15 @@ int main() {
         PrintFigure("list sort", t.dListSort, "target", 0.005);
         PrintFigure("page sort", t.dSort, "target", 0.005);
         PrintFigure("", t.dSort, "floor: filling the list box", t.dFill);
+        PrintFigure("of the page sort, reading lines", t.dRead, "floor: filling the list box",
+                    t.dFill);
+        PrintFigure("page sort, one line inserted", t.dInsertSort, "target", 0.005);
+        PrintFigure("", t.dInsertSort, "floor: filling the list box", t.dFill);
         PrintFigure("save", t.dSave, "target: 2 x one write and a rename", 2 * t.dFloor);
         PrintFigure("", t.dSave, "floor: one profile section write, rename", t.dProfileFloor);
+        PrintFigure("save after a removal", t.dResave, "target: 2 x one write and a rename",
+                    2 * t.dFloor);
+        PrintFigure("", t.dResave, "floor: one profile section write, rename", t.dResaveFloor);
         PrintFigure("of the save, the file's write", t.dWrite,
                     "floor: one profile section write, rename", t.dProfileFloor);
         bAllSorted = bAllSorted && t.bLoadSorted;

@@ -201,6 +201,28 @@ TEST(EventListSort, LongListsKeepTheOrderOfEqualLines) {
     EXPECT_EQ(LinesOf(list), astrExpected);
 }
 
+// An insertion appends one line to a sorted list: it goes after the lines
+// it sorts with, as in a whole sort.
+TEST(EventListSort, ALineAppendedToASortedListGoesToItsPlace) {
+    const std::vector<std::string> sorted = {"\tnote", "Jan 01\ta", "Jan 02\tb", "EASTER\te",
+                                             "Dec 25\tx"};
+    const struct {
+        const char* pszLine;
+        size_t nPlace;
+    } rows[] = {{"\tfirst", 1},   {"JAN 01\tA", 2},  {"Jan 01\t0", 1},
+                {"Dec 31\tz", 5}, {"Easter\te2", 4}, {"Jan 01, 1999\ta", 2}};
+    for (const auto& row : rows) {
+        CEventList list;
+        for (const std::string& strLine : sorted)
+            list.AddLine(strLine.c_str());
+        list.AddLine(row.pszLine);
+        list.Sort();
+        std::vector<std::string> expected = sorted;
+        expected.insert(expected.begin() + row.nPlace, row.pszLine);
+        EXPECT_EQ(LinesOf(list), expected) << row.pszLine;
+    }
+}
+
 TEST(EventListText, BuildsLinesWithBreaksAndFindsWholeLines) {
     CEventList list = ListOf({"Jan 01\tNew Year", "Jul 04\tParty at Bob's"});
     CString strText = list.BuildEventText();
@@ -325,4 +347,18 @@ TEST(EventList, SectionLinesKeepWhatTheListDoesNotWrite) {
         if (c.bMerged)
             EXPECT_EQ(c.strLines, strLines);
     }
+    // The entries a shorter list replaces go too, their keys however spaced.
+    using namespace std::string_literals;
+    string strLines;
+    EXPECT_TRUE(CEventList::MergeSectionLines({"Jan 01;A"},
+                                              "0=a\0"
+                                              "1=b\0"
+                                              "2 =c\0"
+                                              "3=d\0"
+                                              "12=e\0"s,
+                                              strLines, 3));
+    EXPECT_EQ("0=Jan 01;A\0"
+              "3=d\0"
+              "12=e\0"s,
+              strLines);
 }

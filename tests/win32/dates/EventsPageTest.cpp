@@ -466,6 +466,80 @@ TEST_F(EventsPageTest, EachLoadLeavesTheListAsAFreshPageLoadsIt) {
     }
 }
 
+// A sort that moves one line, or none, keeps the other lines in the list;
+// it must leave the list as putting all the sorted lines into it again does:
+// the same lines, extent, scroll position, selection, caret and anchor.
+TEST_F(EventsPageTest, SortLeavesTheListAsARefillDoes) {
+    Lines sorted;
+    for (int i = 0; i < 40; ++i)
+        sorted.push_back("Jun " + CString::FromInt(10 + i) + "\tEntry " + CString::FromInt(i));
+    const CString strWide = "\tNo date " + CString('W', 60);
+    Lines wide = sorted;
+    wide.insert(wide.begin(), strWide);
+    auto Moved = [](Lines lines, size_t nFrom, size_t nTo) {
+        const CString strLine = lines[nFrom];
+        lines.erase(lines.begin() + nFrom);
+        lines.insert(lines.begin() + nTo, strLine);
+        return lines;
+    };
+    const struct Row {
+        const char* pszCase;
+        Lines lines, expected;
+    } rows[] = {
+        {"in order", sorted, sorted},
+        {"one appended", Moved(sorted, 17, 39), sorted},
+        {"one moved up", Moved(sorted, 2, 25), sorted},
+        {"the last moved down", Moved(sorted, 39, 0), sorted},
+        {"two moved", Moved(Moved(sorted, 3, 30), 20, 0), sorted},
+        {"a wide line at the end", Moved(wide, 0, 40), wide},
+        {"one line", {"May 01\tOnly"}, {"May 01\tOnly"}},
+        {"none", {}, {}},
+    };
+    Open();
+    CListBox& list = m_page.m_listDates;
+    struct State {
+        Lines lines;
+        std::vector<int> selected;
+        int nTop, nCaret, nAnchor, cxExtent, nScroll;
+    };
+    auto Capture = [&] {
+        return State{ListLines(),
+                     list.GetSelItems(100),
+                     list.GetTopIndex(),
+                     list.GetCaretIndex(),
+                     (int)list.SendMessage(LB_GETANCHORINDEX),
+                     list.GetHorizontalExtent(),
+                     GetScrollPos(list, SB_HORZ)};
+    };
+    // Lines selected from the middle down, the view scrolled down and right.
+    auto Prepare = [&](const Lines& lines) {
+        m_page.SetListLines({});
+        list.SetHorizontalExtent(0);
+        list.AddStrings(lines);
+        list.SetHorizontalExtent(400);
+        list.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 30));
+        for (int i = (int)lines.size() / 2; i < (int)lines.size(); i += 3)
+            list.SetSel(i);
+        list.SetTopIndex((int)lines.size() - 1);
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        Prepare(row.lines);
+        m_page.SortEventList();
+        const State sortedState = Capture();
+        Prepare(row.lines);
+        m_page.SetListLines(row.expected);
+        const State refilled = Capture();
+        EXPECT_EQ(row.expected, sortedState.lines);
+        EXPECT_EQ(refilled.selected, sortedState.selected);
+        EXPECT_EQ(refilled.nTop, sortedState.nTop);
+        EXPECT_EQ(refilled.nCaret, sortedState.nCaret);
+        EXPECT_EQ(refilled.nAnchor, sortedState.nAnchor);
+        EXPECT_EQ(refilled.cxExtent, sortedState.cxExtent);
+        EXPECT_EQ(refilled.nScroll, sortedState.nScroll);
+    }
+}
+
 // The list shrinks to whole lines when its horizontal scroll bar comes or
 // goes; going back and forth between narrow and wide lists must not take a
 // line off it each time.
