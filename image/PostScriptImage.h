@@ -16,8 +16,6 @@ public:
     void Encode(const uint8_t* pBits, int cx, int cy, size_t nStride);
     bool IsEmpty() const { return m_strBody.empty(); }
     void Clear();
-    int Width() const { return m_cx; }
-    int Height() const { return m_cy; }
     // What precedes the body to draw the picture into the rectangle of
     // cxDest x cyDest whose top-left corner is (x, y), in a driver's page
     // coordinates: device pixels, y growing downwards.
