@@ -23,7 +23,6 @@ BOOL COptionsDlg::OnInitDialog() {
     m_btnWeekNumbers.SetCheck(m_options.m_bWeekNumbers ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(IDC_NAMES_ENGLISH, IDC_NAMES_LOCAL,
                      m_options.m_bLocalNames ? IDC_NAMES_LOCAL : IDC_NAMES_ENGLISH);
-    AnswerThroughSeamWhenIdle();
     return TRUE;
 }
 

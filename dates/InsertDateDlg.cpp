@@ -30,7 +30,6 @@ BOOL CInsertDateDlg::OnInitDialog() {
     m_strHeading.Empty();
     m_editCaption.LimitText(kMaxCaption);
     PostMessage(WM_PENDING_CHANGED, 1);
-    AnswerThroughSeamWhenIdle();
     return TRUE;
 }
 

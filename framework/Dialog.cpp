@@ -160,8 +160,10 @@ INT_PTR CALLBACK CDialog::DlgProc(HWND hWnd, UINT nMsg, WPARAM, LPARAM lParam) {
         bResult = pDlg->OnInitDialog();
     } catch (...) {
     }
-    if (pDlg->m_bModal && ::IsWindow(hWnd))
+    if (pDlg->m_bModal && ::IsWindow(hWnd)) {
         CenterOverOwner(hWnd, rcBefore);
+        pDlg->AnswerThroughSeamWhenIdle();
+    }
     return bResult;
 }
 

@@ -70,10 +70,6 @@ protected:
 
     static INT_PTR CALLBACK DlgProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
     static void EnsureCommonControls();
-    // Modal: when a test has installed a responder, hands the dialog to it
-    // once the dialog is shown and idle, and ends the dialog with its answer.
-    // Called from OnInitDialog; the program itself waits for the user.
-    void AnswerThroughSeamWhenIdle();
     HWND OwnerForModal() const;
     bool CreateFromTemplate(const DLGTEMPLATE* pTemplate, UINT nIDTemplate, CWnd* pParent);
 
@@ -84,6 +80,10 @@ protected:
     bool m_bModal = false;
 
 private:
+    // Modal, when a test has installed a responder: hands the dialog to it
+    // once the dialog is shown and idle, and ends the dialog with its answer.
+    // The program itself waits for the user.
+    void AnswerThroughSeamWhenIdle();
     void AnswerThroughSeam();
     void ReleaseControls();
     void Unregister();

@@ -22,7 +22,6 @@ BOOL CSavePictureDlg::OnInitDialog() {
         if (choice.nDpi == m_nDpi)
             CheckRadioButton(IDC_PICTURE_150DPI, IDC_PICTURE_600DPI, choice.nID);
     ShowSize();
-    AnswerThroughSeamWhenIdle();
     return TRUE;
 }
 
