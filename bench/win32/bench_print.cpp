@@ -27,24 +27,9 @@ const int kJobs = 3;
 
 // A 24-bit picture with some variety in it, owned by the document.
 bool AddPicture(CAlmanarkDoc& doc, int cx, int cy) {
-    const DWORD cbRow = (DWORD)(cx * 3 + 3) & ~3u;
-    const size_t cbBlock = sizeof(BITMAPINFOHEADER) + (size_t)cbRow * cy;
-    BYTE* pBlock = new BYTE[cbBlock]();
-    auto* pHeader = reinterpret_cast<BITMAPINFOHEADER*>(pBlock);
-    pHeader->biSize = sizeof *pHeader;
-    pHeader->biWidth = cx;
-    pHeader->biHeight = cy;
-    pHeader->biPlanes = 1;
-    pHeader->biBitCount = 24;
-    BYTE* pBits = pBlock + sizeof *pHeader;
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x) {
-            BYTE* p = pBits + (size_t)y * cbRow + 3 * x;
-            p[0] = (BYTE)(x * 255 / cx);
-            p[1] = (BYTE)(y * 255 / cy);
-            p[2] = (BYTE)((x ^ y) & 0xFF);
-        }
-    if (!doc.m_dib.AttachMemory(pBlock, TRUE, nullptr, cbBlock))
+    if (!AttachSamplePicture(doc.m_dib, cx, cy, [cx, cy](int x, int y) {
+            return RGB((x ^ y) & 0xFF, y * 255 / cy, x * 255 / cx);
+        }))
         return false;
     doc.m_bHasImage = 1;
     doc.m_dImgLeft = 0.05;
