@@ -80,15 +80,11 @@ void Click(CWnd& page, int nID) {
 } // namespace
 
 int main() {
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_dialogs", szIni))
+    const CBenchApp app("bench_dialogs");
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    BenchFillCalendar(*theApp.m_pDoc, true);
-    CMainFrame& frame = *theApp.m_pFrame;
-    frame.MoveWindow(0, 0, 1000, 750);
-    frame.ShowWindow(SW_SHOW);
-    frame.UpdateWindow();
+    CAlmanarkView& view = app.View();
+    CMainFrame& frame = app.ShowFrame();
     // The real windows, not answers through the modal seam.
     CModalSeam::SetResponder(nullptr);
     HHOOK hHook = SetWindowsHookExA(WH_MSGFILTER, PaintAndCancel, nullptr, GetCurrentThreadId());
@@ -104,7 +100,5 @@ int main() {
     Report("print preview", [&] { return TimePreview(frame, view); });
 
     UnhookWindowsHookEx(hHook);
-    frame.DestroyWindow();
-    DeleteFileA(szIni);
     return 0;
 }

@@ -124,8 +124,8 @@ void PrintRow(const char* pszWhat, const Timing& t, int nMeasures) {
 
 // With a null target the ratio is shown for comparison only.
 void PrintRatio(const char* pszWhat, const Timing& a, const Timing& b, const char* pszTarget) {
-    printf("  ratio %-42s %6.2f   %6.2f    (%s%s)\n", pszWhat, a.dWall / b.dWall,
-           a.dCpu / b.dCpu, pszTarget ? "target " : "no target: only a first paint draws so",
+    printf("  ratio %-42s %6.2f   %6.2f    (%s%s)\n", pszWhat, a.dWall / b.dWall, a.dCpu / b.dCpu,
+           pszTarget ? "target " : "no target: only a first paint draws so",
            pszTarget ? pszTarget : "");
 }
 
@@ -294,21 +294,17 @@ void PrinterPaints(CAlmanarkView& view) {
 } // namespace
 
 int main() {
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_paint", szIni))
+    const CBenchApp app("bench_paint");
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    CAlmanarkDoc& doc = *theApp.m_pDoc;
+    CAlmanarkView& view = app.View();
+    CAlmanarkDoc& doc = app.Doc();
     theApp.m_nNoteSize = 1;
-    BenchFillCalendar(doc, true);
     printf("medians of %d rounds; the machine is shared, so compare the ratios, and the CPU\n"
            "figures where it is busy (they leave out the window server's share)\n",
            kRounds);
     ScreenPaints(view, doc);
     WindowRepaints(view, doc);
     PrinterPaints(view);
-    if (theApp.m_pMainWnd)
-        theApp.m_pMainWnd->DestroyWindow();
-    DeleteFileA(szIni);
     return 0;
 }

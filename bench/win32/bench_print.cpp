@@ -130,29 +130,25 @@ void BenchRun(CAlmanarkView& view, CAlmanarkDoc& doc, const CString& strTitle) {
            dPeakOne, dPeakRun, dPeakOne > 0 ? dPeakRun / dPeakOne : 0.0);
 }
 
-void Report(const char* pszWhat, double* pTimes, int nCount, double dTarget) {
-    std::sort(pTimes, pTimes + nCount);
+void Report(const char* pszWhat, const double* pTimes, int nCount, double dTarget) {
+    const double dMedian = MedianOf({pTimes, pTimes + nCount});
+    const auto [pBest, pWorst] = std::minmax_element(pTimes, pTimes + nCount);
     printf("%s: median %.1f ms (best %.1f, worst %.1f; target under %.0f ms, ratio %.2f)\n",
-           pszWhat, pTimes[nCount / 2], pTimes[0], pTimes[nCount - 1], dTarget,
-           pTimes[nCount / 2] / dTarget);
+           pszWhat, dMedian, *pBest, *pWorst, dTarget, dMedian / dTarget);
 }
 } // namespace
 
 int main() {
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_print", szIni))
+    const CBenchApp app("bench_print");
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    CAlmanarkDoc& doc = *theApp.m_pDoc;
-    BenchFillCalendar(doc, true);
+    CAlmanarkView& view = app.View();
+    CAlmanarkDoc& doc = app.Doc();
     if (!AddPicture(doc, 4000, 3000)) {
         fprintf(stderr, "bench_print: the picture was refused\n");
         return 1;
     }
-    CMainFrame& frame = *theApp.m_pFrame;
-    frame.MoveWindow(0, 0, 1000, 750);
-    frame.ShowWindow(SW_SHOW);
-    frame.UpdateWindow();
+    CMainFrame& frame = app.ShowFrame();
 
     double adPreview[kPreviews];
     for (double& dTime : adPreview) {
@@ -182,8 +178,5 @@ int main() {
     doc.m_bHasImage = 1;
     doc.m_dib.Clear();
     BenchRun(view, doc, strTitle);
-
-    frame.DestroyWindow();
-    DeleteFileA(szIni);
     return 0;
 }
