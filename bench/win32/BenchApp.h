@@ -32,10 +32,10 @@ inline bool BenchStartProgram(const char* pszName, char (&szIni)[MAX_PATH]) {
     theApp.SetProfileName(szIni);
     bool bStarted = theApp.LoadSettings();
     if (bStarted) {
-        theApp.AddDocTemplate(new CSingleDocTemplate(
-            IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
-            RuntimeClassOf<CMainFrame>("CMainFrame"),
-            RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
+        theApp.AddDocTemplate(
+            new CSingleDocTemplate(IDR_MAINFRAME, RuntimeClassOf<CAlmanarkDoc>("CAlmanarkDoc"),
+                                   RuntimeClassOf<CMainFrame>("CMainFrame"),
+                                   RuntimeClassOf<CAlmanarkView>("CAlmanarkView")));
         theApp.OnFileNew();
         bStarted = theApp.m_pView && theApp.m_pDoc && theApp.m_pFrame;
     }
@@ -63,3 +63,37 @@ inline void BenchFillCalendar(CAlmanarkDoc& doc, bool bFull) {
     theApp.m_strAllEvents = strEvents;
     ++theApp.m_pView->m_nEvalEvents;
 }
+
+// The program started for a benchmark with the crowded month of
+// BenchFillCalendar; its window is closed and its settings file deleted at
+// the end.
+class CBenchApp {
+public:
+    explicit CBenchApp(const char* pszName) : m_bStarted(BenchStartProgram(pszName, m_szIni)) {
+        if (m_bStarted)
+            BenchFillCalendar(Doc(), true);
+    }
+    ~CBenchApp() {
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        DeleteFileA(m_szIni);
+    }
+    CBenchApp(const CBenchApp&) = delete;
+    CBenchApp& operator=(const CBenchApp&) = delete;
+
+    bool Started() const { return m_bStarted; }
+    CAlmanarkView& View() const { return *theApp.m_pView; }
+    CAlmanarkDoc& Doc() const { return *theApp.m_pDoc; }
+    // The main window shown at 1000 x 750 and painted.
+    CMainFrame& ShowFrame() const {
+        CMainFrame& frame = *theApp.m_pFrame;
+        frame.MoveWindow(0, 0, 1000, 750);
+        frame.ShowWindow(SW_SHOW);
+        frame.UpdateWindow();
+        return frame;
+    }
+
+private:
+    char m_szIni[MAX_PATH] = {0}; // before m_bStarted, which fills it in
+    bool m_bStarted;
+};

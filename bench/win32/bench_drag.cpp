@@ -20,12 +20,6 @@ void BenchSizeView(CAlmanarkView& view, int cx, int cy) {
     view.MoveWindow(0, 0, 2 * cx - rcClient.Width(), 2 * cy - rcClient.Height(), false);
 }
 
-void BenchEnd(const char* pszIni) {
-    if (theApp.m_pMainWnd)
-        theApp.m_pMainWnd->DestroyWindow();
-    DeleteFileA(pszIni);
-}
-
 const int kSteps = 200;
 const int kDrags = 9;
 // Steps a second at which a drag follows the mouse smoothly.
@@ -59,12 +53,11 @@ double TimeDrag(CAlmanarkView& view) {
 } // namespace
 
 int main() {
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_drag", szIni))
+    const CBenchApp app("bench_drag");
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    CAlmanarkDoc& doc = *theApp.m_pDoc;
-    BenchFillCalendar(doc, true);
+    CAlmanarkView& view = app.View();
+    CAlmanarkDoc& doc = app.Doc();
     UseA4(view);
     const int cx = kPageHeight * view.m_physWidth / view.m_physHeight;
     theApp.m_pMainWnd->ShowWindow(SW_SHOW);
@@ -86,6 +79,5 @@ int main() {
     printf("time per step: %.2f ms (%.0f steps a second; target under %.1f ms, at least %.0f "
            "steps a second; ratio %.2f)\n",
            dStep, 1000.0 / dStep, dTarget, kTargetSteps, dStep / dTarget);
-    BenchEnd(szIni);
     return 0;
 }

@@ -42,10 +42,12 @@ struct Timing {
 
 // Medians of wall-clock and thread CPU milliseconds per call over nRounds
 // rounds of nCalls calls. CPU time ticks in 10 ms steps here, so a round
-// should last well over that.
-template <class Fn> Timing MedianTimes(int nRounds, int nCalls, Fn fn) {
+// should last well over that. before, untimed, sets each round up.
+template <class Fn, class Before>
+Timing MedianTimes(int nRounds, int nCalls, Fn fn, Before before) {
     std::vector<double> walls, cpus;
     for (int round = 0; round < nRounds; ++round) {
+        before();
         const double dWall = BenchNow(), dCpu = ThreadCpuMs();
         for (int i = 0; i < nCalls; ++i)
             fn();
@@ -53,6 +55,10 @@ template <class Fn> Timing MedianTimes(int nRounds, int nCalls, Fn fn) {
         walls.push_back((BenchNow() - dWall) * 1000.0 / nCalls);
     }
     return {MedianOf(walls), MedianOf(cpus)};
+}
+
+template <class Fn> Timing MedianTimes(int nRounds, int nCalls, Fn fn) {
+    return MedianTimes(nRounds, nCalls, fn, [] {});
 }
 
 // A paint as a first paint does it (nothing kept), as one that knew every
@@ -124,8 +130,8 @@ void PrintRow(const char* pszWhat, const Timing& t, int nMeasures) {
 
 // With a null target the ratio is shown for comparison only.
 void PrintRatio(const char* pszWhat, const Timing& a, const Timing& b, const char* pszTarget) {
-    printf("  ratio %-42s %6.2f   %6.2f    (%s%s)\n", pszWhat, a.dWall / b.dWall,
-           a.dCpu / b.dCpu, pszTarget ? "target " : "no target: only a first paint draws so",
+    printf("  ratio %-42s %6.2f   %6.2f    (%s%s)\n", pszWhat, a.dWall / b.dWall, a.dCpu / b.dCpu,
+           pszTarget ? "target " : "no target: only a first paint draws so",
            pszTarget ? pszTarget : "");
 }
 
@@ -203,15 +209,17 @@ void RepaintPieces(CAlmanarkView& view, CAlmanarkDoc& doc, CDC& dc, const Timing
 }
 
 // The lines of every box recorded as idle time after a first paint records
-// them, one box at a time.
+// them, one box at a time; forgetting the lines recorded before is untimed.
 Timing IdleRecording(CAlmanarkView& view, CDC& dc) {
     CNoteFitter& fitter = view.m_noteFitter;
     view.OnDraw(&dc);
-    return MedianTimes(kRounds, 1, [&] {
-        fitter.ForgetLines();
-        while (fitter.RecordNext()) {
-        }
-    });
+    return MedianTimes(
+        kRounds, 1,
+        [&] {
+            while (fitter.RecordNext()) {
+            }
+        },
+        [&] { fitter.ForgetLines(); });
 }
 
 void ScreenPaints(CAlmanarkView& view, CAlmanarkDoc& doc) {
@@ -294,21 +302,17 @@ void PrinterPaints(CAlmanarkView& view) {
 } // namespace
 
 int main() {
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_paint", szIni))
+    const CBenchApp app("bench_paint");
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    CAlmanarkDoc& doc = *theApp.m_pDoc;
+    CAlmanarkView& view = app.View();
+    CAlmanarkDoc& doc = app.Doc();
     theApp.m_nNoteSize = 1;
-    BenchFillCalendar(doc, true);
     printf("medians of %d rounds; the machine is shared, so compare the ratios, and the CPU\n"
            "figures where it is busy (they leave out the window server's share)\n",
            kRounds);
     ScreenPaints(view, doc);
     WindowRepaints(view, doc);
     PrinterPaints(view);
-    if (theApp.m_pMainWnd)
-        theApp.m_pMainWnd->DestroyWindow();
-    DeleteFileA(szIni);
     return 0;
 }

@@ -64,22 +64,9 @@ private:
 
 // A photograph-like gradient of cx by cy pixels, 24 bits, in dib.
 bool AttachPicture(CDib& dib, int cx, int cy) {
-    const size_t nRow = ((size_t)cx * 3 + 3) & ~(size_t)3;
-    BYTE* pBlock = new (std::nothrow) BYTE[sizeof(BITMAPINFOHEADER) + nRow * cy];
-    if (!pBlock)
-        return false;
-    BITMAPINFOHEADER header = {sizeof header,      cx, cy, 1, 24, BI_RGB,
-                               (DWORD)(nRow * cy), 0,  0,  0, 0};
-    memcpy(pBlock, &header, sizeof header);
-    BYTE* pBits = pBlock + sizeof header;
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x) {
-            BYTE* p = pBits + (size_t)y * nRow + 3 * x;
-            p[0] = (BYTE)(x * 255 / cx);
-            p[1] = (BYTE)(y * 255 / cy);
-            p[2] = (BYTE)((x + y) & 255);
-        }
-    return dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + nRow * cy) != FALSE;
+    return AttachSamplePicture(dib, cx, cy, [cx, cy](int x, int y) {
+        return RGB((x + y) & 255, y * 255 / cy, x * 255 / cx);
+    });
 }
 
 // Seen through the calendar, so that every paint and print shows it.

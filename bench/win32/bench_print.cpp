@@ -27,24 +27,9 @@ const int kJobs = 3;
 
 // A 24-bit picture with some variety in it, owned by the document.
 bool AddPicture(CAlmanarkDoc& doc, int cx, int cy) {
-    const DWORD cbRow = (DWORD)(cx * 3 + 3) & ~3u;
-    const size_t cbBlock = sizeof(BITMAPINFOHEADER) + (size_t)cbRow * cy;
-    BYTE* pBlock = new BYTE[cbBlock]();
-    auto* pHeader = reinterpret_cast<BITMAPINFOHEADER*>(pBlock);
-    pHeader->biSize = sizeof *pHeader;
-    pHeader->biWidth = cx;
-    pHeader->biHeight = cy;
-    pHeader->biPlanes = 1;
-    pHeader->biBitCount = 24;
-    BYTE* pBits = pBlock + sizeof *pHeader;
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x) {
-            BYTE* p = pBits + (size_t)y * cbRow + 3 * x;
-            p[0] = (BYTE)(x * 255 / cx);
-            p[1] = (BYTE)(y * 255 / cy);
-            p[2] = (BYTE)((x ^ y) & 0xFF);
-        }
-    if (!doc.m_dib.AttachMemory(pBlock, TRUE, nullptr, cbBlock))
+    if (!AttachSamplePicture(doc.m_dib, cx, cy, [cx, cy](int x, int y) {
+            return RGB((x ^ y) & 0xFF, y * 255 / cy, x * 255 / cx);
+        }))
         return false;
     doc.m_bHasImage = 1;
     doc.m_dImgLeft = 0.05;
@@ -145,29 +130,25 @@ void BenchRun(CAlmanarkView& view, CAlmanarkDoc& doc, const CString& strTitle) {
            dPeakOne, dPeakRun, dPeakOne > 0 ? dPeakRun / dPeakOne : 0.0);
 }
 
-void Report(const char* pszWhat, double* pTimes, int nCount, double dTarget) {
-    std::sort(pTimes, pTimes + nCount);
+void Report(const char* pszWhat, const double* pTimes, int nCount, double dTarget) {
+    const double dMedian = MedianOf({pTimes, pTimes + nCount});
+    const auto [pBest, pWorst] = std::minmax_element(pTimes, pTimes + nCount);
     printf("%s: median %.1f ms (best %.1f, worst %.1f; target under %.0f ms, ratio %.2f)\n",
-           pszWhat, pTimes[nCount / 2], pTimes[0], pTimes[nCount - 1], dTarget,
-           pTimes[nCount / 2] / dTarget);
+           pszWhat, dMedian, *pBest, *pWorst, dTarget, dMedian / dTarget);
 }
 } // namespace
 
 int main() {
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_print", szIni))
+    const CBenchApp app("bench_print");
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    CAlmanarkDoc& doc = *theApp.m_pDoc;
-    BenchFillCalendar(doc, true);
+    CAlmanarkView& view = app.View();
+    CAlmanarkDoc& doc = app.Doc();
     if (!AddPicture(doc, 4000, 3000)) {
         fprintf(stderr, "bench_print: the picture was refused\n");
         return 1;
     }
-    CMainFrame& frame = *theApp.m_pFrame;
-    frame.MoveWindow(0, 0, 1000, 750);
-    frame.ShowWindow(SW_SHOW);
-    frame.UpdateWindow();
+    CMainFrame& frame = app.ShowFrame();
 
     double adPreview[kPreviews];
     for (double& dTime : adPreview) {
@@ -197,8 +178,5 @@ int main() {
     doc.m_bHasImage = 1;
     doc.m_dib.Clear();
     BenchRun(view, doc, strTitle);
-
-    frame.DestroyWindow();
-    DeleteFileA(szIni);
     return 0;
 }

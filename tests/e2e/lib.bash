@@ -4,6 +4,8 @@ set -euo pipefail
 EXE=$(realpath "$1")
 SRC=${ALMANARK_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 WINE_RUN="$SRC/scripts/wine-run.sh"
+# The Python the tests run from their heredocs imports helpers kept here (netpbm.py).
+export PYTHONPATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)${PYTHONPATH:+:$PYTHONPATH}"
 export ALMANARK_HEADLESS=1
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -164,11 +166,13 @@ print_from_shell() {
     wait_exit "$pid" 60 || fail "the program did not end after printing"
 }
 
-# print_job NAME: a print job title of this run in job; the PDFs printed
-# under it, the programs still running and $WORK go when the test ends.
+# print_job NAME [CLEANUP]: a print job title of this run in job; the PDFs
+# printed under it, the programs still running and $WORK go when the test
+# ends, after the shell command CLEANUP (which may undo what lies in $WORK).
 print_job() {
     job=almanark-$1-$$-$RANDOM
-    trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+    job_cleanup=${2:-}
+    trap 'kill $(jobs -p) 2>/dev/null || true; eval "$job_cleanup" || true; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
 }
 
 # run_view_tests FILTER: runs the view tests' program on the tests FILTER

@@ -15,17 +15,8 @@ red_pixels() {
     pdftoppm -r 30 -singlefile "$1" "$work/red"
     python3 - "$work/red.ppm" <<'PY'
 import sys
-data = open(sys.argv[1], 'rb').read()
-fields, pos = [], 0
-while len(fields) < 4:
-    while data[pos:pos + 1].isspace():
-        pos += 1
-    end = pos
-    while not data[end:end + 1].isspace():
-        end += 1
-    fields.append(data[pos:end])
-    pos = end
-pixels = data[pos + 1:]
+from netpbm import read_netpbm
+w, h, pixels = read_netpbm(sys.argv[1])
 print(sum(1 for i in range(0, len(pixels) - 2, 3)
           if pixels[i] > 200 and pixels[i + 1] < 80 and pixels[i + 2] < 80))
 PY

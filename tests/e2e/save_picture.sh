@@ -4,9 +4,8 @@
 # its grid lines stand where the printed PDF has them. A full disk leaves
 # no file, not even a partial one, and says so.
 source "$(dirname "$0")/lib.bash" "$1"
-job=almanark-picture-$$-$RANDOM
-pid="" disk=""
-trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; [ -z "$disk" ] || umount -l "$disk" 2>/dev/null; rm -rf "$WORK"; find "$HOME/PDF" /var/spool/cups-pdf -maxdepth 2 -name "$job*" -delete 2>/dev/null || true' EXIT
+disk=""
+print_job picture '[ -z "$disk" ] || umount -l "$disk" 2>/dev/null'
 
 # The July seed turned to portrait on A4.
 python3 - "$SRC/fuzz/fuzz_document/seeds/july.kal" "$WORK/$job.kal" <<'PY'
@@ -53,20 +52,7 @@ pdftoppm -gray -r 300 -singlefile "$pdf" "$WORK/printed"
 convert "$WORK/$job.png" -colorspace gray -depth 8 "$WORK/saved.pgm"
 python3 - "$WORK/saved.pgm" "$WORK/printed.pgm" <<'PY' || fail "the grid lines differ from the printed page's"
 import sys
-
-def read_pgm(path):
-    data = open(path, "rb").read()
-    fields, at = [], 0
-    while len(fields) < 4:
-        while data[at:at + 1].isspace():
-            at += 1
-        end = at
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[at:end])
-        at = end
-    w, h = int(fields[1]), int(fields[2])
-    return w, h, data[at + 1:at + 1 + w * h]
+from netpbm import read_netpbm
 
 def lines(w, h, pixels, vertical):
     n, m = (w, h) if vertical else (h, w)
@@ -84,7 +70,7 @@ def lines(w, h, pixels, vertical):
             last = i
     return found
 
-saved, printed = read_pgm(sys.argv[1]), read_pgm(sys.argv[2])
+saved, printed = read_netpbm(sys.argv[1]), read_netpbm(sys.argv[2])
 for vertical in (True, False):
     a, b = lines(*saved, vertical), lines(*printed, vertical)
     print("saved", a, "printed", b)

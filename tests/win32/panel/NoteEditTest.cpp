@@ -134,7 +134,7 @@ TEST_F(NoteEdit, EightLineBreaksFitTheNinthIsRefused) {
 // screen: the note edit, repainting what was typed, does not draw over it.
 TEST_F(NoteEdit, FullTextStaysAboveTheNoteEditWhileTheMessageIsUp) {
     ASSERT_TRUE(::IsWindowVisible(Note()));
-    COLORREF crOverNote = 0, crBelowNote = 0;
+    COLORREF crOverNote = CLR_INVALID, crBelowNote = CLR_INVALID;
     CModalSeam::SetResponder([&](CModalRequest&) {
         // The paints the message box's loop would run: the full text's, then
         // the note edit's.
@@ -153,6 +153,10 @@ TEST_F(NoteEdit, FullTextStaysAboveTheNoteEditWhileTheMessageIsUp) {
     const CString strNote = "5\r\n" + CString('x', 117);
     SetNote(strNote, strNote.GetLength());
     Type("y");
+    // Unread (no message, or no screen to read) both would be equal and not
+    // the window's colour.
+    ASSERT_NE(CLR_INVALID, crOverNote) << "the screen was not read";
+    ASSERT_NE(CLR_INVALID, crBelowNote) << "the screen was not read";
     EXPECT_EQ(crBelowNote, crOverNote);
     EXPECT_NE(::GetSysColor(COLOR_WINDOW), crOverNote) << "the note edit's own background";
 }

@@ -3,9 +3,9 @@
 #include "ViewFixture.h"
 
 #include <climits>
-#include <cstring>
 
 #include "app/AlmanarkApp.h"
+#include "common/SampleDocument.h"
 #include "dates/DateCalc.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
@@ -20,21 +20,7 @@ protected:
     }
     // A 2 by 2 picture of pure red, covering the whole page.
     void LoadRedPicture() {
-        const int cbBits = 2 * 8; // two rows of 6 bytes, padded to 8
-        BYTE* pBlock = new BYTE[sizeof(BITMAPINFOHEADER) + cbBits];
-        BITMAPINFOHEADER header = {};
-        header.biSize = sizeof header;
-        header.biWidth = 2;
-        header.biHeight = 2;
-        header.biPlanes = 1;
-        header.biBitCount = 24;
-        header.biSizeImage = cbBits;
-        memcpy(pBlock, &header, sizeof header);
-        BYTE* pBits = pBlock + sizeof header;
-        const BYTE row[8] = {0, 0, 255, 0, 0, 255, 0, 0};
-        memcpy(pBits, row, 8);
-        memcpy(pBits + 8, row, 8);
-        ASSERT_TRUE(Doc().m_dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + cbBits));
+        ASSERT_TRUE(AttachSamplePicture(Doc().m_dib, 2, 2, [](int, int) { return kRed; }));
         Doc().m_bHasImage = 1;
         Doc().m_dImgLeft = Doc().m_dImgTop = 0.0;
         Doc().m_dImgRight = Doc().m_dImgBottom = 1.0;

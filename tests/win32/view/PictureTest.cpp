@@ -4,12 +4,12 @@
 
 #include <winspool.h>
 
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "common/SampleDocument.h"
 #include "native/common/PostScriptDecode.h"
 
 #include "document/AlmanarkDoc.h"
@@ -18,17 +18,13 @@
 #include "view/PicturePainter.h"
 
 namespace {
-// A cx by cy picture whose pixels vary with nSeed, row and column.
-void AttachPattern(CDib& dib, int cx, int cy, int nSeed) {
-    const int nRow = (cx * 3 + 3) & ~3;
-    BYTE* pBlock = new BYTE[sizeof(BITMAPINFOHEADER) + nRow * cy];
-    BITMAPINFOHEADER header = {sizeof header,      cx, cy, 1, 24, BI_RGB,
-                               (DWORD)(nRow * cy), 0,  0,  0, 0};
-    memcpy(pBlock, &header, sizeof header);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < nRow; ++x)
-            pBlock[sizeof header + y * nRow + x] = (BYTE)(x * 7 + y * 13 + nSeed);
-    ASSERT_TRUE(dib.AttachMemory(pBlock, TRUE, nullptr, sizeof header + nRow * cy));
+// Pixels that vary with nSeed, row and column: each byte, blue first, is
+// seven times its place in the row plus thirteen times the row.
+auto Pattern(int nSeed) {
+    return [nSeed](int x, int y) {
+        auto byte = [&](int i) { return (BYTE)((3 * x + i) * 7 + y * 13 + nSeed); };
+        return RGB(byte(2), byte(1), byte(0));
+    };
 }
 
 bool SamePixels(const CPaintedPage& a, const CPaintedPage& b) {
@@ -55,7 +51,7 @@ TEST_F(PictureTest, CopyOfALargePictureGivesTheSamePixels) {
         CDib dib;
         CPicturePainter painter;
         for (int nSeed : {0, 99}) { // a new picture of the same size replaces the copy
-            AttachPattern(dib, 400, 300, nSeed);
+            ASSERT_TRUE(AttachSamplePicture(dib, 400, 300, Pattern(nSeed)));
             CPaintedPage direct(220, 180), first(220, 180), again(220, 180);
             dib.Draw(direct.Dc(), rc.left, rc.top, rc.Width(), rc.Height());
             HBITMAP ahCopy[2] = {};
@@ -77,7 +73,7 @@ TEST_F(PictureTest, CopyOfALargePictureGivesTheSamePixels) {
 }
 
 TEST_F(PictureTest, PrintedPictureIsClampedToThePrintableArea) {
-    AttachPattern(Doc().m_dib, 2, 2, 0);
+    ASSERT_TRUE(AttachSamplePicture(Doc().m_dib, 2, 2, Pattern(0)));
     Doc().m_bHasImage = Doc().m_bImageShowsThrough = 1;
     Doc().m_dImgLeft = Doc().m_dImgTop = -0.5;
     Doc().m_dImgRight = Doc().m_dImgBottom = 1.5;
@@ -126,7 +122,7 @@ TEST_F(PictureTest, PostScriptPagesDrawWhatTheDriverDraws) {
     ::GetTempPathA(MAX_PATH, szFolder);
     ::GetTempFileNameA(szFolder, "aps", 0, szFile);
     CDib dib;
-    AttachPattern(dib, 400, 300, 5);
+    ASSERT_TRUE(AttachSamplePicture(dib, 400, 300, Pattern(5)));
     CPicturePainter painter;
     CDC dc;
     dc.Attach(hDC);

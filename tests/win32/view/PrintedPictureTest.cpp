@@ -5,12 +5,12 @@
 #include "ViewFixture.h"
 
 #include <cstdlib>
-#include <cstring>
 
 #include "app/AlmanarkApp.h"
 #include "document/AlmanarkDoc.h"
 #include "frame/MainFrame.h"
 #include "view/AlmanarkView.h"
+#include "common/SampleDocument.h"
 
 class PrintedPictureTest : public CViewTest {
 protected:
@@ -26,15 +26,7 @@ protected:
 namespace {
 // A red picture of cx x cy pixels for the document.
 void AttachRed(CDib& dib, int cx, int cy) {
-    const DWORD nRow = ((DWORD)cx * 3 + 3) & ~3u;
-    const size_t nSize = sizeof(BITMAPINFOHEADER) + (size_t)nRow * cy;
-    BYTE* pBlock = new BYTE[nSize]();
-    BITMAPINFOHEADER header = {sizeof header, cx, cy, 1, 24, BI_RGB, nRow * cy, 0, 0, 0, 0};
-    memcpy(pBlock, &header, sizeof header);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x)
-            pBlock[sizeof header + y * nRow + 3 * x + 2] = 255;
-    ASSERT_TRUE(dib.AttachMemory(pBlock, TRUE, nullptr, nSize));
+    ASSERT_TRUE(AttachSamplePicture(dib, cx, cy, [](int, int) { return kRed; }));
 }
 } // namespace
 

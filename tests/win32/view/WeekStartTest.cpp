@@ -2,10 +2,6 @@
 // defaults the pages are those the program drew before either existed.
 #include "ViewFixture.h"
 
-#include <fstream>
-#include <iterator>
-#include <string>
-
 #include "app/AlmanarkApp.h"
 #include "dates/WeekLayout.h"
 #include "frame/MainFrame.h"
@@ -48,13 +44,6 @@ TEST_F(WeekStartTest, DefaultsPaintThePagesOfBefore) {
     EXPECT_EQ(year->PixelHash(), kYearScreen);
 }
 
-namespace {
-std::string FileBytes(const CString& strPath) {
-    std::ifstream in(strPath.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-} // namespace
-
 // December 2026 (the 1st a Tuesday) typed with Monday first: the 1st, the last day and Sunday
 // the 6th, which stands in row 0 from Monday and in row 1 from Sunday.
 TEST_F(WeekStartTest, NotesTypedWithMondayFirstStayOnTheirDates) {
@@ -93,7 +82,7 @@ TEST_F(WeekStartTest, NotesTypedWithMondayFirstStayOnTheirDates) {
     }
     EXPECT_EQ(View().BoxCaptions(0, 1), "\r\nFirst Sunday\r\n");
     ASSERT_TRUE(Doc().OnSaveDocument(dir.File("sunday.kal")));
-    EXPECT_EQ(FileBytes(dir.File("monday.kal")), FileBytes(dir.File("sunday.kal")));
+    EXPECT_EQ(ReadWholeFile(dir.File("monday.kal")), ReadWholeFile(dir.File("sunday.kal")));
 
     // And back: opened with Saturday first, the note editor shows the 6th's note.
     theApp.m_options.m_nFirstWeekday = 6;
