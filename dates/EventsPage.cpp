@@ -157,6 +157,15 @@ bool FindOneMove(const std::vector<CString>& shown, const std::vector<CString>& 
            std::equal(shownAt + nFirst + 1, shownAt + nEnd, wantedAt + nFirst);
 }
 
+// The lines in calendar order, as the list shows them and the file keeps them.
+std::vector<CString> SortedLines(const std::vector<CString>& lines) {
+    CEventList list;
+    for (const CString& strLine : lines)
+        list.AddLine(strLine);
+    list.Sort();
+    return list.GetLines();
+}
+
 } // namespace
 
 // The whole section in one profile call. Its lines are never longer than the
@@ -440,11 +449,7 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
 
 void CEventsPage::SortEventList() {
     const std::vector<CString> shown = GetListLines();
-    CEventList list;
-    for (const CString& strLine : shown)
-        list.AddLine(strLine);
-    list.Sort();
-    const std::vector<CString>& sorted = list.GetLines();
+    const std::vector<CString> sorted = SortedLines(shown);
     // A line inserted into a sorted list is the one line that moves: the
     // others stay in the list rather than being put into it again.
     size_t nFrom = 0, nTo = 0;
@@ -870,7 +875,9 @@ void CEventsPage::OnImportEvents() {
         std::vector<CString> added = import.Merge(lines, reader);
         if (!added.empty()) {
             lines.insert(lines.end(), added.begin(), added.end());
-            SetListLines(lines);
+            // Saved in calendar order, as an inserted date is: the file
+            // stays in the order it is shown in.
+            SetListLines(SortedLines(lines));
             EnableFileButtons(TRUE);
             m_btnFile.SetWindowText("Delete");
             SaveEventFile();
