@@ -368,7 +368,7 @@ void CEventsPage::LoadEventFile() {
     m_btnRemoveDate.EnableWindow(!file.m_list.IsEmpty());
 }
 
-bool CEventsPage::SaveEventFile() {
+bool CEventsPage::SaveEventFile(bool bCallerLoads) {
     CString strName;
     int nSel = m_cbFile.GetCurSel();
     if (nSel >= 0) {
@@ -391,7 +391,7 @@ bool CEventsPage::SaveEventFile() {
         return true;
     const std::vector<CString> lines = GetListLines();
     WidenListExtent(lines);
-    return SaveListAs(strName, lines);
+    return SaveListAs(strName, lines, bCallerLoads);
 }
 
 std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath,
@@ -414,7 +414,8 @@ std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath,
     return values;
 }
 
-bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>& lines) {
+bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>& lines,
+                             bool bCallerLoads) {
     const CString strPath = ResolveEventFilePath(strName);
     const bool bReadFile = strPath.CompareNoCase(m_strReadPath) == 0;
     const std::vector<CString> mine = ValuesToWrite(strPath, lines);
@@ -441,7 +442,7 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
                           "Almanark", MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
     }
     // What another copy wrote meanwhile is shown with this copy's changes.
-    if (!CEventMerge::SameEntries(written, mine) && m_cbFile.GetCurSel() >= 0 &&
+    if (!bCallerLoads && !CEventMerge::SameEntries(written, mine) && m_cbFile.GetCurSel() >= 0 &&
         ResolveEventFilePath(m_cbFile.GetLBText(m_cbFile.GetCurSel())).CompareNoCase(strPath) == 0)
         LoadEventFile();
     return true;
@@ -472,9 +473,7 @@ void CEventsPage::MoveListLine(size_t nFrom, size_t nTo, const std::vector<CStri
     m_listDates.SendMessage(LB_SETANCHORINDEX, (WPARAM)-1);
     m_listDates.SendMessage(LB_SETCARETINDEX, 0);
     m_listDates.SetTopIndex(0);
-    const int cxWidest = WidestListLine(lines);
-    if (cxWidest > m_listDates.GetHorizontalExtent())
-        m_listDates.SetHorizontalExtent(cxWidest);
+    WidenListExtent(lines);
     m_listDates.SendMessage(WM_SETREDRAW, TRUE);
     m_listDates.Invalidate();
 }
@@ -679,7 +678,7 @@ void CEventsPage::OnInsertDate() {
         CString strName = m_cbFile.GetWindowText();
         strName.Trim();
         SetLastEventFile(strName);
-        SaveEventFile();
+        SaveEventFile(true);
         LoadEventFile();
         RequestRepaint();
     }
@@ -880,7 +879,7 @@ void CEventsPage::OnImportEvents() {
             SetListLines(SortedLines(lines));
             EnableFileButtons(TRUE);
             m_btnFile.SetWindowText("Delete");
-            SaveEventFile();
+            SaveEventFile(true);
             LoadEventFile();
             RequestRepaint();
         }
