@@ -124,12 +124,6 @@ private:
     bool m_bHorzBar;
 };
 
-// The line the date list shows for a value of the file.
-CString ShownLine(const CString& strValue) {
-    return CEventList::LineFromValue(
-        CEventList::PadOneDigitDay(strValue.Left(CEventList::MAX_VALUE_LENGTH)));
-}
-
 // Whether wanted is shown with at most one line moved: the one at nFrom put
 // at nTo (the same place when none moves).
 bool FindOneMove(const std::vector<CString>& shown, const std::vector<CString>& wanted,
@@ -430,7 +424,7 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
     m_astrReadValues = written;
     m_mapReadValues.clear();
     for (size_t i = 0; i < std::min<size_t>(written.size(), CEventList::MAX_ENTRIES); ++i)
-        m_mapReadValues.emplace(ShownLine(written[i]), written[i]);
+        m_mapReadValues.emplace(CEventList::ShownLine(written[i]), written[i]);
     if (!conflicts.empty()) {
         CString strEntries;
         for (size_t i = 0; i < std::min(conflicts.size(), kConflictsShown); ++i)
