@@ -6,6 +6,7 @@
 #include "app/AlmanarkApp.h"
 #include "dates/CalendarNames.h"
 #include "dates/DateCalc.h"
+#include "dates/EventRule.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 
@@ -89,12 +90,11 @@ bool CSpecificDatePage::OnCmdMsg(unsigned nID, int nCode) {
 
 void CSpecificDatePage::ComposeSpecificDate() {
     m_strText[0] = m_strText[1].Left(3) + m_strText[2];
-    CString strYear;
-    if (ShowsYearsSince())
-        strYear.Format(" *%04d", m_nSinceYear);
-    else if (!IsAnnual())
-        strYear = m_strText[3];
-    theApp.m_strPendingDate = m_strText[0] + strYear;
+    const int nMonth = m_listMonth.GetCurSel() + 1;
+    if (ShowsYearsSince() && nMonth >= 1)
+        theApp.m_strPendingDate = CEventRule::Age(nMonth, atoi(m_strText[2]), m_nSinceYear).Text();
+    else
+        theApp.m_strPendingDate = m_strText[0] + (IsAnnual() ? CString() : m_strText[3]);
 }
 
 void CSpecificDatePage::ComposePending() {
