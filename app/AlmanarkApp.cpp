@@ -277,6 +277,17 @@ void CAlmanarkApp::WriteSetting(const CStringKey& key, const char* pszValue) {
     WriteProfileString(CSettingsKeys::kSection, key.pszName, pszValue);
 }
 
+void CAlmanarkApp::WriteLook(const char* pszElement, const CTextLook& look) {
+    using Keys = CSettingsKeys;
+    auto name = [&](const auto& key) {
+        return CSettingsReader::LookKeyName(pszElement, key.pszName);
+    };
+    WriteProfileString(Keys::kSection, name(Keys::kLookFace), look.m_strFace);
+    WriteProfileInt(Keys::kSection, name(Keys::kLookColor), (int)look.m_crColor);
+    WriteProfileInt(Keys::kSection, name(Keys::kLookWeight), look.m_nWeight);
+    WriteProfileInt(Keys::kSection, name(Keys::kLookItalic), look.m_bItalic);
+}
+
 void CAlmanarkApp::RegisterEventFileType() {
     CShellRegistration::RegisterEventFileType();
 }

@@ -35,6 +35,8 @@ public:
     void WriteSetting(const CIntKey& key, int nValue,
                       const char* pszSection = CSettingsKeys::kSection);
     void WriteSetting(const CStringKey& key, const char* pszValue);
+    // Writes the look keys of a text element, which CSettingsReader::Look reads.
+    void WriteLook(const char* pszElement, const CTextLook& look);
     void RegisterEventFileType();
     // Nonzero when any key could not be deleted.
     LONG DeleteRegistryKeys();

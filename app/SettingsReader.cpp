@@ -43,13 +43,16 @@ CString CSettingsReader::String(const CStringKey& key, const CString& strName) c
     return strValue.IsEmpty() ? CString(key.pszDefault) : strValue;
 }
 
+CString CSettingsReader::LookKeyName(const char* pszElement, const char* pszKey) {
+    return CString(pszElement) + " " + pszKey;
+}
+
 CTextLook CSettingsReader::Look(const char* pszElement) const {
-    const CString strElement = CString(pszElement) + " ";
     auto value = [&](const CIntKey& key) {
-        return Int(key, Keys::kSection, strElement + key.pszName);
+        return Int(key, Keys::kSection, LookKeyName(pszElement, key.pszName));
     };
     CTextLook look;
-    look.m_strFace = String(Keys::kLookFace, strElement + Keys::kLookFace.pszName);
+    look.m_strFace = String(Keys::kLookFace, LookKeyName(pszElement, Keys::kLookFace.pszName));
     look.m_crColor = (COLORREF)value(Keys::kLookColor);
     look.m_nWeight = value(Keys::kLookWeight);
     look.m_bItalic = (BYTE)value(Keys::kLookItalic);

@@ -36,6 +36,8 @@ public:
     int DateStyle() const { return Int(CSettingsKeys::kDateStyle); }    // -1, 0, 1 or 2
     // pszElement: "Weekday", "Notes", "Title" or "Date".
     CTextLook Look(const char* pszElement) const;
+    // The name of a look key of an element: "<element> <key>", e.g. "Title Face".
+    static CString LookKeyName(const char* pszElement, const char* pszKey);
     // The user's preferences.
     COptions Options() const;
     // Before it is fitted to the screen's work area.

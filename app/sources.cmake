@@ -1,7 +1,6 @@
 list(APPEND CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramArgument.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpTopics.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LookLimits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsReader.cpp
 )
 list(APPEND WIN32_SOURCES

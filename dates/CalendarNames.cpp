@@ -1,5 +1,7 @@
 #include "dates/CalendarNames.h"
 
+#include "dates/DateCalc.h"
+
 namespace {
 const char* const kMonths[12] = {"January",   "February", "March",    "April",
                                  "May",       "June",     "July",     "August",
@@ -23,11 +25,11 @@ CString LocaleText(LCID lcid, LCTYPE type, const CString& strEnglish) {
 CCalendarNames::CCalendarNames(bool bLocal, LCID lcid) : m_bLocal(bLocal) {
     for (int m = 0; m < 12; ++m) {
         m_strMonths[0][m] = kMonths[m];
-        m_strMonths[1][m] = CString(kMonths[m], 3);
+        m_strMonths[1][m] = g_apszMonthAbbrev[m];
     }
     for (int d = 0; d < 7; ++d) {
         m_strWeekdays[0][d] = kWeekdays[d];
-        m_strWeekdays[1][d] = CString(kWeekdays[d], 3);
+        m_strWeekdays[1][d] = g_apszWeekdayAbbrev[d];
     }
     if (!bLocal)
         return;

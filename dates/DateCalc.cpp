@@ -81,14 +81,15 @@ MonthDay OrthodoxEasterSunday(int nYear) {
     return MonthDay{nMonth, nMarchDay};
 }
 
+// Counted by 400-year eras from 1 March, so that a leap day ends its year: no table and no loop,
+// exact for every Gregorian year.
 int DayNumber(int nYear, int nMonth, int nDay) {
-    // Leap days between 1970 and the year: those of 1972, 1976, ... before it.
-    int nPrev = nYear - 1;
-    int nLeaps = (nPrev / 4 - nPrev / 100 + nPrev / 400) - (1969 / 4 - 1969 / 100 + 1969 / 400);
-    int nDays = 365 * (nYear - 1970) + nLeaps;
-    for (int m = 1; m < nMonth; ++m)
-        nDays += DaysInMonth(nYear, m);
-    return nDays + nDay - 1;
+    const int y = nMonth <= 2 ? nYear - 1 : nYear;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (nMonth > 2 ? nMonth - 3 : nMonth + 9) + 2) / 5 + nDay - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
 }
 
 CString MakeEasterKey(int nYear) {

@@ -41,7 +41,7 @@ WeekdayPlace WeekdayOrdinal(int nDay, int nDaysInMonth);
 MonthDay EasterSunday(int nYear);
 // Orthodox Easter Sunday as a Gregorian date (April or May), 1900 to 2099.
 MonthDay OrthodoxEasterSunday(int nYear);
-// Days from 1 January 1970 to the date (negative before it).
+// Days from 1 January 1970 to the date (negative before it), for any year from 1 on.
 int DayNumber(int nYear, int nMonth, int nDay);
 // Easter Sunday as an annual date text plus a tab, e.g. "Apr 04\t".
 CString MakeEasterKey(int nYear);

@@ -12,8 +12,7 @@ CEventFileReader::CEventFileReader(const CEventSection& section)
     m_list.Read([&](int nKey) {
         CString strValue = section.Value(nKey, kEnd, CEventList::MAX_VALUE_LENGTH + 1);
         if (size_t(nKey) < m_astrValues.size())
-            m_mapValues.emplace(CEventList::LineFromValue(CEventList::PadOneDigitDay(strValue)),
-                                m_astrValues[nKey]);
+            m_mapValues.emplace(CEventList::ShownLine(strValue), m_astrValues[nKey]);
         return strValue;
     });
 }

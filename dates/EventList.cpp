@@ -187,12 +187,10 @@ int CEventList::FindLineNoCase(const CString& strLine) const {
 void CEventList::Read(const std::function<CString(int nKey)>& fnFetch) {
     m_astrLines.clear();
     for (int nKey = 0; nKey < MAX_ENTRIES; ++nKey) {
-        CString strValue = fnFetch(nKey);
-        if (strValue.GetLength() > MAX_VALUE_LENGTH)
-            strValue = strValue.Left(MAX_VALUE_LENGTH);
+        const CString strValue = fnFetch(nKey);
         if (strValue == "END")
             break;
-        m_astrLines.push_back(LineFromValue(PadOneDigitDay(std::move(strValue))));
+        m_astrLines.push_back(ShownLine(strValue));
     }
     Sort();
 }
@@ -254,6 +252,10 @@ CString CEventList::PadOneDigitDay(CString strValue) {
 
 // The value splits at its first ";", so a caption may hold ";" itself; a
 // value without one is all caption.
+CString CEventList::ShownLine(const CString& strValue) {
+    return LineFromValue(PadOneDigitDay(strValue.Left(MAX_VALUE_LENGTH)));
+}
+
 CString CEventList::LineFromValue(CString strValue) {
     ReplaceFirstOrPrefix(strValue, ';', '\t');
     return strValue;

@@ -38,6 +38,9 @@ public:
 
     static CString PadOneDigitDay(CString strValue);
     static CString LineFromValue(CString strValue);
+    // The line the list shows for a value of the file: cut as a value buffer
+    // of the profile reader takes it in, its day padded, its separator a tab.
+    static CString ShownLine(const CString& strValue);
     static CString ValueFromLine(const CString& strLine);
     // The "Events" section for one section write, each line ended by a NUL:
     // key i = values[i], then every line of strOld (the section as read, NUL-

@@ -124,12 +124,6 @@ private:
     bool m_bHorzBar;
 };
 
-// The line the date list shows for a value of the file.
-CString ShownLine(const CString& strValue) {
-    return CEventList::LineFromValue(
-        CEventList::PadOneDigitDay(strValue.Left(CEventList::MAX_VALUE_LENGTH)));
-}
-
 // Whether wanted is shown with at most one line moved: the one at nFrom put
 // at nTo (the same place when none moves).
 bool FindOneMove(const std::vector<CString>& shown, const std::vector<CString>& wanted,
@@ -155,6 +149,15 @@ bool FindOneMove(const std::vector<CString>& shown, const std::vector<CString>& 
     nTo = nEnd - 1;
     return shown[nFrom] == wanted[nTo] &&
            std::equal(shownAt + nFirst + 1, shownAt + nEnd, wantedAt + nFirst);
+}
+
+// The lines in calendar order, as the list shows them and the file keeps them.
+std::vector<CString> SortedLines(const std::vector<CString>& lines) {
+    CEventList list;
+    for (const CString& strLine : lines)
+        list.AddLine(strLine);
+    list.Sort();
+    return list.GetLines();
 }
 
 } // namespace
@@ -359,7 +362,7 @@ void CEventsPage::LoadEventFile() {
     m_btnRemoveDate.EnableWindow(!file.m_list.IsEmpty());
 }
 
-bool CEventsPage::SaveEventFile() {
+bool CEventsPage::SaveEventFile(bool bCallerLoads) {
     CString strName;
     int nSel = m_cbFile.GetCurSel();
     if (nSel >= 0) {
@@ -382,7 +385,7 @@ bool CEventsPage::SaveEventFile() {
         return true;
     const std::vector<CString> lines = GetListLines();
     WidenListExtent(lines);
-    return SaveListAs(strName, lines);
+    return SaveListAs(strName, lines, bCallerLoads);
 }
 
 std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath,
@@ -405,7 +408,8 @@ std::vector<CString> CEventsPage::ValuesToWrite(const CString& strPath,
     return values;
 }
 
-bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>& lines) {
+bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>& lines,
+                             bool bCallerLoads) {
     const CString strPath = ResolveEventFilePath(strName);
     const bool bReadFile = strPath.CompareNoCase(m_strReadPath) == 0;
     const std::vector<CString> mine = ValuesToWrite(strPath, lines);
@@ -420,7 +424,7 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
     m_astrReadValues = written;
     m_mapReadValues.clear();
     for (size_t i = 0; i < std::min<size_t>(written.size(), CEventList::MAX_ENTRIES); ++i)
-        m_mapReadValues.emplace(ShownLine(written[i]), written[i]);
+        m_mapReadValues.emplace(CEventList::ShownLine(written[i]), written[i]);
     if (!conflicts.empty()) {
         CString strEntries;
         for (size_t i = 0; i < std::min(conflicts.size(), kConflictsShown); ++i)
@@ -432,7 +436,7 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
                           "Almanark", MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
     }
     // What another copy wrote meanwhile is shown with this copy's changes.
-    if (!CEventMerge::SameEntries(written, mine) && m_cbFile.GetCurSel() >= 0 &&
+    if (!bCallerLoads && !CEventMerge::SameEntries(written, mine) && m_cbFile.GetCurSel() >= 0 &&
         ResolveEventFilePath(m_cbFile.GetLBText(m_cbFile.GetCurSel())).CompareNoCase(strPath) == 0)
         LoadEventFile();
     return true;
@@ -440,11 +444,7 @@ bool CEventsPage::SaveListAs(const CString& strName, const std::vector<CString>&
 
 void CEventsPage::SortEventList() {
     const std::vector<CString> shown = GetListLines();
-    CEventList list;
-    for (const CString& strLine : shown)
-        list.AddLine(strLine);
-    list.Sort();
-    const std::vector<CString>& sorted = list.GetLines();
+    const std::vector<CString> sorted = SortedLines(shown);
     // A line inserted into a sorted list is the one line that moves: the
     // others stay in the list rather than being put into it again.
     size_t nFrom = 0, nTo = 0;
@@ -467,9 +467,7 @@ void CEventsPage::MoveListLine(size_t nFrom, size_t nTo, const std::vector<CStri
     m_listDates.SendMessage(LB_SETANCHORINDEX, (WPARAM)-1);
     m_listDates.SendMessage(LB_SETCARETINDEX, 0);
     m_listDates.SetTopIndex(0);
-    const int cxWidest = WidestListLine(lines);
-    if (cxWidest > m_listDates.GetHorizontalExtent())
-        m_listDates.SetHorizontalExtent(cxWidest);
+    WidenListExtent(lines);
     m_listDates.SendMessage(WM_SETREDRAW, TRUE);
     m_listDates.Invalidate();
 }
@@ -674,7 +672,7 @@ void CEventsPage::OnInsertDate() {
         CString strName = m_cbFile.GetWindowText();
         strName.Trim();
         SetLastEventFile(strName);
-        SaveEventFile();
+        SaveEventFile(true);
         LoadEventFile();
         RequestRepaint();
     }
@@ -870,10 +868,12 @@ void CEventsPage::OnImportEvents() {
         std::vector<CString> added = import.Merge(lines, reader);
         if (!added.empty()) {
             lines.insert(lines.end(), added.begin(), added.end());
-            SetListLines(lines);
+            // Saved in calendar order, as an inserted date is: the file
+            // stays in the order it is shown in.
+            SetListLines(SortedLines(lines));
             EnableFileButtons(TRUE);
             m_btnFile.SetWindowText("Delete");
-            SaveEventFile();
+            SaveEventFile(true);
             LoadEventFile();
             RequestRepaint();
         }

@@ -36,7 +36,9 @@ public:
     CString GetLastEventFile() const;
     void LoadEventFile();
     // Writes the list's changes into its file; a failure is told to the user.
-    bool SaveEventFile();
+    // A caller that loads the file next anyway passes bCallerLoads, and the
+    // file is not read for what another copy wrote before that.
+    bool SaveEventFile(bool bCallerLoads = false);
     void SortEventList();
     void RebuildEventText();
     void DeleteEventFile();
@@ -95,7 +97,8 @@ private:
     bool ListHasLine(const CString& strLine) const;
     void RequestRepaint();
     // Writes the list's entries, its lines as given, into the file of that name.
-    bool SaveListAs(const CString& strName, const std::vector<CString>& lines);
+    bool SaveListAs(const CString& strName, const std::vector<CString>& lines,
+                    bool bCallerLoads = false);
     // The values that stand for the lines in the file at strPath: a
     // line read from a file as its value was there, whatever its length.
     std::vector<CString> ValuesToWrite(const CString& strPath,

@@ -1,6 +1,7 @@
 #include "dates/ICalendarReader.h"
 
 #include "dates/DateCalc.h"
+#include "dates/EventRule.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -271,7 +272,8 @@ void CICalendarReader::AddEvent(const Event& event, int nCurrentYear) {
             {AnnualText(nMonth, nDay) + ", " + CString::FromInt(nYear), strCaption});
         return;
     }
-    CString strDate = YearlyDateText(event.rules[0], nMonth, nDay);
+    int nRuleMonth = nMonth, nRuleDay = nDay;
+    CString strDate = YearlyDateText(event.rules[0], nRuleMonth, nRuleDay);
     if (strDate.IsEmpty()) {
         ++m_anSkipped[kRepeating];
         return;
@@ -281,13 +283,14 @@ void CICalendarReader::AddEvent(const Event& event, int nCurrentYear) {
     bool bBirthday = event.bBirthday || MentionsBirthday(Upper(event.strSummary));
     if (bBirthday && bYearKnown && strDate.GetLength() == 6 && nYear >= 1000 &&
         nYear < nCurrentYear)
-        strDate += " *" + CString::FromInt(nYear);
+        strDate = CEventRule::Age(nRuleMonth, nRuleDay, nYear).Text();
     m_entries.push_back({strDate, strCaption});
 }
 
 // The annual or calculated date text of a yearly rule for an event starting
-// on nMonth/nDay, or empty when the rule is not one of those.
-CString CICalendarReader::YearlyDateText(const std::string& strRule, int nMonth, int nDay) {
+// on nMonth/nDay, or empty when the rule is not one of those. nMonth and nDay
+// become the month and day the rule names.
+CString CICalendarReader::YearlyDateText(const std::string& strRule, int& nMonth, int& nDay) {
     std::string strByDay;
     int nSetPos = 0;
     bool bYearly = false, bMonthDay = false;

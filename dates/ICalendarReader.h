@@ -40,7 +40,7 @@ private:
     static ContentLine SplitLine(const std::string& line);
     static void AddProperty(Event& event, const ContentLine& content);
     void AddEvent(const Event& event, int nCurrentYear);
-    static CString YearlyDateText(const std::string& strRule, int nMonth, int nDay);
+    static CString YearlyDateText(const std::string& strRule, int& nMonth, int& nDay);
 
     std::vector<ICalendarEntry> m_entries;
     int m_anSkipped[kSkipReasonCount] = {};

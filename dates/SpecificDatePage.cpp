@@ -4,15 +4,18 @@
 #include <cstdlib>
 
 #include "app/AlmanarkApp.h"
+#include "dates/CalendarNames.h"
 #include "dates/DateCalc.h"
+#include "dates/EventRule.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 
 namespace {
 
-const char* const s_apszMonthNames[12] = {"January",   "February", "March",    "April",
-                                          "May",       "June",     "July",     "August",
-                                          "September", "October",  "November", "December"};
+// Date texts are stored in English, whatever names the calendar shows.
+const CString& EnglishMonth(int nMonth) {
+    return CCalendarNames::Of(false).Month(nMonth);
+}
 
 CString TwoDigits(int n) {
     CString str;
@@ -50,8 +53,8 @@ BOOL CSpecificDatePage::OnInitDialog() {
     CDatePage::OnInitDialog();
     for (int nYear = FIRST_YEAR; nYear <= LAST_YEAR; ++nYear)
         m_listYear.AddString(CString::FromInt(nYear));
-    for (const char* pszMonth : s_apszMonthNames)
-        m_listMonth.AddString(pszMonth);
+    for (int nMonth = 1; nMonth <= 12; ++nMonth)
+        m_listMonth.AddString(EnglishMonth(nMonth));
     for (int nDay = 1; nDay <= 30; ++nDay)
         m_listDay.AddString(TwoDigits(nDay));
     SelectToday();
@@ -87,12 +90,11 @@ bool CSpecificDatePage::OnCmdMsg(unsigned nID, int nCode) {
 
 void CSpecificDatePage::ComposeSpecificDate() {
     m_strText[0] = m_strText[1].Left(3) + m_strText[2];
-    CString strYear;
-    if (ShowsYearsSince())
-        strYear.Format(" *%04d", m_nSinceYear);
-    else if (!IsAnnual())
-        strYear = m_strText[3];
-    theApp.m_strPendingDate = m_strText[0] + strYear;
+    const int nMonth = m_listMonth.GetCurSel() + 1;
+    if (ShowsYearsSince() && nMonth >= 1)
+        theApp.m_strPendingDate = CEventRule::Age(nMonth, atoi(m_strText[2]), m_nSinceYear).Text();
+    else
+        theApp.m_strPendingDate = m_strText[0] + (IsAnnual() ? CString() : m_strText[3]);
 }
 
 void CSpecificDatePage::ComposePending() {
@@ -138,7 +140,7 @@ void CSpecificDatePage::SelectToday() {
     SelectAsThirdLine(m_listYear, today.m_nYear - FIRST_YEAR);
     m_strText[3] = ", " + CString::FromInt(today.m_nYear);
     SelectAsThirdLine(m_listMonth, today.m_nMonth - 1);
-    m_strText[1] = s_apszMonthNames[today.m_nMonth - 1];
+    m_strText[1] = EnglishMonth(today.m_nMonth);
     FitDayList();
     SelectAsThirdLine(m_listDay, today.m_nDay - 1);
     m_strText[2] = " " + m_listDay.GetText(today.m_nDay - 1);
@@ -190,7 +192,7 @@ void CSpecificDatePage::OnMonthSel() {
     int nSel = m_listMonth.GetCurSel();
     if (nSel < 0)
         return;
-    m_strText[1] = s_apszMonthNames[nSel];
+    m_strText[1] = EnglishMonth(nSel + 1);
     theApp.m_strPendingWords[0] = m_strText[1];
     FitDayList();
     ComposeSpecificDate();

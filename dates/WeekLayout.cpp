@@ -9,16 +9,6 @@ int FloorMod(long n, int m) {
     return int((n % m + m) % m);
 }
 
-// Days from 1 January 1970 to a Gregorian date, for any year (no table, no time zone).
-long SerialOf(int nYear, int nMonth, int nDay) {
-    const long y = nMonth <= 2 ? nYear - 1 : nYear;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long doy = (153 * (nMonth > 2 ? nMonth - 3 : nMonth + 9) + 2) / 5 + nDay - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
 // The Gregorian year that holds a day number.
 int YearOf(long nSerial) {
     const long z = nSerial + 719468;
@@ -30,15 +20,11 @@ int YearOf(long nSerial) {
     return int(yoe + era * 400 + (mp >= 10 ? 1 : 0));
 }
 
-// 0 = Sunday; 1 January 1970 was a Thursday.
-int WeekdayOfSerial(long nSerial) {
-    return FloorMod(nSerial + 4, 7);
-}
-
 int IsoWeekOfSerial(long nSerial) {
     // A week belongs to the year of its Thursday, and its number counts that Thursday's weeks.
-    const long nThursday = nSerial - FloorMod(WeekdayOfSerial(nSerial) - 1, 7) + 3;
-    return int((nThursday - SerialOf(YearOf(nThursday), 1, 1)) / 7 + 1);
+    // 1 January 1970 was a Thursday, so nSerial + 3 counts weekdays from Monday.
+    const long nThursday = nSerial - FloorMod(nSerial + 3, 7) + 3;
+    return int((nThursday - DayNumber(YearOf(nThursday), 1, 1)) / 7 + 1);
 }
 } // namespace
 
@@ -48,9 +34,9 @@ CWeekLayout::CWeekLayout(int nYear, int nMonth, int nFirstWeekday)
     nYear = std::clamp(nYear, 1, 9999);
     if (nMonth < 1 || nMonth > 12)
         nMonth = 1;
-    m_nFirstSerial = SerialOf(nYear, nMonth, 1);
+    m_nFirstSerial = DayNumber(nYear, nMonth, 1);
     m_nDays = ::DaysInMonth(nYear, nMonth);
-    m_nSundayColumn = WeekdayOfSerial(m_nFirstSerial);
+    m_nSundayColumn = WeekdayOf(nYear, nMonth, 1);
     m_nFirstColumn = FloorMod(m_nSundayColumn - m_nFirstWeekday, 7);
 }
 

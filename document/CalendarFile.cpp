@@ -1,6 +1,6 @@
 #include "document/CalendarFile.h"
 
-#include "app/LookLimits.h"
+#include "app/SettingsKeys.h"
 
 #include <algorithm>
 #include <cstring>
@@ -47,8 +47,9 @@ void CCalendarFile::FitFontRecord(LOGFONT& lf) {
     lf.lfWidth = std::clamp(lf.lfWidth, -kMaxFontWidth, kMaxFontWidth);
     lf.lfEscapement %= kFullTurn;
     lf.lfOrientation %= kFullTurn;
-    lf.lfWeight = CLookLimits::Weight(lf.lfWeight);
-    lf.lfItalic = CLookLimits::Italic(lf.lfItalic);
+    // A text element's look as its settings keys allow it.
+    lf.lfWeight = CSettingsKeys::kLookWeight.Fit(lf.lfWeight);
+    lf.lfItalic = (BYTE)CSettingsKeys::kLookItalic.Fit(lf.lfItalic);
     lf.lfUnderline = lf.lfUnderline != 0;
     lf.lfStrikeOut = lf.lfStrikeOut != 0;
     if (lf.lfOutPrecision > kMaxOutPrecision)

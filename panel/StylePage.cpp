@@ -125,11 +125,7 @@ void CStylePage::OnFont(const CTextElement& element) {
     element.SetLook(look);
     theApp.MarkModified();
     theApp.InvalidateView();
-    const CString strName = CString(element.pszName) + " ";
-    theApp.WriteProfileString(Keys::kSection, strName + Keys::kLookFace.pszName, look.m_strFace);
-    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookColor.pszName, (int)look.m_crColor);
-    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookWeight.pszName, look.m_nWeight);
-    theApp.WriteProfileInt(Keys::kSection, strName + Keys::kLookItalic.pszName, look.m_bItalic);
+    theApp.WriteLook(element.pszName, look);
 }
 
 // ---- title, sizes and the heading ----

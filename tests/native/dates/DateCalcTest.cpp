@@ -68,6 +68,20 @@ TEST(DateCalc, MonthLengthsAndWeekdaysOfEveryDayInRange) {
     EXPECT_EQ(WeekdayOf(2038, 1, 1), ReferenceWeekday(2038, 1, 1));
 }
 
+// The week layout counts days over every year it accepts: each day is one on from the day
+// before, and the count agrees with Zeller's weekdays.
+TEST(DateCalc, DayNumberCountsEveryDayOfYearsOneTo9999) {
+    EXPECT_EQ(DayNumber(1970, 1, 1), 0);
+    int nExpected = DayNumber(1, 1, 1);
+    for (int y = 1; y <= 9999; ++y)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= DaysInMonth(y, m); ++d, ++nExpected) {
+                ASSERT_EQ(DayNumber(y, m, d), nExpected) << y << "-" << m << "-" << d;
+                ASSERT_EQ(((nExpected + 4) % 7 + 7) % 7, WeekdayOf(y, m, d))
+                    << y << "-" << m << "-" << d;
+            }
+}
+
 TEST(DateCalc, NamedMonthLengthsAndWeekdayPlaces) {
     EXPECT_EQ(DaysInMonth(2000, 2), 29);
     EXPECT_EQ(DaysInMonth(1999, 2), 28);

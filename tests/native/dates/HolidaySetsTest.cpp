@@ -2,7 +2,7 @@
 // for every set and every year 2000-2040, each caption shows on exactly the
 // days the library gives (data/holidays/expected.txt, written with the sets
 // by scripts/make-holidays).
-#include "dates/EventList.h"
+#include "dates/EventFileReader.h"
 #include "dates/EventSection.h"
 
 #include "DayCaptions.h"
@@ -43,11 +43,7 @@ CString SetEventText(const std::filesystem::path& path) {
         else if (bInEvents && !line.empty() && line[0] != ';')
             strSection += line + '\0';
     }
-    CEventSection section(strSection);
-    CEventList list;
-    list.Read(
-        [&](int nKey) { return section.Value(nKey, "END", CEventList::MAX_VALUE_LENGTH + 1); });
-    return list.BuildEventText();
+    return CEventFileReader(CEventSection(strSection)).m_list.BuildEventText();
 }
 
 // set -> caption -> dates, as the library gave them.

@@ -81,5 +81,6 @@ TEST_F(ImportEventsTest, HolidaysJoinTheEventFileInUse) {
     CString strFile = ReadWholeFile(m_dir.File("Family.evn"));
     EXPECT_NE(-1, strFile.Find("=May 17, 2027;Pfingstmontag\r\n"));
     EXPECT_NE(-1, strFile.Find("=Jul 04;Independence Day\r\n"));
+    EXPECT_LT(strFile.Find("=May 17, 2027;"), strFile.Find("=Jul 04;")) << "calendar order";
     EXPECT_FALSE(FileExistsOnDisk(m_dir.File("holidays.evn")));
 }
