@@ -69,6 +69,8 @@ public:
     static void WriteStoredOrThrow(CFile& file, const void* pHeader, int nColors, const void* pBits,
                                    DWORD dwBitsSize);
 
+    // Bytes of a row of 24-bit pixels, padded to a multiple of four.
+    static DWORD RowBytes24(DWORD nWidth);
     // The raw header fields, read without alignment requirements.
     static BITMAPINFOHEADER LoadInfoHeader(const void* pHeader);
 };
