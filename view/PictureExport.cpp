@@ -104,10 +104,7 @@ CString CPictureExport::TooLarge(const CSize& size) {
 
 CString CPictureExport::DefaultName() const {
     const CAlmanarkDoc* pDoc = m_view.GetDocument();
-    CString strName = pDoc ? pDoc->GetTitle() : CString();
-    const int nMark = strName.Find(" [unsaved]");
-    if (nMark >= 0)
-        strName = strName.Left(nMark);
+    CString strName = CAlmanarkView::WithoutUnsavedMark(pDoc ? pDoc->GetTitle() : CString());
     const int nDot = strName.ReverseFind('.');
     if (nDot > 0)
         strName = strName.Left(nDot);
