@@ -577,8 +577,7 @@ BOOL CAlmanarkView::SelectBox(int nCol, int nRow) {
 }
 
 void CAlmanarkView::CommitNote() {
-    if (m_nNoteDirty)
-        m_pInteraction->CommitNote();
+    m_pInteraction->CommitNote();
 }
 
 CRect CAlmanarkView::PictureRect() const {
