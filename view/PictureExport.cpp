@@ -89,7 +89,9 @@ CSize CPictureExport::PixelSize(int nDpi) const {
 }
 
 uint64_t CPictureExport::PixelBytes(const CSize& size) {
-    return size.cx > 0 && size.cy > 0 ? (uint64_t)CDibFormat::RowBytes24((DWORD)size.cx) * (uint64_t)size.cy : 0;
+    if (size.cx <= 0 || size.cy <= 0)
+        return 0;
+    return (uint64_t)CDibFormat::RowBytes24((DWORD)size.cx) * (uint64_t)size.cy;
 }
 
 CString CPictureExport::TooLarge(const CSize& size) {
@@ -170,9 +172,10 @@ bool CPictureExport::Save(const CString& strPath, int nDpi) {
 bool CPictureExport::WriteFile(const CString& strPath, const CSize& size, const void* pRows,
                                int nDpi) {
     const CString strTemp = CDocument::TempSavePath(strPath);
+    const DWORD dwStride = CDibFormat::RowBytes24((DWORD)size.cx);
     DWORD dwError =
         CPictureEncoder::Write(strTemp, CPictureEncoder::FormatOfName(strPath), size.cx, size.cy,
-                               static_cast<const BYTE*>(pRows), CDibFormat::RowBytes24((DWORD)size.cx), nDpi);
+                               static_cast<const BYTE*>(pRows), dwStride, nDpi);
     // One rename: a picture already there is either kept or replaced whole.
     if (dwError == 0 &&
         !::MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
