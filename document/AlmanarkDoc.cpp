@@ -132,12 +132,8 @@ void CAlmanarkDoc::StoreFile(CArchive& ar) {
 }
 
 BOOL CAlmanarkDoc::OnOpenDocument(const char* pszPathName) {
-    m_bFileRead = false;
-    if (CDocument::OnOpenDocument(pszPathName)) {
-        if (!m_bFileRead)
-            StartBlank();
+    if (CDocument::OnOpenDocument(pszPathName))
         return TRUE;
-    }
     // The file is read whole before anything is taken from it: a refused
     // file changed nothing, and the framework keeps the document as it was.
     SetModifiedFlag(false);
@@ -148,10 +144,9 @@ void CAlmanarkDoc::LoadFile(CArchive& ar) {
     CCalendarFile file;
     file.Load(ar);
     TakeFile(file);
-    m_bFileRead = true;
 }
 
-void CAlmanarkDoc::StartBlank() {
+void CAlmanarkDoc::OnOpenEmptyFile() {
     RemovePicture();
     ++m_bResetOnNew;
     OnNewDocument();

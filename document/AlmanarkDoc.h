@@ -61,13 +61,10 @@ public:
     CDib m_dib;
 
 private:
-    // Set by a load that read the file; an empty file reads nothing.
-    bool m_bFileRead = false;
-
     void CommitPendingNote();
     // An empty file is what the shell's "New" makes: it opens as a new,
     // blank calendar that keeps the file's name.
-    void StartBlank();
+    void OnOpenEmptyFile() override;
     void StoreFile(CArchive& ar);
     // Reads the whole file first: a refused file leaves the document as it was.
     void LoadFile(CArchive& ar);

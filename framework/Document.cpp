@@ -77,8 +77,10 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName) {
     CheckLeftoverSave(pszPathName);
     DeleteContents();
     SetModifiedFlag(true); // dirty while the contents are half replaced
+    bool bEmpty = false;
     try {
-        if (file.GetLength() != 0) {
+        bEmpty = file.GetLength() == 0;
+        if (!bEmpty) {
             CArchive ar(&file, CArchive::load, 4096);
             Serialize(ar);
             ar.Close();
@@ -102,6 +104,8 @@ BOOL CDocument::OnOpenDocument(const char* pszPathName) {
         return FALSE;
     }
     SetModifiedFlag(false);
+    if (bEmpty)
+        OnOpenEmptyFile();
     return TRUE;
 }
 

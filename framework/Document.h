@@ -23,6 +23,9 @@ public:
     virtual BOOL OnSaveDocument(const char* pszPathName);
     virtual void DeleteContents() {}
     virtual void Serialize(CArchive& ar) { (void)ar; }
+    // Called when OnOpenDocument has opened an empty file, which it does not
+    // serialize: the document is then emptied and unmodified.
+    virtual void OnOpenEmptyFile() {}
     // Asks "Save changes to %1?" for a modified document; false on Cancel or
     // a failed save.
     virtual BOOL SaveModified();

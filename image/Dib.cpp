@@ -1,98 +1,24 @@
 #include "image/Dib.h"
 
-#include <cstring>
-#include <new>
 #include <utility>
 #include <vector>
 #include "framework/ModalSeam.h"
 
 namespace {
-const char kNotAvailable[] =
-    "The bitmap file is not available.\nIt may be in use by another program.";
-const char kInvalidFile[] = "Invalid bitmap file";
 const char kAttachError[] = "AttachMemory error";
 const char kReadError[] = "Read error";
 const char kWriteError[] = "write error";
-
-HANDLE OpenBitmapFile(const char* pszPath, BOOL bShare) {
-    // The picture is mapped for writing, which a file marked read-only must
-    // refuse even to a user whose rights would allow it.
-    DWORD dwAttributes = GetFileAttributesA(pszPath);
-    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return nullptr;
-    }
-    HANDLE hFile = CreateFileA(pszPath, GENERIC_READ | GENERIC_WRITE, bShare ? FILE_SHARE_READ : 0,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return hFile == INVALID_HANDLE_VALUE ? nullptr : hFile;
-}
 } // namespace
 
 CDib::CDib()
     : m_pColors(nullptr), m_pBits(nullptr), m_pHeader(nullptr), m_hHeaderGlobal(nullptr),
       m_nHeaderOwner(ownerNone), m_nBitsOwner(ownerNone), m_dwBitsSize(0), m_nColors(0),
-      m_hMapFile(nullptr), m_hMapping(nullptr), m_pMapView(nullptr), m_hPal(nullptr) {
+      m_hPal(nullptr) {
     Clear();
 }
 
 CDib::~CDib() {
     Clear();
-}
-
-BOOL CDib::AttachFile(const char* pszPath, BOOL bShare) {
-    HANDLE hFile = OpenBitmapFile(pszPath, bShare);
-    // Our own attached file denies others write access, so picking the same
-    // file again would fail; let go of it first, keeping the picture in memory.
-    if (!hFile && m_hMapFile && GetLastError() == ERROR_SHARING_VIOLATION) {
-        DetachFile();
-        hFile = OpenBitmapFile(pszPath, bShare);
-    }
-
-    LARGE_INTEGER size = {};
-    if (hFile && GetFileSizeEx(hFile, &size) && size.QuadPart == 0) {
-        // Nothing to map: an empty file is no bitmap, not a busy one.
-        CloseHandle(hFile);
-        AfxMessageBox(kInvalidFile, MB_OK);
-        return FALSE;
-    }
-    HANDLE hMapping =
-        hFile ? CreateFileMappingA(hFile, nullptr, PAGE_READWRITE, 0, 0, nullptr) : nullptr;
-    void* pView = hMapping ? MapViewOfFile(hMapping, FILE_MAP_WRITE, 0, 0, 0) : nullptr;
-    if (!pView || size.QuadPart <= 0) {
-        if (pView)
-            UnmapViewOfFile(pView);
-        if (hMapping)
-            CloseHandle(hMapping);
-        if (hFile)
-            CloseHandle(hFile);
-        AfxMessageBox(kNotAvailable, MB_OK);
-        return FALSE;
-    }
-
-    uint64_t nFileSize = (uint64_t)size.QuadPart;
-    auto release = [&] {
-        UnmapViewOfFile(pView);
-        CloseHandle(hMapping);
-        CloseHandle(hFile);
-    };
-    if (!CDibFormat::HasSignature(pView, nFileSize)) {
-        release();
-        AfxMessageBox(kInvalidFile, MB_OK);
-        return FALSE;
-    }
-    // The information header follows the file header; the file header's
-    // pixel offset is not used: pixels follow the colour table.
-    uint64_t nAfterFileHeader =
-        nFileSize > CDibFormat::kFileHeaderSize ? nFileSize - CDibFormat::kFileHeaderSize : 0;
-    if (!AttachMemory((BYTE*)pView + CDibFormat::kFileHeaderSize, FALSE, nullptr,
-                      nAfterFileHeader)) {
-        release();
-        return FALSE;
-    }
-    m_hMapFile = hFile;
-    m_hMapping = hMapping;
-    m_pMapView = pView;
-    return TRUE;
 }
 
 BOOL CDib::AttachMemory(void* pHeader, BOOL bMustFree, HGLOBAL hGlobal, uint64_t nLength) {
@@ -219,7 +145,6 @@ CSize CDib::GetSize() const {
 }
 
 void CDib::Clear() {
-    ReleaseFile();
     if (m_nHeaderOwner == ownerHeap) {
         delete[](BYTE*) m_pHeader;
     } else if (m_nHeaderOwner == ownerGlobal && m_hHeaderGlobal) {
@@ -256,47 +181,6 @@ void CDib::Swap(CDib& other) {
     std::swap(m_nBitsOwner, other.m_nBitsOwner);
     std::swap(m_dwBitsSize, other.m_dwBitsSize);
     std::swap(m_nColors, other.m_nColors);
-    std::swap(m_hMapFile, other.m_hMapFile);
-    std::swap(m_hMapping, other.m_hMapping);
-    std::swap(m_pMapView, other.m_pMapView);
     std::swap(m_hPal, other.m_hPal);
     std::swap(m_nSerial, other.m_nSerial);
-}
-
-// The picture of an attached file lives in the mapped view; it is copied out
-// before the view goes, so that the picture survives the file's release.
-void CDib::DetachFile() {
-    if (!m_pMapView)
-        return;
-    if (m_nHeaderOwner == ownerNone && m_pHeader) {
-        size_t nHeaderBytes = CDibFormat::kInfoHeaderSize + 4 * (size_t)m_nColors;
-        BYTE* pHeader = new (std::nothrow) BYTE[nHeaderBytes];
-        BYTE* pBits = new (std::nothrow) BYTE[m_dwBitsSize];
-        if (!pHeader || !pBits) {
-            delete[] pHeader;
-            delete[] pBits;
-            Clear();
-            return;
-        }
-        memcpy(pHeader, m_pHeader, nHeaderBytes);
-        memcpy(pBits, m_pBits, m_dwBitsSize);
-        m_pHeader = (BITMAPINFOHEADER*)pHeader;
-        m_pColors = (RGBQUAD*)(pHeader + CDibFormat::kInfoHeaderSize);
-        m_pBits = pBits;
-        m_nHeaderOwner = ownerHeap;
-        m_nBitsOwner = ownerHeap;
-    }
-    ReleaseFile();
-}
-
-void CDib::ReleaseFile() {
-    if (m_pMapView)
-        UnmapViewOfFile(m_pMapView);
-    if (m_hMapping)
-        CloseHandle(m_hMapping);
-    if (m_hMapFile)
-        CloseHandle(m_hMapFile);
-    m_pMapView = nullptr;
-    m_hMapping = nullptr;
-    m_hMapFile = nullptr;
 }

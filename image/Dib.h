@@ -1,5 +1,6 @@
-// CDib: the calendar's one picture, a device-independent bitmap taken from a
-// mapped .bmp file, from memory or from a document, drawn stretched with GDI.
+// CDib: the calendar's one picture, a device-independent bitmap taken from
+// memory, from a picture file's stored form or from a document, drawn
+// stretched with GDI.
 #pragma once
 #include <windows.h>
 #include "framework/Archive.h"
@@ -17,9 +18,6 @@ public:
     CDib& operator=(const CDib&) = delete;
     ~CDib();
 
-    // Maps the file and uses it in place; share lets other programs read it
-    // meanwhile. The file stays open until Clear or the next attach.
-    BOOL AttachFile(const char* pszPath, BOOL bShare);
     // Uses a packed bitmap (information header, colour table, pixels). With
     // bMustFree the block is freed by Clear: as a global block when hGlobal is
     // given (pHeader is then its locked address), else with delete[].
@@ -40,13 +38,12 @@ public:
     BOOL BuildHalftonePalette(HDC hDC);
 
     CSize GetSize() const;
-    // Exchanges the pictures, and any attached files, of two objects.
+    // Exchanges the pictures of two objects.
     void Swap(CDib& other);
     // A new number for every picture attached or read; 0 while empty.
     unsigned GetSerial() const { return m_nSerial; }
     bool IsEmpty() const { return m_pHeader == nullptr; }
     void Clear();
-    void DetachFile();
 
     RGBQUAD* m_pColors;
     BYTE* m_pBits;
@@ -56,15 +53,10 @@ public:
     int m_nBitsOwner;
     DWORD m_dwBitsSize;
     int m_nColors;
-    HANDLE m_hMapFile;
-    HANDLE m_hMapping;
-    void* m_pMapView;
     HPALETTE m_hPal;
 
 private:
     void TakeNewSerial();
 
     unsigned m_nSerial = 0;
-    // Unmaps and closes the attached file without regard to the picture in it.
-    void ReleaseFile();
 };

@@ -23,6 +23,10 @@ bool ReadAll(CFile& file, void* pBuf, DWORD nCount) {
 }
 } // namespace
 
+DWORD CDibFormat::RowBytes24(DWORD nWidth) {
+    return (nWidth * 3 + 3) & ~3u;
+}
+
 BITMAPINFOHEADER CDibFormat::LoadInfoHeader(const void* pHeader) {
     const BYTE* p = (const BYTE*)pHeader;
     BITMAPINFOHEADER h;

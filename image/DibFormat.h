@@ -50,8 +50,8 @@ public:
     // and derives the pixel size and the colour count.
     static Error GetMetrics(const void* pHeader, uint64_t nAvail, CDibMetrics& metrics);
     // As GetMetrics, and also that colour table and pixels follow the header
-    // within nAvail bytes: a packed bitmap, as in a mapped file after its
-    // file header.
+    // within nAvail bytes: a packed bitmap, as in a file after its file
+    // header.
     static Error CheckPacked(const void* pHeader, uint64_t nAvail, CDibMetrics& metrics);
 
     static bool HasSignature(const void* pData, uint64_t nAvail);
@@ -69,6 +69,8 @@ public:
     static void WriteStoredOrThrow(CFile& file, const void* pHeader, int nColors, const void* pBits,
                                    DWORD dwBitsSize);
 
+    // Bytes of a row of 24-bit pixels, padded to a multiple of four.
+    static DWORD RowBytes24(DWORD nWidth);
     // The raw header fields, read without alignment requirements.
     static BITMAPINFOHEADER LoadInfoHeader(const void* pHeader);
 };

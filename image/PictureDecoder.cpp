@@ -37,10 +37,6 @@ bool IsUnavailable(HRESULT hr) {
            hr == HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION) || hr == E_ACCESSDENIED;
 }
 
-UINT RowBytes(UINT nWidth) {
-    return (nWidth * 3 + 3) & ~3u;
-}
-
 // Straight (not premultiplied) alpha laid over white paper.
 BYTE OverWhite(BYTE c, BYTE a) {
     return (BYTE)((c * a + 255 * (255 - a) + 127) / 255);
@@ -62,7 +58,7 @@ HRESULT CopyRows(IWICBitmapSource* pSource, UINT nWidth, UINT nHeight, BYTE* pBi
             return hr;
         for (UINT r = 0; r < nRows; ++r) {
             const BYTE* pIn = band.data() + (size_t)r * nWidth * 4;
-            BYTE* pOut = pBits + (size_t)(nHeight - 1 - (y + r)) * RowBytes(nWidth);
+            BYTE* pOut = pBits + (size_t)(nHeight - 1 - (y + r)) * CDibFormat::RowBytes24(nWidth);
             for (UINT x = 0; x < nWidth; ++x, pIn += 4, pOut += 3) {
                 pOut[0] = OverWhite(pIn[0], pIn[3]);
                 pOut[1] = OverWhite(pIn[1], pIn[3]);
@@ -117,7 +113,7 @@ bool CPictureDecoder::UsesCodecs(const char* pszPath) {
 uint64_t CPictureDecoder::PixelBytes(UINT nWidth, UINT nHeight) {
     if (nWidth == 0 || nHeight == 0 || nWidth > kMaxSide || nHeight > kMaxSide)
         return 0;
-    const uint64_t nBytes = (uint64_t)RowBytes(nWidth) * nHeight;
+    const uint64_t nBytes = (uint64_t)CDibFormat::RowBytes24(nWidth) * nHeight;
     return nBytes <= kMaxPixelBytes ? nBytes : 0;
 }
 

@@ -97,18 +97,6 @@ CPictureKind CPictureHeader::Read(const uint8_t* pData, size_t nSize) {
     return kind;
 }
 
-bool CPictureHeader::ReadSize(const uint8_t* pData, size_t nSize, uint32_t& nWidth,
-                              uint32_t& nHeight) {
-    const CPictureKind kind = Read(pData, nSize);
-    const bool bStated = kind.format == CPictureKind::png || kind.format == CPictureKind::gif ||
-                         kind.format == CPictureKind::jpeg;
-    if (!bStated || !kind.bSized)
-        return false;
-    nWidth = kind.nWidth;
-    nHeight = kind.nHeight;
-    return true;
-}
-
 const char* CPictureHeader::FormatName(CPictureKind::Format format) {
     switch (format) {
     case CPictureKind::bitmap:

@@ -25,9 +25,6 @@ struct CPictureKind {
 class CPictureHeader {
 public:
     static CPictureKind Read(const uint8_t* pData, size_t nSize);
-    // True when pData (nSize bytes from the file's start) holds a PNG, GIF
-    // or JPEG header with its width and height.
-    static bool ReadSize(const uint8_t* pData, size_t nSize, uint32_t& nWidth, uint32_t& nHeight);
     // "bitmap", "PNG", "JPEG", "GIF", "TIFF"; "picture" when unknown.
     static const char* FormatName(CPictureKind::Format format);
     // Bytes of the decoded frame; 0 when its depth is not known, UINT64_MAX

@@ -30,6 +30,8 @@
 #include "view/YearPage.h"
 
 namespace {
+// Ends the title of a calendar not yet saved.
+const char kUnsavedMark[] = " [unsaved]";
 const UINT kBoxTextFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
 
 CMainFrame* Frame() {
@@ -219,8 +221,13 @@ void CAlmanarkView::NameNewDocument(CAlmanarkDoc& doc) {
     // Also the name the calendar is first saved under: always English.
     const CString strName =
         doc.m_bYearDoc ? YearText(doc) : MonthText(doc, false).Left(3) + YearText(doc);
-    doc.SetTitle(strName + " [unsaved]");
+    doc.SetTitle(strName + kUnsavedMark);
     doc.m_bResetOnNew = 0;
+}
+
+CString CAlmanarkView::WithoutUnsavedMark(const CString& strTitle) {
+    const int nMark = strTitle.Find(kUnsavedMark);
+    return nMark >= 0 ? strTitle.Left(nMark) : strTitle;
 }
 
 void CAlmanarkView::FitDesign(CAlmanarkDoc& doc) {
@@ -570,8 +577,7 @@ BOOL CAlmanarkView::SelectBox(int nCol, int nRow) {
 }
 
 void CAlmanarkView::CommitNote() {
-    if (m_nNoteDirty)
-        m_pInteraction->CommitNote();
+    m_pInteraction->CommitNote();
 }
 
 CRect CAlmanarkView::PictureRect() const {

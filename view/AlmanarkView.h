@@ -127,6 +127,10 @@ public:
     // whatever saves, prints or replaces the calendar calls it first.
     void CommitNote();
 
+    // A title without the marking of a calendar not yet saved: the name
+    // the calendar would be saved under.
+    static CString WithoutUnsavedMark(const CString& strTitle);
+
     // The calendar block and the picture while they are positioned.
     CCalendarTracker m_calTracker;
     CImageTracker m_imgTracker;

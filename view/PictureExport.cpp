@@ -6,6 +6,8 @@
 #include "framework/Dc.h"
 #include "framework/FileDialog.h"
 #include "framework/ModalSeam.h"
+#include "image/DibFormat.h"
+#include "image/PictureDecoder.h"
 #include "image/PictureEncoder.h"
 #include "view/AlmanarkView.h"
 #include "view/SavePictureDlg.h"
@@ -28,10 +30,6 @@ const CPaper kPapers[] = {
     {DMPAPER_A3, 2970, 4200},        {DMPAPER_A5, 1480, 2100},      {DMPAPER_B5, 1820, 2570},
     {DMPAPER_EXECUTIVE, 1842, 2667}, {DMPAPER_TABLOID, 2794, 4318},
 };
-
-UINT RowBytes(int nWidth) {
-    return ((UINT)nWidth * 3 + 3) & ~3u;
-}
 
 // A 24-bit top-down bitmap selected into a memory DC, white to start with.
 class CPageBitmap {
@@ -91,11 +89,13 @@ CSize CPictureExport::PixelSize(int nDpi) const {
 }
 
 uint64_t CPictureExport::PixelBytes(const CSize& size) {
-    return size.cx > 0 && size.cy > 0 ? (uint64_t)RowBytes(size.cx) * (uint64_t)size.cy : 0;
+    if (size.cx <= 0 || size.cy <= 0)
+        return 0;
+    return (uint64_t)CDibFormat::RowBytes24((DWORD)size.cx) * (uint64_t)size.cy;
 }
 
 CString CPictureExport::TooLarge(const CSize& size) {
-    if (PixelBytes(size) <= kMaxPixelBytes)
+    if (PixelBytes(size) <= CPictureDecoder::kMaxPixelBytes)
         return CString();
     CString str;
     str.Format("The picture would be %d x %d pixels, more than 100 MB.\n\nChoose a lower "
@@ -106,10 +106,7 @@ CString CPictureExport::TooLarge(const CSize& size) {
 
 CString CPictureExport::DefaultName() const {
     const CAlmanarkDoc* pDoc = m_view.GetDocument();
-    CString strName = pDoc ? pDoc->GetTitle() : CString();
-    const int nMark = strName.Find(" [unsaved]");
-    if (nMark >= 0)
-        strName = strName.Left(nMark);
+    CString strName = CAlmanarkView::WithoutUnsavedMark(pDoc ? pDoc->GetTitle() : CString());
     const int nDot = strName.ReverseFind('.');
     if (nDot > 0)
         strName = strName.Left(nDot);
@@ -175,9 +172,10 @@ bool CPictureExport::Save(const CString& strPath, int nDpi) {
 bool CPictureExport::WriteFile(const CString& strPath, const CSize& size, const void* pRows,
                                int nDpi) {
     const CString strTemp = CDocument::TempSavePath(strPath);
+    const DWORD dwStride = CDibFormat::RowBytes24((DWORD)size.cx);
     DWORD dwError =
         CPictureEncoder::Write(strTemp, CPictureEncoder::FormatOfName(strPath), size.cx, size.cy,
-                               static_cast<const BYTE*>(pRows), RowBytes(size.cx), nDpi);
+                               static_cast<const BYTE*>(pRows), dwStride, nDpi);
     // One rename: a picture already there is either kept or replaced whole.
     if (dwError == 0 &&
         !::MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -13,7 +13,6 @@ class CAlmanarkView;
 
 class CPictureExport {
 public:
-    static constexpr uint64_t kMaxPixelBytes = 100ull * 1024 * 1024;
     static const int kDefaultDpi = 300;
 
     explicit CPictureExport(CAlmanarkView& view) : m_view(view) {}
@@ -21,14 +20,15 @@ public:
     void Run();
     // The paper's size in inches times nDpi; empty without a printer.
     CSize PixelSize(int nDpi) const;
-    // The bytes of the 24-bit rows of a picture of that size.
-    static uint64_t PixelBytes(const CSize& size);
-    // The refusal of a picture past kMaxPixelBytes; empty when it fits.
+    // The refusal of a picture past CPictureDecoder::kMaxPixelBytes; empty
+    // when it fits.
     static CString TooLarge(const CSize& size);
     // Draws the page and writes it to strPath; false after a message.
     bool Save(const CString& strPath, int nDpi);
 
 private:
+    // The bytes of the 24-bit rows of a picture of that size.
+    static uint64_t PixelBytes(const CSize& size);
     // The calendar's name, a file name for the picture.
     CString DefaultName() const;
     // Writes the rows through the temporary file; false after a message.

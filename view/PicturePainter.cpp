@@ -71,7 +71,7 @@ bool CPicturePainter::SendPostScript(HDC hDC, const CRect& rc) {
     if (image.IsEmpty()) {
         const CSize size = m_printer.size;
         image.Encode(static_cast<const uint8_t*>(m_printer.pBits), size.cx, size.cy,
-                     ((size_t)size.cx * 3 + 3) & ~(size_t)3);
+                     CDibFormat::RowBytes24((DWORD)size.cx));
     }
     const CRect rcDevice = DeviceRect(hDC, rc);
     // A driver that refuses the start has been sent nothing: the picture

@@ -100,6 +100,8 @@ void CViewInteraction::InvalidateBox(int nCol, int nRow) {
 }
 
 void CViewInteraction::CommitNote() {
+    if (!m_view.m_nNoteDirty)
+        return;
     if (CMainFrame* pFrame = Frame())
         pFrame->m_wndCalendarPage.StoreNote();
     else
@@ -110,8 +112,7 @@ bool CViewInteraction::SelectBox(int nCol, int nRow) {
     if (!CBoxNavigation(BoxesWithText()).HasText(nCol, nRow))
         return false;
     m_view.m_selDay = 0;
-    if (m_view.m_nNoteDirty)
-        CommitNote();
+    CommitNote();
     InvalidateBox(m_view.m_selCol, m_view.m_selRow);
     InvalidateBox(nCol, nRow);
     return true;
@@ -179,8 +180,7 @@ void CViewInteraction::OnKeyDown(UINT nChar) {
 }
 
 void CViewInteraction::OnRButtonDown(CPoint pt) {
-    if (m_view.m_nNoteDirty)
-        CommitNote();
+    CommitNote();
     CMainFrame* pFrame = Frame();
     const CAlmanarkDoc* pDoc = m_view.GetDocument();
     int nCol = 0, nRow = 0;

@@ -26,7 +26,8 @@ public:
     // note still being typed, redraws the old and the new box and returns
     // true. The caller makes the box the selection.
     bool SelectBox(int nCol, int nRow);
-    // Stores the note editor's text into the selected box.
+    // Stores the note editor's text into the selected box when it was
+    // typed into since it was last stored.
     void CommitNote();
 
 private:

@@ -41,12 +41,11 @@ TEST(PictureHeaderTest, SizesStatedByEachFormat) {
         {"nothing", "", false, 0, 0},
     };
     for (const auto& c : cases) {
-        uint32_t w = 0, h = 0;
-        EXPECT_EQ(c.bFound,
-                  CPictureHeader::ReadSize((const uint8_t*)c.data.data(), c.data.size(), w, h))
-            << c.pszWhat;
-        EXPECT_EQ(c.nWidth, w) << c.pszWhat;
-        EXPECT_EQ(c.nHeight, h) << c.pszWhat;
+        const CPictureKind kind =
+            CPictureHeader::Read((const uint8_t*)c.data.data(), c.data.size());
+        EXPECT_EQ(c.bFound, kind.bSized) << c.pszWhat;
+        EXPECT_EQ(c.nWidth, kind.nWidth) << c.pszWhat;
+        EXPECT_EQ(c.nHeight, kind.nHeight) << c.pszWhat;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "document/AlmanarkDoc.h"
 #include "document/CalendarFile.h"
 #include "framework/MemFile.h"
+#include "image/PictureDecoder.h"
 #include "view/AlmanarkView.h"
 #include "frame/MainFrame.h"
 #include "framework/RecentFileList.h"
@@ -205,7 +206,7 @@ TEST_F(Files, FailedOpenLeavesThePictureFileIntact) {
     CString strCalendar = m_dir.File("WithPicture.kal");
     {
         CAlmanarkDoc* pDoc = theApp.m_pDoc;
-        ASSERT_TRUE(pDoc->m_dib.AttachFile(strBitmap, TRUE));
+        ASSERT_TRUE(CPictureDecoder::Load(pDoc->m_dib, strBitmap));
         pDoc->m_bHasImage = 1;
         SaveAs(strCalendar);
     }
@@ -248,7 +249,7 @@ TEST_F(Files, RefusedOpenLeavesTheOpenCalendarAsItWas) {
     CString strBitmap = m_dir.File("photo.bmp");
     ASSERT_TRUE(WriteWholeFile(strBitmap, SmallBitmapFile()));
     CAlmanarkDoc& doc = *theApp.m_pDoc;
-    ASSERT_TRUE(doc.m_dib.AttachFile(strBitmap, TRUE));
+    ASSERT_TRUE(CPictureDecoder::Load(doc.m_dib, strBitmap));
     doc.m_bHasImage = 1;
     doc.m_strImageFile = "other.bmp";
     doc.m_strTitle = "Other title";
@@ -323,7 +324,7 @@ TEST_F(Files, EmptyFileOpensAsANewCalendarOfItsName) {
     const CString strEmpty = m_dir.File("empty.kal");
     CString strBitmap = m_dir.File("photo.bmp");
     ASSERT_TRUE(WriteWholeFile(strBitmap, SmallBitmapFile()));
-    ASSERT_TRUE(theApp.m_pDoc->m_dib.AttachFile(strBitmap, TRUE));
+    ASSERT_TRUE(CPictureDecoder::Load(theApp.m_pDoc->m_dib, strBitmap));
     theApp.m_pDoc->m_bHasImage = 1;
     theApp.m_pDoc->m_strTitle = "Good title";
     theApp.m_pDoc->SetNote("9\r\ngood note", 3, 1);

@@ -11,9 +11,6 @@
 namespace {
 using Bytes = std::vector<BYTE>;
 
-const char kNotAvailable[] =
-    "The bitmap file is not available.\nIt may be in use by another program.";
-
 // Quadrant colours of the 2x2 test pictures, as COLORREF.
 const COLORREF kTopLeft = RGB(255, 0, 0), kTopRight = RGB(0, 255, 0);
 const COLORREF kBottomLeft = RGB(0, 0, 255), kBottomRight = RGB(255, 255, 255);
@@ -56,37 +53,9 @@ Bytes BitmapFile(WORD bits, DWORD clrUsed = 0, size_t nTable = 0, DWORD headerSi
 class DibTest : public testing::Test {
 protected:
     void SetUp() override { ShownMessages().clear(); }
-    void TearDown() override {
-        m_dib.Clear();
-        for (const CString& path : m_paths) {
-            SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path);
-        }
-    }
-
-    CString WriteFile(const char* pszName, const Bytes& data) {
-        char szDir[MAX_PATH];
-        GetTempPathA(MAX_PATH, szDir);
-        CString path = CString(szDir) + "almanark-dib-" + pszName;
-        HANDLE h = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD nWritten = 0;
-        ::WriteFile(h, data.data(), (DWORD)data.size(), &nWritten, nullptr);
-        CloseHandle(h);
-        m_paths.push_back(path);
-        return path;
-    }
-
-    bool CanOpen(const CString& path, DWORD access) {
-        HANDLE h = CreateFileA(path, access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE)
-            return false;
-        CloseHandle(h);
-        return true;
-    }
+    void TearDown() override { m_dib.Clear(); }
 
     CDib m_dib;
-    std::vector<CString> m_paths;
 };
 
 // A 20x20 top-down 32-bit surface in a memory DC.
@@ -133,20 +102,16 @@ public:
 };
 } // namespace
 
-TEST_F(DibTest, AttachesFileInPlaceAndDraws) {
-    CString path = WriteFile("indexed.bmp", BitmapFile(8, 0, 256));
-    ASSERT_TRUE(m_dib.AttachFile(path, TRUE));
+TEST_F(DibTest, AttachesMemoryInPlaceAndDraws) {
+    Bytes file = BitmapFile(8, 0, 256);
+    ASSERT_TRUE(m_dib.AttachMemory(file.data() + 14, FALSE, nullptr, file.size() - 14));
     EXPECT_TRUE(ShownMessages().empty());
     EXPECT_EQ(m_dib.GetSize(), CSize(2, 2));
     EXPECT_EQ(m_dib.m_nColors, 256);
     EXPECT_EQ(m_dib.m_dwBitsSize, 8u);
-    EXPECT_EQ((BYTE*)m_dib.m_pHeader, (BYTE*)m_dib.m_pMapView + 14);
+    EXPECT_EQ((BYTE*)m_dib.m_pHeader, file.data() + 14);
     EXPECT_EQ(m_dib.m_pBits, (BYTE*)m_dib.m_pColors + 4 * 256);
     EXPECT_EQ(PaletteSize(m_dib.m_hPal), 256);
-    // Shared for reading only; the file stays held until the picture goes.
-    EXPECT_TRUE(CanOpen(path, GENERIC_READ));
-    EXPECT_FALSE(CanOpen(path, GENERIC_WRITE));
-    EXPECT_FALSE(DeleteFileA(path));
 
     CSurface surface;
     EXPECT_TRUE(m_dib.Draw(surface.m_hDC, 0, 0, 20, 20));
@@ -156,82 +121,22 @@ TEST_F(DibTest, AttachesFileInPlaceAndDraws) {
     m_dib.Clear();
     EXPECT_EQ(m_dib.GetSize(), CSize(0, 0));
     EXPECT_FALSE(m_dib.Draw(surface.m_hDC, 0, 0, 20, 20));
-    EXPECT_TRUE(DeleteFileA(path));
-
-    ASSERT_TRUE(m_dib.AttachFile(WriteFile("unshared.bmp", BitmapFile(24)), FALSE));
-    EXPECT_FALSE(CanOpen(m_paths.back(), GENERIC_READ));
 }
 
-TEST_F(DibTest, AttachingTheSameFileAgainWorks) {
-    CString path = WriteFile("again.bmp", BitmapFile(24));
-    ASSERT_TRUE(m_dib.AttachFile(path, TRUE));
-    EXPECT_TRUE(m_dib.AttachFile(path, TRUE));
-    EXPECT_TRUE(ShownMessages().empty());
-    EXPECT_NE(m_dib.m_hMapFile, nullptr);
-}
-
-TEST_F(DibTest, DetachedPictureOutlivesItsFile) {
-    CString path = WriteFile("detach.bmp", BitmapFile(24));
-    ASSERT_TRUE(m_dib.AttachFile(path, TRUE));
-    m_dib.DetachFile();
-    EXPECT_EQ(m_dib.m_hMapFile, nullptr);
-    EXPECT_TRUE(DeleteFileA(path));
-    EXPECT_EQ(m_dib.GetSize(), CSize(2, 2));
-    CSurface surface;
-    EXPECT_TRUE(m_dib.Draw(surface.m_hDC, 0, 0, 20, 20));
-    surface.ExpectQuadrants();
-}
-
-TEST_F(DibTest, UnavailableOrInvalidFileKeepsPreviousPicture) {
-    CString good = WriteFile("previous.bmp", BitmapFile(8, 20, 20));
-    CString busy = WriteFile("busy.bmp", BitmapFile(24));
-    CString readOnly = WriteFile("readonly.bmp", BitmapFile(24));
-    SetFileAttributesA(readOnly, FILE_ATTRIBUTE_READONLY);
-    CString text = WriteFile("text.bmp", Bytes{'M', 'B', 'x', 'y'});
-    CString empty = WriteFile("empty.bmp", Bytes());
-    HANDLE hWriter = CreateFileA(busy, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(hWriter, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(m_dib.AttachFile(good, TRUE));
-
-    struct Case {
-        CString path;
-        const char* pszMessage;
-    } cases[] = {
-        {busy, kNotAvailable},
-        {readOnly, kNotAvailable},
-        {good + ".missing", kNotAvailable},
-        {text, "Invalid bitmap file"},
-        {empty, "Invalid bitmap file"},
-    };
-    for (const Case& c : cases) {
-        ShownMessages().clear();
-        EXPECT_FALSE(m_dib.AttachFile(c.path, TRUE)) << c.path;
-        EXPECT_EQ(ShownMessages(), std::vector<CString>{c.pszMessage}) << c.path;
-        EXPECT_EQ(m_dib.m_nColors, 20) << c.path;
-        EXPECT_EQ(PaletteSize(m_dib.m_hPal), 20) << c.path;
-    }
-    CloseHandle(hWriter);
-    EXPECT_TRUE(DeleteFileA(text)); // released after the failure
-}
-
-TEST_F(DibTest, UnsupportedOrShortFileEmptiesThePicture) {
+TEST_F(DibTest, UnsupportedOrShortBlockEmptiesThePicture) {
+    Bytes ok = BitmapFile(24);
     Bytes os2 = BitmapFile(24, 0, 0, 12);
     Bytes v5 = BitmapFile(24, 0, 0, 124);
     Bytes cut = BitmapFile(8, 0, 256);
     cut.pop_back();
     Bytes headerOnly = BitmapFile(24);
     headerOnly.resize(30);
-    const Bytes* files[] = {&os2, &v5, &cut, &headerOnly};
-    for (const Bytes* pFile : files) {
-        CString path = WriteFile("bad.bmp", *pFile);
-        ASSERT_TRUE(m_dib.AttachFile(WriteFile("ok.bmp", BitmapFile(24)), TRUE));
+    for (Bytes* pFile : {&os2, &v5, &cut, &headerOnly}) {
+        ASSERT_TRUE(m_dib.AttachMemory(ok.data() + 14, FALSE, nullptr, ok.size() - 14));
         ShownMessages().clear();
-        EXPECT_FALSE(m_dib.AttachFile(path, TRUE));
+        EXPECT_FALSE(m_dib.AttachMemory(pFile->data() + 14, FALSE, nullptr, pFile->size() - 14));
         EXPECT_EQ(ShownMessages(), std::vector<CString>{"AttachMemory error"});
         EXPECT_TRUE(m_dib.IsEmpty());
-        EXPECT_EQ(m_dib.m_hMapFile, nullptr);
-        EXPECT_TRUE(DeleteFileA(path));
     }
 }
 
