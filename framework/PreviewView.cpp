@@ -59,7 +59,7 @@ CPreviewView::CPreviewView(CView& view, std::unique_ptr<CPrintInfo> pInfo)
 
 bool CPreviewView::Create(CFrameWnd* pFrame) {
     CRect rc(0, 0, 0, 0);
-    if (!CreateEx(0, nullptr, "", WS_CHILD | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, rc, pFrame,
+    if (!CreateEx(0, nullptr, "", WS_CHILD | WS_CLIPCHILDREN, rc, pFrame,
                   AFX_IDW_PANE_FIRST + 1))
         return false;
     const bool bPages = m_pInfo->GetMaxPage() > m_pInfo->GetMinPage();
@@ -89,13 +89,26 @@ CRect CPreviewView::PageArea() const {
     return rc;
 }
 
+// Without the scroll bars that a zoom shows: the whole page fits it at the
+// first zoom, and each zoom doubles that size whatever bars come and go.
+CRect CPreviewView::BareArea() const {
+    CRect rc = PageArea();
+    const LONG nStyle = ::GetWindowLongA(m_hWnd, GWL_STYLE);
+    if (nStyle & WS_VSCROLL)
+        rc.right += ::GetSystemMetrics(SM_CXVSCROLL);
+    if (nStyle & WS_HSCROLL)
+        rc.bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    return rc;
+}
+
 CRect CPreviewView::PageRect() const {
     const CRect rcArea = PageArea();
+    const CRect rcBare = BareArea();
     const CSize paper = PaperSize();
     if (paper.cx <= 0 || paper.cy <= 0)
         return CRect();
-    const double dFit = std::min((double)(rcArea.Width() - 2 * kMargin) / paper.cx,
-                                 (double)(rcArea.Height() - 2 * kMargin) / paper.cy);
+    const double dFit = std::min((double)(rcBare.Width() - 2 * kMargin) / paper.cx,
+                                 (double)(rcBare.Height() - 2 * kMargin) / paper.cy);
     if (dFit <= 0)
         return CRect();
     const double dScale = dFit * (1 << m_nZoom);
@@ -149,10 +162,28 @@ void CPreviewView::UpdateBar() {
     ::EnableWindow(GetDlgItem(kZoomOut), m_nZoom > 0);
 }
 
+// A bar shows only while the zoomed page is larger than the window: the
+// whole page needs none, and a bar paints slowly under some window systems.
+void CPreviewView::ShowNeededScrollBars() {
+    const CRect rcBare = BareArea();
+    const CRect rcPage = PageRect(); // its size does not depend on the bars
+    const CSize content(rcPage.Width() + 2 * kMargin, rcPage.Height() + 2 * kMargin);
+    bool bHorz = content.cx > rcBare.Width();
+    const bool bVert = content.cy > rcBare.Height() ||
+                       (bHorz && content.cy > rcBare.Height() - ::GetSystemMetrics(SM_CYHSCROLL));
+    bHorz = bHorz || (bVert && content.cx > rcBare.Width() - ::GetSystemMetrics(SM_CXVSCROLL));
+    ::ShowScrollBar(m_hWnd, SB_HORZ, bHorz);
+    ::ShowScrollBar(m_hWnd, SB_VERT, bVert);
+}
+
 void CPreviewView::UpdateScrollBars() {
+    if (m_bUpdatingBars) // a bar shown or hidden here resizes the window
+        return;
+    m_bUpdatingBars = true;
+    ShowNeededScrollBars();
     const CRect rcArea = PageArea();
     const CPoint ptWanted = m_ptScroll;
-    const CRect rcPage = PageRect(); // its size does not depend on the scroll position
+    const CRect rcPage = PageRect();
     const int anWanted[2] = {ptWanted.x, ptWanted.y};
     const int anContent[2] = {rcPage.Width() + 2 * kMargin, rcPage.Height() + 2 * kMargin};
     const int anShown[2] = {rcArea.Width(), rcArea.Height()};
@@ -161,13 +192,13 @@ void CPreviewView::UpdateScrollBars() {
     for (int i = 0; i < 2; ++i) {
         const int nMaxPos = std::max(0, anContent[i] - anShown[i]);
         *apScroll[i] = std::clamp(anWanted[i], 0, nMaxPos);
-        // Bars that stay (disabled when not needed) keep the client size still.
-        SCROLLINFO si = {sizeof si, SIF_ALL | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+        SCROLLINFO si = {sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
         si.nMax = nMaxPos ? anContent[i] - 1 : 0;
         si.nPage = nMaxPos ? (UINT)anShown[i] : 0;
         si.nPos = *apScroll[i];
         ::SetScrollInfo(m_hWnd, s_anBars[i], &si, TRUE);
     }
+    m_bUpdatingBars = false;
 }
 
 void CPreviewView::Scroll(int nBar, int nRequest, int nThumb) {

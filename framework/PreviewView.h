@@ -28,6 +28,8 @@ public:
     CRect PageRect() const;
     // The client area below the button bar.
     CRect PageArea() const;
+    // The same area as it would be without scroll bars.
+    CRect BareArea() const;
     // Draws the paper and the page, as a paint would, into hDC.
     void DrawPreview(HDC hDC);
 
@@ -39,6 +41,7 @@ private:
     void OnPaint();
     void UpdateBar();
     void UpdateScrollBars();
+    void ShowNeededScrollBars();
     void Scroll(int nBar, int nRequest, int nThumb);
     CSize PaperSize() const;
 
@@ -47,4 +50,5 @@ private:
     int m_nZoom = 0;
     CPoint m_ptScroll;
     int m_nBarHeight = 32;
+    bool m_bUpdatingBars = false;
 };

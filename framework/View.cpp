@@ -140,13 +140,15 @@ bool CView::DoPrintPreview() {
         delete pPreview;
         return false;
     }
+    // The preview stands in before printing begins, so that a layout made
+    // then sizes the preview, not the view it hides.
+    pFrame->SetPreview(pPreview);
+    ShowWindow(SW_HIDE);
     CDC dc;
     dc.Attach(pPreview->Info().m_pPD->GetPrinterDC());
     dc.m_bPrinting = true;
     OnBeginPrinting(&dc, &pPreview->Info());
     dc.Detach();
-    pFrame->SetPreview(pPreview);
-    ShowWindow(SW_HIDE);
     pFrame->RecalcLayout();
     pPreview->ShowWindow(SW_SHOW);
     pPreview->SetFocus();

@@ -304,10 +304,22 @@ TEST_F(PrintCommandTest, PreviewStandsInForTheViewWithoutThePanel) {
     EXPECT_EQ(page.CountOf(rcInside, kSurroundGrey), 0);
     EXPECT_GT(page.CountOf(rcInside, RGB(0, 0, 0)), rcPage.Width()); // the grid
 
+    // Scroll bars come with a zoom that needs them; their ends show the
+    // page's margins, and the zoom keeps doubling the whole page.
+    const auto bars = [&] { return ::GetWindowLongA(*pPreview, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
+    EXPECT_EQ(bars(), 0);
     pPreview->SetZoom(1);
     EXPECT_NEAR(pPreview->PageRect().Width(), 2 * rcPage.Width(), 2);
+    pPreview->SetZoom(2);
+    EXPECT_NEAR(pPreview->PageRect().Width(), 4 * rcPage.Width(), 4);
+    EXPECT_EQ(bars(), WS_HSCROLL | WS_VSCROLL);
+    pPreview->SendMessage(WM_KEYDOWN, VK_HOME);
+    const int nTopMargin = pPreview->PageRect().top - pPreview->PageArea().top;
+    pPreview->SendMessage(WM_KEYDOWN, VK_END);
+    EXPECT_EQ(pPreview->PageArea().bottom - pPreview->PageRect().bottom, nTopMargin);
     pPreview->SetZoom(0);
-    EXPECT_EQ(pPreview->PageRect().Width(), rcPage.Width());
+    EXPECT_EQ(pPreview->PageRect(), rcPage);
+    EXPECT_EQ(bars(), 0);
 
     pPreview->SendMessage(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_EQ(frame.GetPreview(), nullptr);
