@@ -92,9 +92,13 @@ int DayNumber(int nYear, int nMonth, int nDay) {
     return era * 146097 + doe - 719468;
 }
 
+CString AnnualDateText(int nMonth, int nDay) {
+    CString str;
+    str.Format("%s %02d", g_apszMonthAbbrev[nMonth - 1], nDay);
+    return str;
+}
+
 CString MakeEasterKey(int nYear) {
     MonthDay easter = EasterSunday(nYear);
-    CString strKey;
-    strKey.Format("%s %02d\t", g_apszMonthAbbrev[easter.m_nMonth - 1], easter.m_nDay);
-    return strKey;
+    return AnnualDateText(easter.m_nMonth, easter.m_nDay) + "\t";
 }

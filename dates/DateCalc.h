@@ -34,6 +34,9 @@ extern const char* const g_apszMonthAbbrev[12];
 extern const char* const g_apszWeekdayAbbrev[7];
 extern const char* const g_apszOrdinal[5];
 
+// "Mmm DD", the text of a date that comes every year.
+CString AnnualDateText(int nMonth, int nDay);
+
 CalDate GetToday();
 int DaysInMonth(int nYear, int nMonth);
 int WeekdayOf(int nYear, int nMonth, int nDay);

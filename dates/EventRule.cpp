@@ -124,7 +124,7 @@ CString CEventRule::Text() const {
                    CString::FromInt(m_nOffset > 0 ? m_nOffset : -m_nOffset);
         break;
     case age:
-        str.Format("%s %02d *%04d", g_apszMonthAbbrev[m_nMonth - 1], m_nDay, m_nYear);
+        str.Format("%s *%04d", AnnualDateText(m_nMonth, m_nDay).c_str(), m_nYear);
         break;
     default:
         break;

@@ -125,12 +125,6 @@ bool StartDate(const std::string& start, int& nYear, int& nMonth, int& nDay) {
            nDay <= DaysInMonth(nYear, nMonth);
 }
 
-CString AnnualText(int nMonth, int nDay) {
-    CString str;
-    str.Format("%s %02d", g_apszMonthAbbrev[nMonth - 1], nDay);
-    return str;
-}
-
 } // namespace
 
 struct CICalendarReader::ContentLine {
@@ -269,7 +263,7 @@ void CICalendarReader::AddEvent(const Event& event, int nCurrentYear) {
             return;
         }
         m_entries.push_back(
-            {AnnualText(nMonth, nDay) + ", " + CString::FromInt(nYear), strCaption});
+            {AnnualDateText(nMonth, nDay) + ", " + CString::FromInt(nYear), strCaption});
         return;
     }
     int nRuleMonth = nMonth, nRuleDay = nDay;
@@ -318,7 +312,7 @@ CString CICalendarReader::YearlyDateText(const std::string& strRule, int& nMonth
         // An annual date may be 29 February, as the Specific Date page allows.
         if (nSetPos != 0 || nDay > (nMonth == 2 ? 29 : DaysInMonth(2001, nMonth)))
             return CString();
-        return AnnualText(nMonth, nDay);
+        return AnnualDateText(nMonth, nDay);
     }
     int nWeekday = -1;
     for (int i = 0; i < 7; ++i)
