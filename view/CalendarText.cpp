@@ -175,15 +175,9 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     const bool bShort = TooWide(m_dc, Names().Month(nMonth), panel.Inner().Width());
     DrawLine(m_dc, Names().Month(nMonth, bShort), panel.Inner(), DT_CENTER | DT_SINGLELINE);
 
-    const LONG nSavedHeight = m_doc.m_lfNotes.lfHeight;
-    CFont fontDays;
-    CreateFontOfHeight(fontDays, m_doc.m_lfNotes, panel.DayFontHeight());
-    m_doc.m_lfNotes.lfHeight = nSavedHeight;
-    CAutoSelect selDays(m_dc, fontDays);
+    CAutoSelect selDays(m_dc, m_dayNumbers.Font(m_doc.m_lfNotes, panel.DayFontHeight()));
     CTextColor colorDays(m_dc, theApp.m_crNotesColor);
-    for (int d = 1; d <= weeks.DaysInMonth(); ++d)
-        DrawLine(m_dc, CString::FromInt(d), panel.DayCell(d),
-                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    m_dayNumbers.DrawMonth(m_dc, panel, weeks.DaysInMonth());
 }
 
 std::string CCalendarText::PanelInputs() const {

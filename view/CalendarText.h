@@ -8,6 +8,7 @@
 
 #include "framework/Rect.h"
 #include "framework/String.h"
+#include "view/DayNumbers.h"
 
 class CAlmanarkDoc;
 class CDC;
@@ -42,4 +43,5 @@ private:
 
     CDC& m_dc;
     CAlmanarkDoc& m_doc;
+    CDayNumbers m_dayNumbers; // shared by the panels this object draws
 };

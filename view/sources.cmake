@@ -14,6 +14,7 @@ list(APPEND CORE_SOURCES
 list(APPEND WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AlmanarkView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CalendarTracker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DayNumbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DragCanvas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageTracker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PageTracker.cpp
