@@ -65,10 +65,11 @@ CDayNumbers::Placed CDayNumbers::Place(CDC& dc, int nDay, const CRect& rcCell) {
 }
 
 // One call for a row places each glyph by its advance: the same pixels as a
-// call per number while nothing is clipped, no background is filled and the
-// DC adds nothing between characters.
+// call per number while nothing is clipped, no background is filled, the
+// text runs level and the DC adds nothing between characters.
 bool CDayNumbers::CanDrawRows(CDC& dc) {
-    return dc.GetBkMode() == TRANSPARENT && ::GetMapMode(dc) == MM_TEXT &&
+    return dc.GetBkMode() == TRANSPARENT && m_lf.lfEscapement == 0 && m_lf.lfOrientation == 0 &&
+           ::GetMapMode(dc) == MM_TEXT &&
            ::GetGraphicsMode(dc) == GM_COMPATIBLE && ::GetTextCharacterExtra(dc) == 0 &&
            (::GetTextAlign(dc) & (TA_UPDATECP | TA_CENTER | TA_RIGHT | TA_BASELINE | TA_BOTTOM |
                                   TA_RTLREADING)) == 0 &&

@@ -19,6 +19,7 @@ struct DayNumbersCase {
     RECT rcPanel;
     double dHeightScale; // of the layout's own day font height
     int nBkMode;
+    int nEscapement = 0;
 };
 
 const DayNumbersCase kCases[] = {
@@ -30,6 +31,8 @@ const DayNumbersCase kCases[] = {
     {"Liberation Sans", false, FW_NORMAL, {10, 10, 230, 190}, 3.0, TRANSPARENT},
     {"Liberation Sans", true, FW_NORMAL, {10, 10, 230, 190}, 2.5, OPAQUE},
     {"Liberation Mono", false, FW_NORMAL, {3, 3, 400, 300}, 0.6, TRANSPARENT},
+    {"System", false, FW_NORMAL, {10, 10, 400, 300}, 1.0, TRANSPARENT}, // a bitmap font
+    {"Liberation Sans", false, FW_NORMAL, {10, 10, 400, 300}, 1.0, TRANSPARENT, 900}, // a file's odd font
 };
 
 // Stripes of colour, so that text without background shows what it is drawn over.
@@ -58,6 +61,7 @@ TEST(DayNumbersTest, PanelsDayNumbersMatchDrawText) {
         strcpy(lf.lfFaceName, test.pszFace);
         lf.lfItalic = test.bItalic;
         lf.lfWeight = test.nWeight;
+        lf.lfEscapement = lf.lfOrientation = test.nEscapement;
         for (int nFirstColumn : {0, 6}) {
             const CMonthPanelLayout panel(test.rcPanel, 0, nFirstColumn, 31);
             const int nHeight = (int)(panel.DayFontHeight() * test.dHeightScale);
