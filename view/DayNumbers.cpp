@@ -9,6 +9,7 @@
 
 #include "framework/Dc.h"
 #include "view/MonthPanelLayout.h"
+#include "view/NoteLines.h"
 
 CDayNumbers::CDayNumbers() {
     m_sizes.fill(CSize(-1, -1));
@@ -69,11 +70,7 @@ CDayNumbers::Placed CDayNumbers::Place(CDC& dc, int nDay, const CRect& rcCell) {
 // text runs level and the DC adds nothing between characters.
 bool CDayNumbers::CanDrawRows(CDC& dc) {
     return dc.GetBkMode() == TRANSPARENT && m_lf.lfEscapement == 0 && m_lf.lfOrientation == 0 &&
-           ::GetMapMode(dc) == MM_TEXT &&
-           ::GetGraphicsMode(dc) == GM_COMPATIBLE && ::GetTextCharacterExtra(dc) == 0 &&
-           (::GetTextAlign(dc) & (TA_UPDATECP | TA_CENTER | TA_RIGHT | TA_BASELINE | TA_BOTTOM |
-                                  TA_RTLREADING)) == 0 &&
-           MeasureDigits(dc);
+           CNoteLines::IsPlain(dc) && MeasureDigits(dc);
 }
 
 bool CDayNumbers::MeasureDigits(CDC& dc) {
