@@ -98,6 +98,10 @@ CString AnnualDateText(int nMonth, int nDay) {
     return str;
 }
 
+CString CalculatedDatePrefix(int nMonth, int nWeekday) {
+    return CString(g_apszMonthAbbrev[nMonth - 1]) + "-" + g_apszWeekdayAbbrev[nWeekday] + " #";
+}
+
 CString MakeEasterKey(int nYear) {
     MonthDay easter = EasterSunday(nYear);
     return AnnualDateText(easter.m_nMonth, easter.m_nDay) + "\t";

@@ -36,6 +36,8 @@ extern const char* const g_apszOrdinal[5];
 
 // "Mmm DD", the text of a date that comes every year.
 CString AnnualDateText(int nMonth, int nDay);
+// "Mmm-Www #", the text of a weekday of a month before its place ("1st", "L").
+CString CalculatedDatePrefix(int nMonth, int nWeekday);
 
 CalDate GetToday();
 int DaysInMonth(int nYear, int nMonth);

@@ -1,6 +1,7 @@
 #include "dates/EventList.h"
 
 #include "dates/EventRule.h"
+#include "dates/EventSection.h"
 
 #include <algorithm>
 #include <string_view>
@@ -43,20 +44,6 @@ void ReplaceFirstOrPrefix(CString& str, char chFrom, char chTo) {
         str.Insert(0, chTo);
     else
         str.SetAt(nSep, chTo);
-}
-
-// True when key is the name of one of the keys 0 .. nCount - 1: decimal,
-// without leading zeros.
-bool IsKeyBelow(std::string_view key, size_t nCount) {
-    if (key.empty() || key.size() > 9 || (key.size() > 1 && key[0] == '0'))
-        return false;
-    size_t nKey = 0;
-    for (char ch : key) {
-        if (!IsDigit(ch))
-            return false;
-        nKey = nKey * 10 + (ch - '0');
-    }
-    return nKey < nCount;
 }
 
 constexpr int Key3(unsigned char a, unsigned char b, unsigned char c) {
@@ -188,7 +175,7 @@ void CEventList::Read(const std::function<CString(int nKey)>& fnFetch) {
     m_astrLines.clear();
     for (int nKey = 0; nKey < MAX_ENTRIES; ++nKey) {
         const CString strValue = fnFetch(nKey);
-        if (strValue == "END")
+        if (strValue == kEnd)
             break;
         m_astrLines.push_back(ShownLine(strValue));
     }
@@ -250,12 +237,12 @@ CString CEventList::PadOneDigitDay(CString strValue) {
     return strValue;
 }
 
-// The value splits at its first ";", so a caption may hold ";" itself; a
-// value without one is all caption.
 CString CEventList::ShownLine(const CString& strValue) {
     return LineFromValue(PadOneDigitDay(strValue.Left(MAX_VALUE_LENGTH)));
 }
 
+// The value splits at its first ";", so a caption may hold ";" itself; a
+// value without one is all caption.
 CString CEventList::LineFromValue(CString strValue) {
     ReplaceFirstOrPrefix(strValue, ';', '\t');
     return strValue;
@@ -301,7 +288,8 @@ bool CEventList::MergeSectionLines(const std::vector<CString>& values, const std
             return false;
         size_t nKeyEnd = line.find_last_not_of(" \t", nEq == 0 ? 0 : nEq - 1);
         const std::string_view key = nEq == 0 ? std::string_view() : line.substr(0, nKeyEnd + 1);
-        if (!IsKeyBelow(key, nWritten)) {
+        size_t nKey = 0;
+        if (!CEventSection::ParseKey(key.data(), key.size(), nKey) || nKey >= nWritten) {
             strLines += line;
             strLines += '\0';
         }

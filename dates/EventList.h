@@ -21,9 +21,10 @@ public:
     // Index of the line equal to strLine without regard to case, or -1.
     int FindLineNoCase(const CString& strLine) const;
 
+    // The reader's answer for a missing key; it ends the list.
+    static constexpr char kEnd[] = "END";
     // Replaces the lines by the values of keys 0, 1, ... as fnFetch returns
-    // them, up to the first "END" (the reader's answer for a missing key),
-    // then sorts them.
+    // them, up to the first kEnd, then sorts them.
     void Read(const std::function<CString(int nKey)>& fnFetch);
     // Passes every line, as key and value, in list order.
     void Write(const std::function<void(int nKey, const CString& strValue)>& fnStore) const;

@@ -107,10 +107,9 @@ CString CEventRules::CaptionsForDay(int nYear, int nMonth, int nWeekday, const C
 
     const std::string& text = m_strAllEvents.str();
     const std::string& note = strNote.str();
-    CString strDD = strDay.GetLength() < 2 ? "0" + strDay : strDay;
-    CString strMonth = g_apszMonthAbbrev[nMonth - 1];
-    CString strCalculated = strMonth + "-" + g_apszWeekdayAbbrev[nWeekday] + " #";
-    CString strAnnual = strMonth + " " + strDD;
+    const int nDay = atoi(strDay);
+    const CString strCalculated = CalculatedDatePrefix(nMonth, nWeekday);
+    const CString strAnnual = AnnualDateText(nMonth, nDay);
 
     std::vector<FoundCaption> found;
     CollectCaptions(text, strAnnual, note, found);
@@ -122,7 +121,6 @@ CString CEventRules::CaptionsForDay(int nYear, int nMonth, int nWeekday, const C
         CollectCaptions(text, strCalculated + "L", note, found);
 
     std::vector<FoundCaption> rules;
-    int nDay = atoi(strDay);
     if (nDay >= 1 && nDay <= DaysInMonth(nYear, nMonth)) {
         for (const RuleEntry& entry : m_ruleEntries) {
             if (!entry.m_rule.FallsOn(nYear, nMonth, nDay))

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
 // The key names the reader looks up: decimal without leading zeros. Other
 // names ("00", "+1", "x") never answer such a lookup.
-bool ParseKey(const char* pch, size_t nLength, size_t& nKey) {
+bool CEventSection::ParseKey(const char* pch, size_t nLength, size_t& nKey) {
     if (nLength == 0 || nLength > 9 || (nLength > 1 && pch[0] == '0'))
         return false;
     nKey = 0;
@@ -18,6 +16,8 @@ bool ParseKey(const char* pch, size_t nLength, size_t& nKey) {
     }
     return true;
 }
+
+namespace {
 
 bool IsQuote(char ch) {
     return ch == '"' || ch == '\'';

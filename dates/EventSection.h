@@ -24,6 +24,8 @@ public:
     // The whole values of keys 0, 1, ... up to the first that reads as
     // pszEnd: every entry of an event file, however many.
     std::vector<CString> WholeValues(const char* pszEnd) const;
+    // Whether a key's name is one of "0", "1", ... (up to nine digits), and which.
+    static bool ParseKey(const char* pch, size_t nLength, size_t& nKey);
 
 private:
     // A key's value as a place in m_strLines; no value for a line without "=".

@@ -28,8 +28,6 @@
 namespace {
 
 const char kEventsSection[] = "Events";
-// The reader's answer for a missing key; it ends the list.
-const char kEnd[] = "END";
 const DWORD kMaxSectionSize = 64u << 20;
 // The date list's tab stop, in dialog units: captions start under "Caption".
 const int kTabStop = 45;
@@ -205,12 +203,12 @@ bool CEventsPage::WriteEventValues(const CString& strPath, const std::vector<CSt
     // file made, or made again, for no entries.
     const bool bNoFile = ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES;
     if (CEventMerge::SameEntries(base, values) || (bNoFile && values.empty())) {
-        written = ReadEventSection(strPath).WholeValues(kEnd);
+        written = ReadEventSection(strPath).WholeValues(CEventList::kEnd);
         return true;
     }
     return CProfileRewriter::Rewrite(strPath, [&](const CString& strTemp) {
         const std::string strOld = ReadEventSectionText(strTemp);
-        const std::vector<CString> theirs = CEventSection(strOld).WholeValues(kEnd);
+        const std::vector<CString> theirs = CEventSection(strOld).WholeValues(CEventList::kEnd);
         written = CEventMerge::Merge(base, values, theirs, conflicts);
         std::string strLines;
         if (CEventList::MergeSectionLines(written, strOld, strLines, theirs.size())) {
@@ -384,7 +382,8 @@ bool CEventsPage::SaveEventFile(bool bCallerLoads) {
     if (strName.IsEmpty())
         return true;
     const std::vector<CString> lines = GetListLines();
-    WidenListExtent(lines);
+    if (!bCallerLoads) // a load sets the extent anew
+        WidenListExtent(lines);
     return SaveListAs(strName, lines, bCallerLoads);
 }
 

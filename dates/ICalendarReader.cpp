@@ -323,6 +323,5 @@ CString CICalendarReader::YearlyDateText(const std::string& strRule, int& nMonth
     if (nWeekday < 0 || bMonthDay || (!strCount.empty() && SmallNumber(strCount) == 0) ||
         nOrdinal == 0 || nOrdinal > 4 || nOrdinal < -1)
         return CString();
-    return CString(g_apszMonthAbbrev[nMonth - 1]) + "-" + g_apszWeekdayAbbrev[nWeekday] + " #" +
-           g_apszOrdinal[nOrdinal == -1 ? 4 : nOrdinal - 1];
+    return CalculatedDatePrefix(nMonth, nWeekday) + g_apszOrdinal[nOrdinal == -1 ? 4 : nOrdinal - 1];
 }

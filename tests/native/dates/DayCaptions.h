@@ -7,6 +7,15 @@
 #include <map>
 #include <string>
 
+// The captions of one day's box, below a note (an empty one by default).
+inline CString CaptionsOn(const CString& strEvents, int nYear, int nMonth, int nDay,
+                          const CString& strNote = "\r\n") {
+    WeekdayPlace place = WeekdayOrdinal(nDay, DaysInMonth(nYear, nMonth));
+    return CEventRules(strEvents, MakeEasterKey(nYear))
+        .CaptionsForDay(nYear, nMonth, WeekdayOf(nYear, nMonth, nDay), CString::FromInt(nDay),
+                        strNote, place.m_nIndex, place.m_bLast);
+}
+
 // Every caption line of a year with the dates (month * 100 + day) it fell on.
 inline std::multimap<std::string, int> CaptionsOfYear(const CString& strEvents, int nYear) {
     std::multimap<std::string, int> found;

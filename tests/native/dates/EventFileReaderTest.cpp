@@ -14,8 +14,8 @@ TEST(EventFileReaderTest, ListsTheShownLinesAndKeepsEachWholeValue) {
     const CEventFileReader file(CEventSection("0=May 5;Five\0"s + "1=" + strLong + '\0' +
                                               "2=Apr 01;Fools\0"s + "4=Dec 24;After the gap\0"s));
 
-    const CString strShownLong = CEventList::LineFromValue(
-        CEventList::PadOneDigitDay(CString(strLong).Left(CEventList::MAX_VALUE_LENGTH)));
+    const CString strShownLong =
+        "Jan 01\t" + CString(std::string(CEventList::MAX_VALUE_LENGTH - 7, 'x').c_str());
     EXPECT_EQ(file.m_list.GetLines(),
               (std::vector<CString>{strShownLong, "Apr 01\tFools", "May 05\tFive"}));
     EXPECT_EQ(file.m_astrValues, (std::vector<CString>{"May 5;Five", strLong, "Apr 01;Fools"}));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DayCaptions.h"
+
 #include <algorithm>
 #include <map>
 #include <random>
@@ -50,13 +52,6 @@ long GaussOrthodoxEaster(int y) {
     int a = y % 19, b = y % 4, c = y % 7;
     int d = (19 * a + 15) % 30, e = (2 * b + 4 * c + 6 * d + 6) % 7;
     return JdnFromJulian(y, 3, 22) + d + e;
-}
-
-CString CaptionsOn(const CString& strEvents, int y, int m, int d, const CString& strNote = "\r\n") {
-    WeekdayPlace place = WeekdayOrdinal(d, DaysInMonth(y, m));
-    return CEventRules(strEvents, MakeEasterKey(y))
-        .CaptionsForDay(y, m, WeekdayOf(y, m, d), CString::FromInt(d), strNote, place.m_nIndex,
-                        place.m_bLast);
 }
 
 CString EventText(const std::vector<std::string>& lines) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DayCaptions.h"
+
 #include <initializer_list>
 #include <vector>
 
@@ -19,14 +21,6 @@ CString EventText(std::initializer_list<const char*> entries) {
 }
 
 // Asks for one day's captions the way the month view does.
-CString CaptionsOn(const CString& strEvents, int nYear, int nMonth, int nDay,
-                   const CString& strNote = "\r\n") {
-    WeekdayPlace place = WeekdayOrdinal(nDay, DaysInMonth(nYear, nMonth));
-    return CEventRules(strEvents, MakeEasterKey(nYear))
-        .CaptionsForDay(nYear, nMonth, WeekdayOf(nYear, nMonth, nDay), CString::FromInt(nDay),
-                        strNote, place.m_nIndex, place.m_bLast);
-}
-
 // The days of a month whose captions are not empty.
 std::vector<int> DaysWithCaptions(const CString& strEvents, int nYear, int nMonth) {
     std::vector<int> days;
