@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "common/PostScriptDecode.h"
+#include "image/DibFormat.h"
 
 namespace {
 struct SPattern {
@@ -13,6 +14,7 @@ struct SPattern {
     int cx;
     int cy;
     std::function<uint8_t(int x, int y, int c)> value;
+    const char* pszShows = nullptr; // what the text must hold for the case to test its rule
 };
 
 // A bottom-up 24-bit DIB's bits with padded rows, blue first.
@@ -32,21 +34,28 @@ std::vector<uint8_t> Bits(const SPattern& pattern, size_t nStride) {
 TEST(PostScriptImageTest, DecodesToThePixelsInRgbOrder) {
     const SPattern patterns[] = {
         {"one pixel", 1, 1, [](int, int, int c) { return uint8_t(10 + c); }},
-        {"all zero, z groups", 64, 8, [](int, int, int) { return uint8_t(0); }},
+        {"zeros, long runs", 64, 8, [](int, int, int) { return uint8_t(0); }},
+        {"four zero bytes in the codes, a z group", 2, 2,
+         [](int x, int y, int c) {
+             static const uint8_t s_abBgr[2][2][3] = {{{0, 0, 0}, {0, 0, 5}},
+                                                      {{5, 5, 0}, {0, 0, 5}}};
+             return s_abBgr[y][x][c];
+         },
+         "z"},
         {"one colour, long runs", 300, 3, [](int, int, int) { return uint8_t(0x80); }},
         {"noise, long literals", 173, 9,
          [](int x, int y, int c) { return uint8_t((x * 131 + y * 71 + c * 29) ^ (x * y)); }},
         {"pairs and triples", 50, 4,
          [](int x, int y, int c) { return uint8_t((x / 2 + y + c) % 3); }},
         {"runs of exactly 128 and 129", 43, 2,
-         [](int x, int, int c) { return uint8_t(x < 43 ? 7 + (c == 2 && x == 42) : 0); }},
-        {"percent signs first in groups", 80, 5,
-         [](int x, int, int) { return uint8_t(x % 2 ? 0x25 : 0x30); }},
+         [](int x, int y, int c) { return uint8_t(7 + (y == 0 && x == 42 && c == 0)); }},
+        {"a literal of 15 bytes, whose group starts with a percent sign", 5, 1,
+         [](int x, int, int c) { return uint8_t(1 + x * 3 + c); }, " %"},
         {"partial last groups", 5, 1, [](int x, int, int c) { return uint8_t(x * 3 + c + 200); }},
     };
     for (const SPattern& pattern : patterns) {
         SCOPED_TRACE(pattern.pszName);
-        const size_t nStride = (pattern.cx * 3 + 3) & ~3u;
+        const size_t nStride = CDibFormat::RowBytes24(pattern.cx);
         const std::vector<uint8_t> bits = Bits(pattern, nStride);
         CPostScriptImage image;
         image.Encode(bits.data(), pattern.cx, pattern.cy, nStride);
@@ -63,6 +72,8 @@ TEST(PostScriptImageTest, DecodesToThePixelsInRgbOrder) {
                 for (int c = 2; c >= 0; --c)
                     expected.push_back(pattern.value(x, y, c));
         EXPECT_EQ(decoded, expected);
+        if (pattern.pszShows)
+            EXPECT_NE(body.find(pattern.pszShows), std::string::npos);
 
         std::istringstream lines(body);
         for (std::string line; std::getline(lines, line);) {
