@@ -28,8 +28,6 @@ public:
     CRect PageRect() const;
     // The client area below the button bar.
     CRect PageArea() const;
-    // The same area as it would be without scroll bars.
-    CRect BareArea() const;
     // Draws the paper and the page, as a paint would, into hDC.
     void DrawPreview(HDC hDC);
 
@@ -42,6 +40,8 @@ private:
     void UpdateBar();
     void UpdateScrollBars();
     void ShowNeededScrollBars();
+    // The page area as it would be without scroll bars.
+    CRect BareArea() const;
     void Scroll(int nBar, int nRequest, int nThumb);
     CSize PaperSize() const;
 

@@ -1,5 +1,4 @@
 // CComRef: holds one COM interface of the imaging codecs and releases it.
-// CComApartment: COM for this thread while it lives, when it was not yet.
 #pragma once
 #include <objbase.h>
 
@@ -18,18 +17,4 @@ public:
 
 private:
     T* m_p = nullptr;
-};
-
-class CComApartment {
-public:
-    CComApartment() : m_bInit(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~CComApartment() {
-        if (m_bInit)
-            ::CoUninitialize();
-    }
-    CComApartment(const CComApartment&) = delete;
-    CComApartment& operator=(const CComApartment&) = delete;
-
-private:
-    bool m_bInit;
 };

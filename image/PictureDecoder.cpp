@@ -9,6 +9,7 @@
 
 #include "framework/File.h"
 #include "framework/ModalSeam.h"
+#include "image/ComApartment.h"
 #include "image/ComRef.h"
 #include "image/Dib.h"
 #include "image/DibFormat.h"

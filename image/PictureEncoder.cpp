@@ -3,6 +3,7 @@
 #include <ocidl.h>
 #include <wincodec.h>
 
+#include "image/ComApartment.h"
 #include "image/ComRef.h"
 #include "image/FileStream.h"
 

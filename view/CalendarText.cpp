@@ -175,7 +175,8 @@ void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, 
     const bool bShort = TooWide(m_dc, Names().Month(nMonth), panel.Inner().Width());
     DrawLine(m_dc, Names().Month(nMonth, bShort), panel.Inner(), DT_CENTER | DT_SINGLELINE);
 
-    CAutoSelect selDays(m_dc, m_dayNumbers.Font(m_doc.m_lfNotes, panel.DayFontHeight()));
+    CAutoSelect selDays(m_dc,
+                        m_dayNumbers.Font(m_doc.m_lfNotes, CellHeight(panel.DayFontHeight())));
     CTextColor colorDays(m_dc, theApp.m_crNotesColor);
     m_dayNumbers.DrawMonth(m_dc, panel, weeks.DaysInMonth());
 }

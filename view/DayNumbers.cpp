@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,7 @@ CDayNumbers::CDayNumbers() {
 
 HFONT CDayNumbers::Font(const LOGFONT& lf, int nHeight) {
     LOGFONT lfWanted = lf;
-    // A font of height 0 would be the device's default size, not a tiny one.
-    lfWanted.lfHeight = std::max(nHeight, 1);
+    lfWanted.lfHeight = nHeight;
     if (!m_font.GetSafeHandle() || memcmp(&lfWanted, &m_lf, sizeof m_lf) != 0) {
         m_font.DeleteObject();
         m_font.CreateFontIndirect(&lfWanted);
@@ -34,9 +32,11 @@ void CDayNumbers::DrawMonth(CDC& dc, const CMonthPanelLayout& panel, int nDays) 
     for (int nFirst = 1; nFirst <= nDays;) {
         const CRect rcFirst = panel.DayCell(nFirst);
         int nLast = nFirst;
-        while (nLast < nDays && panel.DayCell(nLast + 1).top == rcFirst.top &&
-               panel.DayCell(nLast + 1).bottom == rcFirst.bottom)
-            ++nLast;
+        for (; nLast < nDays; ++nLast) {
+            const CRect rcNext = panel.DayCell(nLast + 1);
+            if (rcNext.top != rcFirst.top || rcNext.bottom != rcFirst.bottom)
+                break;
+        }
         if (!bRows || !DrawRow(dc, panel, nFirst, nLast))
             for (int d = nFirst; d <= nLast; ++d) {
                 const CRect rcCell = panel.DayCell(d);
@@ -119,24 +119,24 @@ bool CDayNumbers::DrawRow(CDC& dc, const CMonthPanelLayout& panel, int nFirst, i
     std::string strText;
     std::vector<INT> dx;
     CPoint ptStart;
+    int xPen = 0; // where the glyphs so far leave the pen
     for (int d = nFirst; d <= nLast; ++d) {
         const CRect rcCell = panel.DayCell(d);
         const Placed placed = Place(dc, d, rcCell);
         if (!InkInside(placed, rcCell))
             return false;
-        int nWidth = 0;
-        for (int i = 0; i < placed.nLength; ++i)
-            nWidth += m_digits[placed.szText[i] - '0'].nAdvance;
-        if (nWidth != SizeOf(dc, d, placed.szText, placed.nLength).cx)
-            return false;
+        // The cells of a row share their top and height, so the numbers their y.
         if (d == nFirst)
             ptStart = placed.pt;
-        else if (placed.pt.y != ptStart.y)
-            return false;
         else // the previous number's last glyph advances to this number
-            dx.back() += placed.pt.x - (ptStart.x + std::accumulate(dx.begin(), dx.end(), 0));
-        for (int i = 0; i < placed.nLength; ++i)
+            dx.back() += placed.pt.x - xPen;
+        xPen = placed.pt.x;
+        for (int i = 0; i < placed.nLength; ++i) {
             dx.push_back(m_digits[placed.szText[i] - '0'].nAdvance);
+            xPen += dx.back();
+        }
+        if (xPen - placed.pt.x != SizeOf(dc, d, placed.szText, placed.nLength).cx)
+            return false;
         strText.append(placed.szText, placed.nLength);
     }
     return ::ExtTextOutA(dc, ptStart.x, ptStart.y, 0, nullptr, strText.data(), (UINT)strText.size(),

@@ -22,7 +22,7 @@ class CDayNumbers {
 public:
     CDayNumbers();
 
-    // The font lf at the cell height nHeight, to select before drawing.
+    // The font lf at the cell height nHeight (above 0), to select before drawing.
     HFONT Font(const LOGFONT& lf, int nHeight);
     // Days 1 to nDays in their cells of panel, in the font Font last gave.
     void DrawMonth(CDC& dc, const CMonthPanelLayout& panel, int nDays);

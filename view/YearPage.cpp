@@ -17,24 +17,22 @@ CYearLayout CYearPage::Draw(const CCalendarBox& box, int nCols, int nRows, const
     m_dc.Rectangle(layout.TitleBox());
     CCalendarText text(m_dc, m_doc);
     text.DrawTitle(layout.TitleTextRect(), CString(), strYear, strTitle);
-    if (!DrawKeptPanels(layout))
-        DrawPanels(m_dc, layout);
+    if (!DrawKeptPanels(text, layout))
+        DrawPanels(text, layout);
     return layout;
 }
 
-void CYearPage::DrawPanels(CDC& dc, const CYearLayout& layout) {
-    CCalendarText text(dc, m_doc);
+void CYearPage::DrawPanels(CCalendarText& text, const CYearLayout& layout) {
     // Each panel is skipped, frame and all, outside the years the program knows.
     for (int nMonth = 1; nMonth <= 12; ++nMonth)
         text.DrawMonthPanel(layout.PanelRect(nMonth), nMonth, m_doc.m_nYear,
                             layout.PanelTitleHeight(nMonth));
 }
 
-bool CYearPage::DrawKeptPanels(const CYearLayout& layout) {
+bool CYearPage::DrawKeptPanels(CCalendarText& text, const CYearLayout& layout) {
     // Without panels there is nothing worth keeping.
     if (!m_pKept || !IsKnownYear(m_doc.m_nYear))
         return false;
-    CCalendarText text(m_dc, m_doc);
     std::string strInputs = text.PanelInputs();
     CKeptPanels::AddInput(strInputs, m_doc.m_nYear);
     CKeptPanels::AddInput(strInputs, static_cast<const RECT&>(layout.Frame()));
@@ -44,7 +42,8 @@ bool CYearPage::DrawKeptPanels(const CYearLayout& layout) {
     if (!m_pKept->Draw(m_dc, layout.PanelArea(), strInputs, [&](CDC& dc) {
             // The frame's fill lies under the panels on the page as well.
             dc.Rectangle(layout.Frame());
-            DrawPanels(dc, layout);
+            CCalendarText bitmapText(dc, m_doc);
+            DrawPanels(bitmapText, layout);
         }))
         return false;
     text.LeavePanelNameHeight(layout.PanelRect(12));

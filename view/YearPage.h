@@ -7,6 +7,7 @@
 #include "view/YearLayout.h"
 
 class CAlmanarkDoc;
+class CCalendarText;
 class CDC;
 class CKeptPanels;
 
@@ -21,9 +22,9 @@ public:
                      const CString& strTitle);
 
 private:
-    void DrawPanels(CDC& dc, const CYearLayout& layout);
+    void DrawPanels(CCalendarText& text, const CYearLayout& layout);
     // False where the panels cannot be kept: the caller draws them.
-    bool DrawKeptPanels(const CYearLayout& layout);
+    bool DrawKeptPanels(CCalendarText& text, const CYearLayout& layout);
 
     CDC& m_dc;
     CAlmanarkDoc& m_doc;

@@ -89,3 +89,39 @@ TEST(DayNumbersTest, PanelsDayNumbersMatchDrawText) {
         }
     }
 }
+
+namespace {
+int CALLBACK CountTextCalls(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam) {
+    if (pRecord->iType == EMR_EXTTEXTOUTA || pRecord->iType == EMR_EXTTEXTOUTW)
+        ++*reinterpret_cast<int*>(lParam);
+    return 1;
+}
+
+// The text calls a month of 31 days makes, recorded.
+int TextCallsForMonth(int nBkMode) {
+    CPaintedPage page(420, 320);
+    CDC recorder;
+    recorder.Attach(::CreateEnhMetaFileA(page.Dc(), nullptr, nullptr, nullptr));
+    ::SetBkMode(recorder, nBkMode);
+    LOGFONTA lf = {};
+    strcpy(lf.lfFaceName, "Liberation Sans");
+    const CMonthPanelLayout panel(RECT{10, 10, 230, 190}, 0, 3, 31);
+    CDayNumbers numbers;
+    {
+        CAutoSelect select(recorder, numbers.Font(lf, panel.DayFontHeight()));
+        numbers.DrawMonth(recorder, panel, 31);
+    }
+    const HENHMETAFILE hRecording = ::CloseEnhMetaFile(recorder.Detach());
+    int nCalls = 0;
+    ::EnumEnhMetaFile(nullptr, hRecording, CountTextCalls, &nCalls, nullptr);
+    ::DeleteEnhMetaFile(hRecording);
+    return nCalls;
+}
+} // namespace
+
+// What makes the year page quick: text without background goes a week row
+// at a time; text with it, a number at a time.
+TEST(DayNumbersTest, TextWithoutBackgroundGoesARowAtATime) {
+    EXPECT_EQ(TextCallsForMonth(TRANSPARENT), 5);
+    EXPECT_EQ(TextCallsForMonth(OPAQUE), 31);
+}
