@@ -323,5 +323,6 @@ CString CICalendarReader::YearlyDateText(const std::string& strRule, int& nMonth
     if (nWeekday < 0 || bMonthDay || (!strCount.empty() && SmallNumber(strCount) == 0) ||
         nOrdinal == 0 || nOrdinal > 4 || nOrdinal < -1)
         return CString();
-    return CalculatedDatePrefix(nMonth, nWeekday) + g_apszOrdinal[nOrdinal == -1 ? 4 : nOrdinal - 1];
+    return CalculatedDatePrefix(nMonth, nWeekday) +
+           g_apszOrdinal[nOrdinal == -1 ? 4 : nOrdinal - 1];
 }

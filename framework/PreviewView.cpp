@@ -59,8 +59,7 @@ CPreviewView::CPreviewView(CView& view, std::unique_ptr<CPrintInfo> pInfo)
 
 bool CPreviewView::Create(CFrameWnd* pFrame) {
     CRect rc(0, 0, 0, 0);
-    if (!CreateEx(0, nullptr, "", WS_CHILD | WS_CLIPCHILDREN, rc, pFrame,
-                  AFX_IDW_PANE_FIRST + 1))
+    if (!CreateEx(0, nullptr, "", WS_CHILD | WS_CLIPCHILDREN, rc, pFrame, AFX_IDW_PANE_FIRST + 1))
         return false;
     const bool bPages = m_pInfo->GetMaxPage() > m_pInfo->GetMinPage();
     int x = 6;

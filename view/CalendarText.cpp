@@ -158,8 +158,7 @@ void CCalendarText::DrawWeekdayNames(const CMonthLayout& layout) {
     const bool bShort = WeekdaysTooWide(m_dc, rc0.Width());
     for (int c = 0; c < CMonthLayout::kColumns; ++c)
         DrawLine(m_dc, WeekdayHeading(layout.Weeks().WeekdayOfColumn(c), bShort),
-                 layout.WeekdayTextRect(c),
-                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+                 layout.WeekdayTextRect(c), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 void CCalendarText::DrawMonthPanel(const CRect& rcPanel, int nMonth, int nYear, int nTitleHeight) {

@@ -89,9 +89,9 @@ bool CDayNumbers::MeasureDigits(CDC& dc) {
                 return false;
             m_digits[i].nAdvance = nWidth;
             const int nTop = tm.tmAscent - gm.gmptGlyphOrigin.y;
-            m_digits[i].rcInk = CRect(gm.gmptGlyphOrigin.x, nTop,
-                                      gm.gmptGlyphOrigin.x + (int)gm.gmBlackBoxX,
-                                      nTop + (int)gm.gmBlackBoxY);
+            m_digits[i].rcInk =
+                CRect(gm.gmptGlyphOrigin.x, nTop, gm.gmptGlyphOrigin.x + (int)gm.gmBlackBoxX,
+                      nTop + (int)gm.gmBlackBoxY);
         }
         m_digitState = kMeasured;
     }

@@ -51,21 +51,27 @@ LRESULT CALLBACK NoteJobEnd(int nCode, WPARAM wParam, LPARAM lParam) {
 
 // Jobs titled strTitle-1, strTitle-2, ...; with bFresh each job finds its
 // picture newly opened, as the first print after opening a calendar does.
-void TimeJobs(CAlmanarkView& view, const CString& strTitle, double* pTimes, bool bDirect = true,
+// False when a job failed or its picture was refused: its times mean nothing.
+bool TimeJobs(CAlmanarkView& view, const CString& strTitle, double* pTimes, bool bDirect = true,
               bool bFresh = false) {
+    bool bAllRan = true;
     HHOOK hHook = SetWindowsHookExA(WH_CBT, NoteJobEnd, nullptr, GetCurrentThreadId());
     CAlmanarkDoc& doc = *view.GetDocument();
     for (int i = 0; i < kJobs; ++i) {
         if (bFresh) {
             doc.m_dib.Clear();
-            if (!AddPicture(doc, 6000, 4000))
+            if (!AddPicture(doc, 6000, 4000)) {
                 fprintf(stderr, "bench_print: the 24-megapixel picture was refused\n");
+                bAllRan = false;
+            }
         }
         doc.SetTitle((strTitle + "-" + CString::FromInt(i + 1)).c_str());
         g_dJobEnd = 0.0;
         const double dStart = BenchNow();
-        if (view.DoFilePrint(bDirect) != CView::printDone)
+        if (view.DoFilePrint(bDirect) != CView::printDone) {
             fprintf(stderr, "bench_print: the job failed\n");
+            bAllRan = false;
+        }
         if (g_dJobEnd == 0.0) {
             fprintf(stderr, "bench_print: no \"Printing\" window; the job counts to its return\n");
             g_dJobEnd = BenchNow();
@@ -73,6 +79,7 @@ void TimeJobs(CAlmanarkView& view, const CString& strTitle, double* pTimes, bool
         pTimes[i] = (g_dJobEnd - dStart) * 1000.0;
     }
     UnhookWindowsHookEx(hHook);
+    return bAllRan;
 }
 
 // The pages the next File Print prints, as the print dialog leaves them.
@@ -100,16 +107,20 @@ double PeakMb() {
 void BenchRun(CAlmanarkView& view, CAlmanarkDoc& doc, const CString& strTitle) {
     double adOne[kJobs], adRun[kJobs], adOneKept[kJobs], adRunKept[kJobs], adBare[kJobs];
     ChoosePages(view, 1, 1);
-    TimeJobs(view, strTitle + "-one", adOne, false, true);
-    TimeJobs(view, strTitle + "-onekept", adOneKept, false);
+    bool bRan = TimeJobs(view, strTitle + "-one", adOne, false, true);
+    bRan = TimeJobs(view, strTitle + "-onekept", adOneKept, false) && bRan;
     const double dPeakOne = PeakMb();
     ChoosePages(view, 1, 12);
-    TimeJobs(view, strTitle + "-run", adRun, false, true);
-    TimeJobs(view, strTitle + "-runkept", adRunKept, false);
+    bRan = TimeJobs(view, strTitle + "-run", adRun, false, true) && bRan;
+    bRan = TimeJobs(view, strTitle + "-runkept", adRunKept, false) && bRan;
     const double dPeakRun = PeakMb();
     doc.m_bHasImage = 0;
-    TimeJobs(view, strTitle + "-runbare", adBare, false);
+    bRan = TimeJobs(view, strTitle + "-runbare", adBare, false) && bRan;
     doc.m_bHasImage = 1;
+    if (!bRan) {
+        printf("picture 6000 x 4000 (24 megapixels): not run (a job failed)\n");
+        return;
+    }
     const double dOne = MedianOf({adOne, adOne + kJobs});
     const double dRun = MedianOf({adRun, adRun + kJobs});
     const double dOneKept = MedianOf({adOneKept, adOneKept + kJobs});
@@ -165,10 +176,12 @@ int main() {
     const CString strTitle = "almanark-bench-print-" +
                              CString::FromInt((int)GetCurrentProcessId()) + "-" +
                              CString::FromInt((int)(GetTickCount() % 1000000));
-    TimeJobs(view, strTitle + "-picture", adPrint);
+    bool bRan = TimeJobs(view, strTitle + "-picture", adPrint);
     // The same page without its picture: what the picture's pixels cost.
     doc.m_bHasImage = 0;
-    TimeJobs(view, strTitle + "-bare", adPrintBare);
+    bRan = TimeJobs(view, strTitle + "-bare", adPrintBare) && bRan;
+    if (!bRan)
+        printf("(a job failed: the print figures below mean nothing)\n");
     printf("month page, 42 notes of 120 characters, 500 events, picture 4000 x 3000, printer %s\n",
            theApp.m_strPrinter.c_str());
     Report("print preview, open to painted", adPreview, kPreviews, 150);
@@ -176,7 +189,6 @@ int main() {
     Report("the same job without the picture", adPrintBare, kJobs, 1000);
     printf("(the jobs leave their PDF files, named %s-*, in the PDF folder)\n", strTitle.c_str());
     doc.m_bHasImage = 1;
-    doc.m_dib.Clear();
     BenchRun(view, doc, strTitle);
     return 0;
 }

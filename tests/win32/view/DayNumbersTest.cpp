@@ -32,7 +32,8 @@ const DayNumbersCase kCases[] = {
     {"Liberation Sans", true, FW_NORMAL, {10, 10, 230, 190}, 2.5, OPAQUE},
     {"Liberation Mono", false, FW_NORMAL, {3, 3, 400, 300}, 0.6, TRANSPARENT},
     {"System", false, FW_NORMAL, {10, 10, 400, 300}, 1.0, TRANSPARENT}, // a bitmap font
-    {"Liberation Sans", false, FW_NORMAL, {10, 10, 400, 300}, 1.0, TRANSPARENT, 900}, // a file's odd font
+    {"Liberation Sans", false, FW_NORMAL, {10, 10, 400, 300}, 1.0, TRANSPARENT, 900}, // a file's
+                                                                                      // odd font
 };
 
 // Stripes of colour, so that text without background shows what it is drawn over.

@@ -306,7 +306,9 @@ TEST_F(PrintCommandTest, PreviewStandsInForTheViewWithoutThePanel) {
 
     // Scroll bars come with a zoom that needs them; their ends show the
     // page's margins, and the zoom keeps doubling the whole page.
-    const auto bars = [&] { return ::GetWindowLongA(*pPreview, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
+    const auto bars = [&] {
+        return ::GetWindowLongA(*pPreview, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
+    };
     EXPECT_EQ(bars(), 0);
     pPreview->SetZoom(1);
     EXPECT_NEAR(pPreview->PageRect().Width(), 2 * rcPage.Width(), 2);
