@@ -25,13 +25,9 @@ for case in "PDF 2 9 842x595" "PDF-Legal 1 5 612x1008"; do
     read -r printer orientation paper size <<<"$case"
     name=$job-$printer
     calendar "$name" "$printer" "$orientation" "$paper"
-    touch "$WORK/started"
-    "$WINE_RUN" "$EXE" "$name.kal" & pid=$!
-    main=$(wait_window " - Almanark$" 90) || fail "no main window for $printer"
+    start_program "$name.kal"
     sleep 1
-    press "$main" ctrl+p
-    dlg=$(wait_window "^Print$" 30) || { screenshot "$WORK/noprint.png"; fail "no print dialog"; }
-    sleep 0.5
+    open_print_dialog
     xdotool key Return
     pdf=$(wait_pdf "$name*.pdf" "$WORK/started") || fail "no PDF printed on $printer"
     # The page as it is seen: a page turned by a quarter shows its sides swapped.
@@ -42,10 +38,10 @@ for case in "PDF 2 9 842x595" "PDF-Legal 1 5 612x1008"; do
 
     if [ "$printer" = PDF ]; then
         # The right part of the frame: the panel, then the preview's backdrop.
-        eval "$(xdotool getwindowgeometry --shell "$main")"
+        eval "$(xdotool getwindowgeometry --shell "$frame")"
         x=$((X + WIDTH - 60)) y=$((Y + HEIGHT / 2))
         screenshot "$WORK/before.png"
-        press "$main" alt+f
+        press "$frame" alt+f
         sleep 0.5
         xdotool key v
         sleep 2
