@@ -64,13 +64,14 @@ inline void BenchFillCalendar(CAlmanarkDoc& doc, bool bFull) {
     ++theApp.m_pView->m_nEvalEvents;
 }
 
-// The program started for a benchmark with the crowded month of
-// BenchFillCalendar; its window is closed and its settings file deleted at
-// the end.
+// The program started for a benchmark, with the crowded month of
+// BenchFillCalendar unless bFill is false; its window is closed and its
+// settings file deleted at the end.
 class CBenchApp {
 public:
-    explicit CBenchApp(const char* pszName) : m_bStarted(BenchStartProgram(pszName, m_szIni)) {
-        if (m_bStarted)
+    explicit CBenchApp(const char* pszName, bool bFill = true)
+        : m_bStarted(BenchStartProgram(pszName, m_szIni)) {
+        if (m_bStarted && bFill)
             BenchFillCalendar(Doc(), true);
     }
     ~CBenchApp() {

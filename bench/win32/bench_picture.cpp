@@ -114,14 +114,11 @@ CString TempPath(const char* pszName) {
 // given offset of the same file; "print" also previews and prints it.
 // Writes "milliseconds peak-MB ok" to the result file.
 int RunChild(const char* pszMode, const char* pszKal, const char* pszOffset, const char* pszOut) {
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_picture_child", szIni))
+    const CBenchApp app("bench_picture_child", false);
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    CMainFrame& frame = *theApp.m_pFrame;
-    frame.MoveWindow(0, 0, 1000, 750);
-    frame.ShowWindow(SW_SHOW);
-    frame.UpdateWindow();
+    CAlmanarkView& view = app.View();
+    CMainFrame& frame = app.ShowFrame();
     bool bOk = true;
     const double dStart = BenchNow();
     if (strcmp(pszMode, "read") == 0) {
@@ -156,8 +153,6 @@ int RunChild(const char* pszMode, const char* pszKal, const char* pszOffset, con
         fclose(pOut);
     }
     theApp.m_pDoc->SetModifiedFlag(false);
-    frame.DestroyWindow();
-    DeleteFileA(szIni);
     return 0;
 }
 
@@ -284,11 +279,11 @@ void ReportOpening(CAlmanarkDoc& doc) {
 int main(int argc, char** argv) {
     if (argc == 6 && strcmp(argv[1], "--child") == 0)
         return RunChild(argv[2], argv[3], argv[4], argv[5]);
-    char szIni[MAX_PATH] = {0};
-    if (!BenchStartProgram("bench_picture", szIni))
+    const CBenchApp app("bench_picture", false);
+    if (!app.Started())
         return 1;
-    CAlmanarkView& view = *theApp.m_pView;
-    CAlmanarkDoc& doc = *theApp.m_pDoc;
+    CAlmanarkView& view = app.View();
+    CAlmanarkDoc& doc = app.Doc();
     ReportOpening(doc);
 
     doc.m_nMonth = 5;
@@ -336,9 +331,5 @@ int main(int argc, char** argv) {
     printf("year page of 12 panels on screen:   %8.3f ms (ratio %.2f to the month page; target "
            "under 2)\n",
            dYear, dYear / dMonth);
-
-    if (theApp.m_pMainWnd)
-        theApp.m_pMainWnd->DestroyWindow();
-    DeleteFileA(szIni);
     return 0;
 }
